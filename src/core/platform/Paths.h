@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lettrava {
+
+// Where the program's files live.
+//
+// The program folder is the executable's folder, unless the command line says
+// `--home DIR` or the environment sets LETTRAVA_HOME. Read-only data (dict/,
+// Sounds/, help pages) is looked for in the program folder first and then in
+// the installed data folder. Files the program writes (custom words, the player
+// file, saved games) go to the program folder when it is writable and to the
+// per-user data folder otherwise, so that nothing is silently lost when the
+// program is installed read-only.
+class Paths {
+public:
+    // Takes `--home DIR` (or `--home=DIR`) out of the argument list and decides
+    // the program folder: that option, else LETTRAVA_HOME, else the folder of
+    // the running executable. Returns the remaining arguments.
+    static std::vector<std::string> initialise(int argc, char** argv);
+
+    static void setProgramFolder(const std::filesystem::path& folder);
+    static std::filesystem::path programFolder();
+
+    // The read-only data folder or file `name`: inside the program folder when
+    // present there, else inside the installed data folder, else the program
+    // folder's path (which then does not exist).
+    static std::filesystem::path dataPath(std::string_view name);
+
+    // The path at which the program keeps the writable file `name`.
+    static std::filesystem::path writableFile(std::string_view name);
+
+    // The per-user data folder ($XDG_DATA_HOME/lettrava, ~/.local/share/lettrava).
+    static std::filesystem::path userDataFolder();
+
+    static bool isWritableFolder(const std::filesystem::path& folder);
+
+    // The folder that holds the running executable.
+    static std::filesystem::path executableFolder(const char* argv0);
+};
+
+} // namespace lettrava

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace lettrava {
+
+// The program's main window.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+};
+
+} // namespace lettrava

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/platform/Dialogs.h"
+
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lettrava::tool {
+
+// A wrong command line: the message goes to stderr with the command's usage.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A failure of the command itself: the message goes to stderr, exit code 1.
+class ToolError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The arguments of one subcommand: `--name value` options, `--flag` switches
+// and positional arguments, checked against what the command accepts.
+class Arguments {
+public:
+    Arguments(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
+              const std::set<std::string>& flags);
+
+    std::optional<std::string> value(const std::string& name) const;
+    std::string value(const std::string& name, const std::string& fallback) const;
+    // The option as an integer in [low, high]; UsageError otherwise.
+    std::optional<long> integer(const std::string& name, long low, long high) const;
+    // A yes|no option.
+    std::optional<bool> yesNo(const std::string& name) const;
+    bool flag(const std::string& name) const { return flags_.count(name) != 0; }
+    const std::vector<std::string>& positional() const { return positional_; }
+
+private:
+    std::map<std::string, std::string> values_;
+    std::set<std::string> flags_;
+    std::vector<std::string> positional_;
+};
+
+// Dialogs of a command-line tool: messages and errors go to stderr and are
+// remembered, so that a command can fail when the engine reported a failure.
+class ToolDialogs : public Dialogs {
+public:
+    MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
+                              MessageIcon icon) override;
+    void reportError(const std::string& text) override;
+    bool failed() const { return failed_; }
+
+private:
+    bool failed_ = false;
+};
+
+// Loads the dictionary file into the program's dictionary, with the custom
+// words of customFile when one is given (and none otherwise). Throws ToolError
+// when the file is missing or cannot be read.
+void loadDictionaryForTool(const std::string& file, const std::optional<std::string>& customFile);
+
+int parseInteger(const std::string& text, const std::string& what, long low, long high);
+
+} // namespace lettrava::tool

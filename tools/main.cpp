@@ -1,0 +1,66 @@
+// lettrava-tool: command-line access to the game's engine.
+
+#include "Commands.h"
+#include "ToolSupport.h"
+
+#include "core/platform/Dialogs.h"
+#include "core/platform/Paths.h"
+
+#include <iostream>
+
+namespace lettrava::tool {
+
+const std::vector<CommandInfo>& commands()
+{
+    static const std::vector<CommandInfo> list = {
+        {"mkdict", mkdictCommand,
+         "mkdict [--name NAME] [--page1 TEMPLATE] [--page1-name NAME] [--page2 TEMPLATE] [--page2-name NAME]\n"
+         "       [--local-lookup] [--lowercase-only] WORDLIST OUT.dic"},
+        {"dictinfo", dictinfoCommand, "dictinfo [--words] FILE.dic"},
+        {"lookup", lookupCommand, "lookup --dict FILE.dic [--custom FILE] TEXT..."},
+    };
+    return list;
+}
+
+} // namespace lettrava::tool
+
+namespace {
+
+void printUsage(std::ostream& out)
+{
+    out << "usage: lettrava-tool [--home DIR] COMMAND [ARGS]\n\ncommands:\n";
+    for (const auto& c : lettrava::tool::commands())
+        out << "  " << c.usage << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace lettrava;
+    std::vector<std::string> args = Paths::initialise(argc, argv);
+    tool::ToolDialogs toolDialogs;
+    setDialogs(&toolDialogs);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        printUsage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? 2 : 0;
+    }
+    const std::string name = args[0];
+    args.erase(args.begin());
+    for (const auto& c : tool::commands()) {
+        if (name != c.name)
+            continue;
+        try {
+            return c.run(args);
+        } catch (const tool::UsageError& e) {
+            std::cerr << "lettrava-tool " << name << ": " << e.what() << "\nusage: lettrava-tool " << c.usage << '\n';
+            return 2;
+        } catch (const std::exception& e) {
+            std::cerr << "lettrava-tool " << name << ": " << e.what() << '\n';
+            return 1;
+        }
+    }
+    std::cerr << "lettrava-tool: unknown command " << name << '\n';
+    printUsage(std::cerr);
+    return 2;
+}
