@@ -111,10 +111,16 @@ WordStore WordStore::Builder::build()
     return store;
 }
 
-WordStore::WordStore() : bucket_(65537, 0) {}
+WordStore::WordStore() = default;
 
 void WordStore::index()
 {
+    // An empty store keeps no index (lookups answer before reading it).
+    if (entries_.empty()) {
+        bucket_.clear();
+        bucket_.shrink_to_fit();
+        return;
+    }
     bucket_.assign(65537, 0);
     std::size_t at = 0;
     for (std::uint32_t k = 0; k < 65536; ++k) {
@@ -143,7 +149,7 @@ LookupResult WordStore::lookup(std::string_view text) const
     const std::size_t length = text.size();
     if (length < 2)
         return LookupResult::Prefix;
-    if (length > kMaxWordLength)
+    if (length > kMaxWordLength || entries_.empty())
         return LookupResult::NoMatch;
     // Only the bucket of the text's first two bytes can hold a word that
     // begins with it; when the search runs off its end, the lower bound lies
@@ -161,7 +167,7 @@ LookupResult WordStore::lookup(std::string_view text) const
 
 bool WordStore::contains(std::string_view word) const
 {
-    if (word.empty() || word.size() > kMaxWordLength)
+    if (word.empty() || word.size() > kMaxWordLength || entries_.empty())
         return false;
     const std::uint32_t bucket = bucketKey(word.data(), word.size());
     const Entry probe = makeEntry(word);
