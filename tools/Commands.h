@@ -12,6 +12,9 @@ using Args = std::vector<std::string>;
 int mkdictCommand(const Args& args);
 int dictinfoCommand(const Args& args);
 int lookupCommand(const Args& args);
+int simulateCommand(const Args& args);
+int gameInfoCommand(const Args& args);
+int playersCommand(const Args& args);
 
 struct CommandInfo {
     const char* name;

@@ -18,6 +18,12 @@ const std::vector<CommandInfo>& commands()
          "       [--local-lookup] [--lowercase-only] WORDLIST OUT.dic"},
         {"dictinfo", dictinfoCommand, "dictinfo [--words] FILE.dic"},
         {"lookup", lookupCommand, "lookup --dict FILE.dic [--custom FILE] TEXT..."},
+        {"simulate", simulateCommand,
+         "simulate --dict FILE.dic [--rounds N] [--size CxR | --grid FILE.grd] [--duration auto|M:SS]\n"
+         "       [--bonus yes|no] [--reuse yes|no] [--porosity P] [--min N] [--max N] [--seed S]\n"
+         "       [--script FILE] [--save FILE.LTG] [--load FILE.LTG] PLAYER...   (human:NAME or computer:NAME)"},
+        {"game-info", gameInfoCommand, "game-info FILE.LTG"},
+        {"players", playersCommand, "players FILE"},
     };
     return list;
 }

@@ -22,7 +22,10 @@ void debugLog(std::string_view line)
         sink()(line);
         return;
     }
-    static const bool toStderr = std::getenv("LETTRAVA_DEBUG") != nullptr;
+    static const bool toStderr = [] {
+        const char* v = std::getenv("LETTRAVA_DEBUG");
+        return v != nullptr && *v != '\0' && std::string_view(v) != "0";
+    }();
     if (toStderr)
         std::clog << line << '\n';
 }

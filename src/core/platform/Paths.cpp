@@ -16,6 +16,7 @@ namespace lettrava {
 namespace {
 
 std::mutex pathsMutex;
+bool homeWasGiven = false;
 fs::path& storedProgramFolder()
 {
     static fs::path folder;
@@ -55,6 +56,7 @@ std::vector<std::string> Paths::initialise(int argc, char** argv)
             home = env;
     }
     setProgramFolder(home.empty() ? executableFolder(argc > 0 ? argv[0] : nullptr) : fs::path(home));
+    homeWasGiven = !home.empty();
     return rest;
 }
 
@@ -65,6 +67,8 @@ void Paths::setProgramFolder(const fs::path& folder)
     std::lock_guard lock(pathsMutex);
     storedProgramFolder() = ec ? folder : absolute;
 }
+
+bool Paths::homeGiven() { return homeWasGiven; }
 
 fs::path Paths::programFolder()
 {

@@ -24,6 +24,8 @@ public:
     static std::vector<std::string> initialise(int argc, char** argv);
 
     static void setProgramFolder(const std::filesystem::path& folder);
+    // Whether the program folder was chosen by --home or LETTRAVA_HOME.
+    static bool homeGiven();
     static std::filesystem::path programFolder();
 
     // The read-only data folder or file `name`: inside the program folder when

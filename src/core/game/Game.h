@@ -1,0 +1,239 @@
+#pragma once
+
+#include "core/game/GameSetup.h"
+#include "core/game/Player.h"
+#include "core/game/Round.h"
+#include "core/game/Verdict.h"
+#include "core/game/WordEntry.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lettrava {
+
+class GameView;
+class Grid;
+class Timer;
+
+namespace NetworkMode {
+inline constexpr std::uint8_t Local = 0;
+inline constexpr std::uint8_t Host = 1;
+inline constexpr std::uint8_t Client = 2;
+} // namespace NetworkMode
+
+// Where a word comes from when a person or a computer submits it.
+namespace WordSource {
+inline constexpr int Keyboard = 0;
+inline constexpr int Mouse = 1;
+inline constexpr int Computer = 3;
+} // namespace WordSource
+
+// The network settings record's game part (the network layer adds its frame).
+struct GameInfo {
+    std::int32_t minWordLength = 3;
+    std::int32_t maxWordLength = 18;
+    std::int32_t gridPorosity = 0;
+    bool bonusWordEnabled = true;
+    bool allowLetterReuse = true;
+    std::int32_t gridSizeOrder = 0;
+    std::int32_t playerCount = 0;
+    std::int32_t roundsPerGame = 0;
+    std::int32_t currentRound = 0;
+    bool automaticDuration = true;
+    std::int32_t roundMinutes = 0;
+    std::int32_t roundSeconds = 0;
+    std::string versionText;
+    std::string dictionaryVersion;
+    std::array<std::string, 4> names;
+    std::array<std::uint8_t, 4> kinds{};
+};
+
+// What a host sends to its clients as the game goes on. Installed by the
+// network side of a hosting game; a local game has none.
+class HostLink {
+public:
+    virtual ~HostLink() = default;
+    virtual void sendPlayers() = 0;
+    virtual void sendSettings() = 0;
+    virtual void sendGrid() = 0;
+    virtual void sendBonusHint(const std::string& shown, int points) = 0;
+    virtual void sendForceFinish() = 0;
+    virtual void sendWordLists() = 0;
+    virtual void sendRoundOver() = 0;
+    virtual void sendGameOver() = 0;
+};
+
+// One match of one to twenty timed rounds between one to four players.
+//
+// The game runs on the user-interface thread, driven by its 300 ms timer. In a
+// hosting game, connection threads also submit words and finished marks; the
+// network side then wraps every call into the game (timer tick, local,
+// computer and remote words) in one lock, and the game never waits for the
+// user-interface thread from inside a call.
+class Game {
+public:
+    static constexpr int kMaxPlayers = 4;
+    static constexpr int kMaxRounds = 20;
+    static constexpr std::uint32_t kTimerInterval = 300;
+    static constexpr const char* kVersionText = " 1.0";
+
+    // An empty game: no players, no round, ready; the scoring tables filled.
+    explicit Game(GameView& view);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // --- creating a game
+    // A new local or hosting game from the setup dialog. Not ready (or with no
+    // players) when the user cancels.
+    static std::unique_ptr<Game> createNew(GameView& view, bool allowNetworkChoice);
+    // A new game from choices made elsewhere (the setup dialog already closed).
+    static std::unique_ptr<Game> createFromSetup(GameView& view, const GameSetup& setup);
+    // A game continued from a saved-game file; not ready when it cannot be read.
+    static std::unique_ptr<Game> createFromFile(GameView& view, const std::filesystem::path& file);
+    // A client game that mirrors a host's.
+    static std::unique_ptr<Game> createClient(GameView& view);
+
+    bool setupFromDialog(bool isNew, bool allowNetworkChoice);
+    // Takes over accepted setup choices.
+    void applySetup(const GameSetup& setup, bool isNew);
+    void planGridSizes(const GameSetup& setup);
+    // The game's current values in the form the setup dialog shows them.
+    GameSetup currentSetup() const;
+
+    // --- queries
+    static std::int32_t pointsFor(int length);
+    static std::int32_t uniqueBonusFor(int length);
+    Player* playerAt(int index) const;
+    Player* findPlayerByName(const std::string& name) const;
+    Player* keyboardPlayer() const;
+    Player* mousePlayer() const;
+    Player* computerPlayer() const;
+    bool isUniqueWord(const std::string& text, const Player* exceptPlayer) const;
+    std::string winnerText() const;
+    GameView& view() const { return view_; }
+    Round* round() const { return round_.get(); }
+    WordEntry& wordEntry() { return wordEntry_; }
+    bool isReady() const { return ready && playerCount > 0; }
+
+    // --- rounds
+    // The "Start Round" command: a new round is set up, the board built, the
+    // clock, the solver and the timer started.
+    void startRoundCommand();
+    void startRound();
+    // The 300 ms timer's handler.
+    void tick();
+    // Ends the running round at the next tick; it counts or not.
+    void requestRoundEnd(bool counts);
+    void endRound();
+    void creditRound();
+    void showRoundResults();
+    void prepareNextRound();
+    bool allPlayersFinished() const;
+    void markLocalPlayersFinished();
+    // The "Pause" command (local games).
+    void pauseCommand();
+    // A click on the clock label: one minute less.
+    void clockClicked();
+    // A click on the round-time picture between rounds: left adds 15 seconds,
+    // right takes 15 away; the hint is rewritten.
+    void roundTimeClicked(bool increase);
+    std::string roundTimeHint() const;
+    // Closing the window during a round: the round is taken back and stopped
+    // as a round that does not count, at once.
+    void abortRoundForClose();
+    // Shows the bonus hint: some letters, or the whole word when revealing.
+    void showBonusHint(const std::string& word, bool reveal);
+
+    // --- words
+    VerdictCode submitWord(const std::string& text, int source);
+    VerdictCode submitRemoteWord(const std::string& playerName, const std::string& text);
+    VerdictCode applyLengthRules(const std::string& text) const;
+    // Shows the verdict's status message, when it cannot belong to the wrong person.
+    void showVerdict(VerdictCode verdict, const std::string& text);
+    bool verdictMessagesShown() const;
+
+    // --- the end of a game
+    void decideWinner();
+    void finishGame();
+    void refreshScores();
+
+    // --- saved games
+    bool saveToFile(const std::filesystem::path& file);
+    bool loadFromFile(const std::filesystem::path& file);
+
+    // --- network support
+    void toSettingsRecord(GameInfo& record) const;
+    void fromSettingsRecord(const GameInfo& record);
+    std::array<std::int32_t, 5> scoresSnapshot() const;
+    void applyScores(const std::array<std::int32_t, 5>& scores);
+    std::string copyPlayers() const;
+    void replacePlayers(const unsigned char* bytes, std::size_t size);
+    bool addRemotePlayer(const std::string& name);
+    void replaceWordList(const unsigned char* bytes, std::size_t size);
+    void markPlayerFinished(const std::string& name);
+    void placeEmptyPlayer(int slot);
+    void setBonusWordFromHost(const std::string& text, int points);
+    void showCongratulations(const std::string& text);
+    void setHostLink(HostLink* link) { hostLink_ = link; }
+    // A client's next grid, received from its host; the next round takes it.
+    void setReceivedGrid(std::unique_ptr<Grid> grid);
+    // Puts a player that this game owns into a slot, replacing (and freeing,
+    // when owned) the one there.
+    void adoptPlayer(int slot, std::unique_ptr<Player> player) { setPlayer(slot, std::move(player)); }
+
+    // --- fields
+    std::int32_t roundsPerGame = 0;
+    std::int32_t currentRound = 0;
+    std::int32_t roundMinutes = 0;
+    std::int32_t roundSeconds = 0;
+    std::int32_t hostTickCount = 0;
+    std::array<std::int32_t, kMaxRounds> columnsByRound{};
+    std::array<std::int32_t, kMaxRounds> rowsByRound{};
+    std::int32_t gridSizeOrder = 0;
+    bool inProgress = false;
+    bool roundRunning = false;
+    bool manualGridSize = false;
+    bool hasKeyboardPlayer = false;
+    bool unsavedChanges = false;
+    bool endRequested = false;
+    bool automaticDuration = false;
+    bool roundCounts = false;
+    std::uint8_t networkMode = NetworkMode::Local;
+    std::vector<std::string> gridFiles;
+    std::array<Player*, kMaxPlayers> players{};
+    Player* winner = nullptr;
+    std::array<std::string, 4> remoteNames;
+    std::array<std::uint8_t, 4> remoteKinds{};
+    bool hasMousePlayer = false;
+    bool ready = true;
+    bool bonusWordEnabled = false;
+    std::int32_t playerCount = 0;
+    std::int32_t hostPort = 0;
+    std::string dictionaryVersion;
+    std::string versionText;
+
+private:
+    void createTimer();
+    void setPlayer(int slot, std::unique_ptr<Player> owned);
+    void releaseOwnedPlayer(Player* p);
+    void hostWaitTick();
+    void finishHostWait(bool allFinished);
+    void creditAndShowResults();
+
+    GameView& view_;
+    std::unique_ptr<Round> round_;
+    std::unique_ptr<Timer> gameTimer_;
+    std::unique_ptr<Timer> hostWaitTimer_;
+    std::uint32_t hostWaitStart_ = 0;
+    std::unique_ptr<Grid> receivedGrid_;
+    std::vector<std::unique_ptr<Player>> ownedPlayers_;
+    HostLink* hostLink_ = nullptr;
+    WordEntry wordEntry_;
+};
+
+} // namespace lettrava

@@ -1,0 +1,166 @@
+#include "core/platform/Clock.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace lettrava {
+
+namespace {
+
+class InertTimer final : public Timer {
+public:
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool isEnabled() const override { return enabled_; }
+
+private:
+    bool enabled_ = false;
+};
+
+class InertTimers final : public TimerFactory {
+public:
+    std::unique_ptr<Timer> createTimer(std::uint32_t, std::function<void()>) override
+    {
+        return std::make_unique<InertTimer>();
+    }
+};
+
+SteadyClock steady;
+InertTimers inert;
+std::atomic<Clock*> installedClock{nullptr};
+std::atomic<TimerFactory*> installedTimers{nullptr};
+
+} // namespace
+
+Clock& clock()
+{
+    Clock* c = installedClock.load();
+    return c ? *c : steady;
+}
+void setClock(Clock* c) { installedClock.store(c); }
+
+TimerFactory& timers()
+{
+    TimerFactory* t = installedTimers.load();
+    return t ? *t : inert;
+}
+void setTimers(TimerFactory* t) { installedTimers.store(t); }
+
+std::uint32_t SteadyClock::tickCount()
+{
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    return static_cast<std::uint32_t>(ms.count());
+}
+
+void SteadyClock::sleep(std::uint32_t milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+class ManualTimers::ManualTimer final : public Timer {
+public:
+    ManualTimer(ManualTimers* owner, std::uint32_t interval, std::function<void()> onTick)
+        : owner_(owner), interval_(interval == 0 ? 1 : interval), onTick_(std::move(onTick))
+    {
+    }
+    ~ManualTimer() override
+    {
+        if (owner_)
+            std::erase(owner_->timers_, this);
+    }
+    void setEnabled(bool enabled) override
+    {
+        if (enabled && !enabled_ && owner_)
+            due_ = owner_->elapsed_ + interval_;
+        enabled_ = enabled;
+    }
+    bool isEnabled() const override { return enabled_; }
+
+    ManualTimers* owner_;
+    std::uint32_t interval_;
+    std::function<void()> onTick_;
+    bool enabled_ = false;
+    std::uint64_t due_ = 0;
+};
+
+ManualTimers::~ManualTimers()
+{
+    for (ManualTimer* t : timers_)
+        t->owner_ = nullptr;
+}
+
+std::unique_ptr<Timer> ManualTimers::createTimer(std::uint32_t intervalMs, std::function<void()> onTick)
+{
+    auto t = std::make_unique<ManualTimer>(this, intervalMs, std::move(onTick));
+    timers_.push_back(t.get());
+    return t;
+}
+
+std::size_t ManualTimers::enabledCount() const
+{
+    return static_cast<std::size_t>(
+        std::count_if(timers_.begin(), timers_.end(), [](const ManualTimer* t) { return t->enabled_; }));
+}
+
+bool ManualTimers::fireNext()
+{
+    ManualTimer* next = nullptr;
+    for (ManualTimer* t : timers_)
+        if (t->enabled_ && (!next || t->due_ < next->due_))
+            next = t;
+    if (!next)
+        return false;
+    if (next->due_ > elapsed_) {
+        clock_.advance(static_cast<std::uint32_t>(next->due_ - elapsed_));
+        elapsed_ = next->due_;
+    }
+    next->due_ += next->interval_;
+    // The handler may destroy timers (a round's end frees its round); it runs last.
+    auto handler = next->onTick_;
+    handler();
+    return true;
+}
+
+void ManualTimers::runFor(std::uint32_t milliseconds)
+{
+    const std::uint64_t end = elapsed_ + milliseconds;
+    for (;;) {
+        ManualTimer* next = nullptr;
+        for (ManualTimer* t : timers_)
+            if (t->enabled_ && (!next || t->due_ < next->due_))
+                next = t;
+        if (!next || next->due_ > end)
+            break;
+        fireNext();
+    }
+    if (end > elapsed_) {
+        clock_.advance(static_cast<std::uint32_t>(end - elapsed_));
+        elapsed_ = end;
+    }
+}
+
+bool ManualTimers::runUntil(const std::function<bool()>& done, std::uint32_t limitMs)
+{
+    const std::uint64_t end = elapsed_ + limitMs;
+    while (!done()) {
+        if (elapsed_ >= end || !fireNext())
+            return done();
+    }
+    return true;
+}
+
+ScopedTime::ScopedTime(Clock& c, TimerFactory& t) : previousClock_(&clock()), previousTimers_(&timers())
+{
+    setClock(&c);
+    setTimers(&t);
+}
+
+ScopedTime::~ScopedTime()
+{
+    setClock(previousClock_);
+    setTimers(previousTimers_);
+}
+
+} // namespace lettrava
