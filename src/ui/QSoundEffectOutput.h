@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/SoundOutput.h"
+
+#include <QObject>
+#include <QString>
+
+#include <map>
+
+class QSoundEffect;
+
+namespace lettrava {
+
+// Plays WAV files and resources through QSoundEffect. Loaded effects are kept
+// by source, so a sound that is played often is decoded once.
+class QSoundEffectOutput final : public QObject, public SoundOutput {
+    Q_OBJECT
+public:
+    explicit QSoundEffectOutput(QObject* parent = nullptr);
+    ~QSoundEffectOutput() override;
+
+    void play(const QString& source, bool looping) override;
+    void stop() override;
+    bool isPlaying() const override;
+
+private:
+    QSoundEffect* effectFor(const QString& source);
+
+    std::map<QString, QSoundEffect*> effects_;
+    QSoundEffect* current_ = nullptr;
+    bool starting_ = false; // play() was asked while the sound was still loading
+};
+
+} // namespace lettrava
