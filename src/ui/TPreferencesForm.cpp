@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -349,26 +350,29 @@ QWidget* TPreferencesForm::buildSoundsPage()
     pnlSounds_->setObjectName(QStringLiteral("pnlSounds"));
     auto* outer = new QVBoxLayout(pnlSounds_);
     outer->setContentsMargins(14, 12, 14, 12);
-    auto* grid = new QGridLayout();
+    auto* rows = new QFrame(pnlSounds_);
+    rows->setObjectName(QStringLiteral("frmSoundRows"));
+    outer->addWidget(rows);
+    auto* grid = new QGridLayout(rows);
+    grid->setContentsMargins(10, 8, 6, 8);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
-    outer->addLayout(grid);
     const int stopSpace = 24;
     for (int i = 0; i < kSoundEventCount; ++i) {
         const auto& info = soundEventInfo(i);
         const auto row = static_cast<std::size_t>(i);
         const QString control = QString::fromLatin1(info.control);
-        lblSound_[row] = new TFlatButton(QString::fromLatin1(info.caption), pnlSounds_);
+        lblSound_[row] = new TFlatButton(QString::fromLatin1(info.caption), rows);
         lblSound_[row]->setObjectName(QStringLiteral("lbl") + control);
         lblSound_[row]->setToolTip(soundCaptionHint(i));
-        chkSound_[row] = new QCheckBox(pnlSounds_);
+        chkSound_[row] = new QCheckBox(rows);
         chkSound_[row]->setObjectName(QStringLiteral("chk") + control);
         chkSound_[row]->setAccessibleName(QString::fromLatin1(info.caption));
-        edtSound_[row] = new QLineEdit(pnlSounds_);
+        edtSound_[row] = new QLineEdit(rows);
         edtSound_[row]->setObjectName(QStringLiteral("edt") + control);
         edtSound_[row]->setToolTip(soundFileHint(i));
         edtSound_[row]->setMinimumWidth(260);
-        btnPlay_[row] = new TPictureButton(pnlSounds_);
+        btnPlay_[row] = new TPictureButton(rows);
         btnPlay_[row]->setObjectName(QStringLiteral("btnPlay") + control);
         btnPlay_[row]->setPictureSize(QSize(20, 20));
         grid->addWidget(chkSound_[row], i, 0);
@@ -467,6 +471,16 @@ void TPreferencesForm::applyColourDepth()
         pnlSounds_->setWallpaper(imgWoodB());
         pnlBottom_->setWallpaper(imgWoodA());
     }
+    // Groups sit on a light veil over the wood, so their text stays readable.
+    const QString groups = QStringLiteral(
+        "QGroupBox { background: rgba(255, 250, 236, %1); border: 1px solid rgba(90, 50, 20, 140);"
+        " border-radius: 6px; margin-top: 1.3em; padding: 6px 4px 4px 4px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; font-weight: bold; }")
+                               .arg(low ? 0 : 120);
+    pnlGeneral_->setStyleSheet(groups);
+    pnlSounds_->setStyleSheet(QStringLiteral("QFrame#frmSoundRows { background: rgba(255, 250, 236, %1);"
+                                             " border: 1px solid rgba(90, 50, 20, 140); border-radius: 6px; }")
+                                  .arg(low ? 0 : 120));
     // Text on wood stays readable in dark brown; on pale yellow, black.
     for (TAdvancedPanel* p : {pnlGeneral_, pnlSounds_, pnlBottom_}) {
         QPalette pal = p->palette();

@@ -1,7 +1,10 @@
 #include "UiTestSupport.h"
 
 #include "core/platform/Paths.h"
+#include "ui/DesktopSetup.h"
+#include "ui/DesktopSwitches.h"
 #include "ui/LowColour.h"
+#include "ui/SoundOutput.h"
 #include "ui/QtDialogs.h"
 #include "ui/SharedPictures.h"
 #include "ui/TAdvancedPanel.h"
@@ -11,6 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -178,4 +183,24 @@ TEST_F(ControlsTest, HelpShowsOurTopicsAndRefusesAnythingElse)
     }
     shutDownHelp();
     EXPECT_EQ(helpWindow(), nullptr);
+}
+
+TEST_F(ControlsTest, MissingBoardAndListFontsHaveLookAlikes)
+{
+    installFontSubstitutes();
+    const QStringList families = QFontDatabase::families();
+    if (!families.contains("Comic Sans MS") && families.contains("Comic Neue")) {
+        EXPECT_EQ(QFontInfo(QFont("Comic Sans MS", 12)).family(), "Comic Neue");
+    }
+    EXPECT_TRUE(QFontInfo(QFont("Courier", 10)).fixedPitch());
+}
+
+TEST_F(ControlsTest, DesktopSwitchesAreTakenOutOfTheArguments)
+{
+    const auto rest = applyDesktopSwitches({"--no-sound", "game.LTG", "--low-colour"});
+    EXPECT_EQ(rest, (std::vector<std::string>{"game.LTG"}));
+    EXPECT_TRUE(soundSwitchedOff());
+    EXPECT_TRUE(lowColourDisplay());
+    EXPECT_NE(dynamic_cast<SilentOutput*>(makeSoundOutput().get()), nullptr);
+    setSoundSwitchedOff(false);
 }
