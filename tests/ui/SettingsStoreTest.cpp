@@ -114,3 +114,21 @@ TEST_F(SettingsStoreTest, FlagsReadAnyNonZeroNumberAsTrueAndJunkAsTheDefault)
     EXPECT_FALSE(SettingsStore::contains("", "chkGoodWord"));
     EXPECT_TRUE(SettingsStore::contains("Sounds", "chkGoodWord"));
 }
+
+TEST_F(SettingsStoreTest, TextsSurviveTheIniFileUnchanged)
+{
+    const QString ini = folder() + "/Lettrava.conf";
+    SettingsStore::useFile(ini);
+    const QStringList texts = {"Sounds\\GoodWord.wav", "a,b, c", "@Variant(junk)", "\"quoted\"", "ÄÖÜ ß", ""};
+    for (const QString& text : texts) {
+        SettingsStore::write(settings::Message, text);
+        EXPECT_EQ(SettingsStore::read(settings::Message), text);
+    }
+    SettingsStore::write(settings::GridCol, 7);
+    SettingsStore::write(settings::FactoryAllowReuse, false);
+    EXPECT_EQ(SettingsStore::read(settings::GridCol), 7);
+    EXPECT_FALSE(SettingsStore::read(settings::FactoryAllowReuse));
+    const std::string file = test::readFile(ini.toStdString());
+    EXPECT_NE(file.find("FactoryAllowReuse=0"), std::string::npos) << file;
+    EXPECT_NE(file.find("GridCol=7"), std::string::npos) << file;
+}
