@@ -84,8 +84,9 @@ QString resolveSoundPath(const QString& fieldText)
 #endif
     if (QDir::isAbsolutePath(text))
         return QDir::cleanPath(text);
-    const QString folder = QString::fromStdString(Paths::programFolder().string());
-    return QDir::cleanPath(QDir(folder).filePath(text));
+    // Inside the program folder, or, for an installed program, in the
+    // installed data folder when the program folder does not hold it.
+    return QDir::cleanPath(QString::fromStdString(Paths::dataPath(QDir::cleanPath(text).toStdString()).string()));
 }
 
 QString offensiveSoundResource(int n) { return QStringLiteral(":/sounds/SND_BAD%1.wav").arg(n); }

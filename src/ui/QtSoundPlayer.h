@@ -35,7 +35,8 @@ QString soundCaptionHint(int event); // "Click here to browse for a file to play
 QString soundFileHint(int event);    // "This file will play when ... (if the box at the left is checked)"
 
 // The file a sound field names: a relative path is taken inside the program
-// folder; an absolute one is used as it is. Backslashes count as folder
+// folder (for an installed program, the installed data folder when the
+// program folder lacks it); an absolute one is used as it is. Backslashes count as folder
 // separators, so the stored default "Sounds\GoodWord.wav" works everywhere.
 QString resolveSoundPath(const QString& fieldText);
 

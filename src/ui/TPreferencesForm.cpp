@@ -653,7 +653,7 @@ void TPreferencesForm::reloadDictionaries()
     Preferences* previous = &preferences();
     setPreferences(this);
     Dictionary::instance(false).load();
-    setPreferences(previous == this ? this : previous);
+    setPreferences(previous);
 }
 
 QFont TPreferencesForm::gameBoardFont() const { return lblProto_->font(); }
