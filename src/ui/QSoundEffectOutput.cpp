@@ -69,6 +69,7 @@ void QSoundEffectOutput::play(const QString& source, bool looping)
     effect->stop();
     effect->setLoopCount(looping ? QSoundEffect::Infinite : 1);
     starting_ = effect->status() != QSoundEffect::Error;
+    startedAt_.start();
     effect->play();
 }
 
@@ -83,9 +84,18 @@ bool QSoundEffectOutput::isPlaying() const
 {
     if (!current_)
         return false;
-    if (current_->isPlaying())
-        return true;
-    return starting_ && (current_->status() == QSoundEffect::Loading || current_->status() == QSoundEffect::Null);
+    switch (current_->status()) {
+    case QSoundEffect::Error:
+        return false;
+    case QSoundEffect::Null:
+    case QSoundEffect::Loading:
+        // QSoundEffect reports "playing" while it is still loading; a load
+        // that never ends must not hold the channel for ever.
+        return starting_ && startedAt_.elapsed() < kStartTimeoutMs;
+    case QSoundEffect::Ready:
+        break;
+    }
+    return current_->isPlaying();
 }
 
 } // namespace lettrava

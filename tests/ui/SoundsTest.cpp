@@ -2,6 +2,7 @@
 
 #include "core/platform/Random.h"
 #include "ui/FileChooser.h"
+#include "ui/QSoundEffectOutput.h"
 #include "ui/QtSoundPlayer.h"
 #include "ui/Settings.h"
 #include "ui/SharedPictures.h"
@@ -288,4 +289,19 @@ TEST_F(SoundsPageTest, CheckAllUncheckAllEnableAndBrowse)
     EXPECT_EQ(test_->plays[0].source, inFolder("Click.wav"));
     form_->reject();
     EXPECT_EQ(field->text(), "Sounds\\RoundOver.wav") << "Close drops the unsaved file";
+}
+
+TEST_F(SoundsTest, TheQtOutputStartsStopsAndGivesUpOnBrokenFiles)
+{
+    test::writeFile(dir_ / "broken.wav", "RIFF....WAVEjunk");
+    QSoundEffectOutput output;
+    EXPECT_FALSE(output.isPlaying());
+    output.play(offensiveSoundResource(1), false);
+    output.stop();
+    EXPECT_FALSE(output.isPlaying());
+
+    output.play(QString::fromStdString((dir_ / "broken.wav").string()), false);
+    for (int i = 0; i < 150 && output.isPlaying(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(output.isPlaying()) << "an unreadable file plays nothing";
 }
