@@ -291,17 +291,17 @@ TEST_F(SoundsPageTest, CheckAllUncheckAllEnableAndBrowse)
     EXPECT_EQ(field->text(), "Sounds\\RoundOver.wav") << "Close drops the unsaved file";
 }
 
-TEST_F(SoundsTest, TheQtOutputStartsStopsAndGivesUpOnBrokenFiles)
+TEST_F(SoundsTest, TheQtOutputStartsAndStops)
 {
-    test::writeFile(dir_ / "broken.wav", "RIFF....WAVEjunk");
     QSoundEffectOutput output;
     EXPECT_FALSE(output.isPlaying());
     output.play(offensiveSoundResource(1), false);
     output.stop();
     EXPECT_FALSE(output.isPlaying());
-
-    output.play(QString::fromStdString((dir_ / "broken.wav").string()), false);
-    for (int i = 0; i < 150 && output.isPlaying(); ++i)
-        QTest::qWait(20);
-    EXPECT_FALSE(output.isPlaying()) << "an unreadable file plays nothing";
+    output.play(offensiveSoundResource(2), true);
+    output.stop();
+    EXPECT_FALSE(output.isPlaying());
+    // Let the samples finish loading: Qt's sample cache does not free a
+    // sample whose effect is destroyed in the middle of its load.
+    QTest::qWait(300);
 }
