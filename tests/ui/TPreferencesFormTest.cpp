@@ -1,0 +1,322 @@
+#include "UiTestSupport.h"
+
+#include "core/words/Dictionary.h"
+#include "ui/FileChooser.h"
+#include "ui/LowColour.h"
+#include "ui/Settings.h"
+#include "ui/TAdvancedPanel.h"
+#include "ui/TPreferencesForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+using namespace lettrava;
+using lettrava::test::UiTest;
+
+namespace {
+
+class PreferencesTest : public UiTest {
+protected:
+    template <class T>
+    T* child(TPreferencesForm& form, const char* name)
+    {
+        T* w = form.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    void makeDictionaries(const std::vector<std::string>& names)
+    {
+        std::filesystem::create_directories(dir_ / "dict");
+        for (const std::string& name : names)
+            test::writeDictionary(dir_ / "dict" / (name + ".dic"), {"CAT", "DOG", name == "Other" ? "OWL" : "EEL"}, name);
+    }
+
+    // Answers the next font dialog with `act` once it is up.
+    void whenFontDialogShows(std::function<void(QFontDialog&)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(PreferencesTest, FirstStartShowsTheDefaults)
+{
+    makeDictionaries({"English"});
+    TPreferencesForm form;
+    EXPECT_EQ(form.windowTitle(), "Lettrava Preferences");
+    EXPECT_EQ(form.gameBoardFont().family(), "Comic Sans MS");
+    EXPECT_EQ(form.gameBoardFont().pointSize(), 12);
+    EXPECT_EQ(form.wordListFont().family(), "Courier");
+    EXPECT_EQ(form.wordListFont().pointSize(), 10);
+    EXPECT_FALSE(form.wordListFont().bold());
+    EXPECT_FALSE(form.wordListFont().italic());
+    EXPECT_EQ(form.defaultSortOrder(), 0);
+    EXPECT_EQ(child<QComboBox>(form, "cmbDefaultSortOrder")->currentText(), "Input Order");
+    EXPECT_TRUE(form.solutionVisible());
+    EXPECT_EQ(form.solutionSortOrder(), 3);
+    EXPECT_EQ(form.resultsLeft(), 20);
+    EXPECT_EQ(form.resultsTop(), 20);
+    EXPECT_TRUE(form.showTips());
+    EXPECT_TRUE(form.showHelpWarning());
+    EXPECT_EQ(child<QLineEdit>(form, "edtWallpaper")->text(), "[default]");
+    EXPECT_TRUE(form.wallpaperTiled());
+    EXPECT_EQ(form.wallpaperPicture().toImage(), form.defaultWallpaper().toImage());
+    EXPECT_EQ(child<QComboBox>(form, "cmbDictionary")->currentText(), "English");
+    EXPECT_EQ(form.selectedDictionaryFile(), (dir_ / "dict" / "English.dic").string());
+    EXPECT_FALSE(form.localLookupAvailable());
+    EXPECT_TRUE(form.isFirstRun());
+    EXPECT_TRUE(stored().empty());
+}
+
+TEST_F(PreferencesTest, EscAndCloseDropChangesWhileSaveWritesThem)
+{
+    makeDictionaries({"English", "Other"});
+    TPreferencesForm form;
+    auto* sort = child<QComboBox>(form, "cmbDefaultSortOrder");
+    auto* stretch = child<QCheckBox>(form, "chkWallpaperStretch");
+    auto* tile = child<QCheckBox>(form, "chkWallpaperTile");
+    auto* url = child<QLineEdit>(form, "edtDefinitionLookupURL");
+    auto* goodWord = child<QCheckBox>(form, "chkGoodWord");
+    auto* dictionary = child<QComboBox>(form, "cmbDictionary");
+
+    form.open();
+    ASSERT_TRUE(form.isVisible());
+    sort->setCurrentIndex(2);
+    stretch->click();
+    EXPECT_FALSE(tile->isChecked()) << "checking Stretch unchecks Tile";
+    url->setText("http://x/");
+    goodWord->setChecked(false);
+    dictionary->setCurrentIndex(dictionary->findText("Other"));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    EXPECT_TRUE(stored().empty()) << "nothing is written";
+    EXPECT_EQ(sort->currentIndex(), 0);
+    EXPECT_TRUE(tile->isChecked());
+    EXPECT_NE(url->text(), "http://x/");
+    EXPECT_TRUE(goodWord->isChecked());
+    EXPECT_EQ(dictionary->currentText(), "English");
+
+    // Close works the same way.
+    form.open();
+    sort->setCurrentIndex(1);
+    form.closeWithoutSaving();
+    EXPECT_EQ(sort->currentIndex(), 0);
+    EXPECT_TRUE(stored().empty());
+
+    form.open();
+    sort->setCurrentIndex(3);
+    stretch->click();
+    goodWord->setChecked(false);
+    dictionary->setCurrentIndex(dictionary->findText("Other"));
+    form.findChild<QWidget*>("btnSave")->setFocus();
+    QTest::keyClick(form.findChild<QWidget*>("btnSave"), Qt::Key_Space);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    const auto values = stored();
+    EXPECT_EQ(values.at("SortOrder").toInt(), 3);
+    EXPECT_EQ(values.at("WallpaperTiled").toString(), "0");
+    EXPECT_EQ(values.at("Dictionary").toString(), "Other");
+    EXPECT_EQ(values.at("GameFontName").toString(), "Comic Sans MS");
+    EXPECT_EQ(values.at("WordListFontSize").toInt(), 10);
+    EXPECT_EQ(values.at("WLItalic").toString(), "0");
+    EXPECT_EQ(values.at("Sounds/chkGoodWord").toString(), "0");
+    EXPECT_EQ(values.at("Sounds/edtLetterClick").toString(), "Sounds\\Click.wav");
+    EXPECT_EQ(values.count("RRLeft"), 0u) << "the results window's values wait for program end";
+    EXPECT_EQ(values.count("ShowHelpWarning"), 0u);
+    EXPECT_EQ(values.size(), 12u + 23u);
+    // What was saved is what a new start reads.
+    EXPECT_EQ(SettingsStore::read(settings::SortOrder), 3);
+}
+
+TEST_F(PreferencesTest, TheResultsWindowsValuesAreWrittenAtProgramEnd)
+{
+    {
+        TPreferencesForm form;
+        form.setResultsPosition(140, 260);
+        form.setSolutionVisible(false);
+        form.setSolutionSortOrder(1);
+        form.setMemberListVisible(false);
+        form.open();
+        form.save();
+        EXPECT_EQ(stored().count("RRLeft"), 0u);
+        EXPECT_EQ(form.resultsLeft(), 140) << "saving the window keeps the values held in memory";
+    }
+    const auto values = stored();
+    EXPECT_EQ(values.at("RRLeft").toInt(), 140);
+    EXPECT_EQ(values.at("RRTop").toInt(), 260);
+    EXPECT_EQ(values.at("SolutionVisible").toString(), "0");
+    EXPECT_EQ(values.at("SolutionSortOrder").toInt(), 1);
+    EXPECT_EQ(values.at("RRMemberList").toString(), "0");
+
+    TPreferencesForm again;
+    EXPECT_EQ(again.resultsLeft(), 140);
+    EXPECT_FALSE(again.solutionVisible());
+}
+
+TEST_F(PreferencesTest, FontDialogApplyThenCancelKeepsTheStyleButNotNameOrSize)
+{
+    TPreferencesForm form;
+    form.open();
+    whenFontDialogShows([](QFontDialog& dialog) {
+        QFont f(QStringLiteral("DejaVu Sans"), 16);
+        f.setBold(true);
+        dialog.setCurrentFont(f);
+        dialog.findChild<QPushButton*>("btnApply")->click();
+        dialog.reject();
+    });
+    std::vector<QFont> applied;
+    QObject::connect(&form, &TPreferencesForm::wordListFontApplied, [&](const QFont& f) { applied.push_back(f); });
+    form.modifyWordListFont();
+    ASSERT_EQ(applied.size(), 2u);
+    EXPECT_EQ(applied[0].pointSize(), 16) << "Apply shows the font at once";
+    EXPECT_EQ(applied[1].pointSize(), 10) << "and Cancel takes the size back";
+    EXPECT_EQ(form.wordListFont().family(), "Courier");
+    EXPECT_EQ(form.wordListFont().pointSize(), 10);
+    EXPECT_TRUE(form.wordListFont().bold());
+    EXPECT_FALSE(form.fontChanged());
+
+    // Accepting a size above 20 gives 20, and the change is noticed.
+    whenFontDialogShows([](QFontDialog& dialog) {
+        dialog.setCurrentFont(QFont(QStringLiteral("DejaVu Sans"), 28));
+        dialog.accept();
+    });
+    form.modifyGameBoardFont();
+    EXPECT_EQ(form.gameBoardFont().pointSize(), 20);
+    EXPECT_TRUE(form.fontChanged());
+
+    // Esc takes it all back, and showing the window again clears the mark.
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_EQ(form.gameBoardFont().pointSize(), 12);
+    EXPECT_FALSE(form.wordListFont().bold());
+    form.open();
+    EXPECT_FALSE(form.fontChanged());
+    form.reject();
+    EXPECT_TRUE(stored().empty());
+}
+
+TEST_F(PreferencesTest, TheStoredDictionaryNameChoosesTheFile)
+{
+    makeDictionaries({"English", "Other"});
+    SettingsStore::write(settings::Dictionary, "Other");
+    {
+        TPreferencesForm form;
+        EXPECT_EQ(form.dictionaryNames().size(), 2);
+        EXPECT_EQ(form.selectedDictionaryFile(), (dir_ / "dict" / "Other.dic").string());
+        form.reloadDictionaries();
+        EXPECT_EQ(Dictionary::instance(false).lookup("OWL"), LookupResult::Word);
+        EXPECT_TRUE(shown_.messages.empty());
+    }
+    // A name that matches no entry leaves no choice: the load says so.
+    SettingsStore::write(settings::Dictionary, "other");
+    TPreferencesForm form;
+    EXPECT_EQ(child<QComboBox>(form, "cmbDictionary")->currentIndex(), -1);
+    EXPECT_EQ(form.selectedDictionaryFile(), "");
+    form.reloadDictionaries();
+    ASSERT_EQ(shown_.messages.size(), 1u);
+    EXPECT_EQ(shown_.messages[0].text, kNoDictionarySelected);
+    EXPECT_EQ(shown_.messages[0].caption, "warning");
+    EXPECT_EQ(Dictionary::instance(false).lookup("OWL"), LookupResult::NoMatch);
+}
+
+TEST_F(PreferencesTest, AnEmptyDictionaryFolderGivesNoChoice)
+{
+    std::filesystem::create_directories(dir_ / "dict");
+    TPreferencesForm form;
+    EXPECT_TRUE(form.dictionaryNames().isEmpty());
+    EXPECT_EQ(form.selectedDictionaryFile(), "");
+}
+
+TEST_F(PreferencesTest, FirstRunTipsAndHelpWarningAreStoredAtOnce)
+{
+    TPreferencesForm form;
+    EXPECT_TRUE(form.isFirstRun());
+    form.setShowTips(false);
+    EXPECT_FALSE(form.isFirstRun());
+    EXPECT_FALSE(form.showTips());
+    EXPECT_EQ(stored().at("ShowTips").toString(), "0");
+
+    form.disableHelpWarning();
+    EXPECT_FALSE(form.showHelpWarning());
+    EXPECT_EQ(stored().at("ShowHelpWarning").toString(), "0");
+
+    form.setDefinitionLookupURL("https://example.org/define?w=");
+    EXPECT_EQ(stored().at("LookupURL").toString(), "https://example.org/define?w=");
+    form.saveFactoryWordListSettings(30, 40, "/words");
+    EXPECT_EQ(stored().at("FactoryWordListTop").toInt(), 30);
+    EXPECT_EQ(stored().at("FactoryWordListLeft").toInt(), 40);
+    EXPECT_EQ(stored().at("FactoryWordListDir").toString(), "/words");
+}
+
+TEST_F(PreferencesTest, WallpaperLoadsAPictureAndFallsBackToTheDefault)
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(QColor(10, 120, 30));
+    const QString bmp = folder() + "/green.bmp";
+    ASSERT_TRUE(picture.save(bmp, "BMP"));
+    test::writeFile(dir_ / "broken.bmp", "BM not really a picture");
+
+    TPreferencesForm form;
+    setFileChooserForTests([&](const QString& title, const QString&, const QString& filter) {
+        EXPECT_EQ(title, "Select Lettrava Wallpaper");
+        EXPECT_TRUE(filter.startsWith("Bitmaps (*.bmp)"));
+        return bmp;
+    });
+    form.browseWallpaper();
+    setFileChooserForTests(nullptr);
+    auto* edit = child<QLineEdit>(form, "edtWallpaper");
+    EXPECT_EQ(edit->text(), bmp);
+    EXPECT_EQ(form.wallpaperPicture().size(), QSize(40, 30));
+    EXPECT_EQ(child<TAdvancedPanel>(form, "pnlWallpaper")->wallpaper().size(), QSize(40, 30));
+
+    for (const QString& bad : {folder() + "/broken.bmp", folder() + "/missing.bmp"}) {
+        edit->setText(bad);
+        form.loadWallpaper();
+        EXPECT_EQ(form.wallpaperPicture().toImage(), form.defaultWallpaper().toImage()) << bad.toStdString();
+        EXPECT_EQ(edit->text(), bad) << "the field keeps its text";
+    }
+    edit->setText(bmp);
+    form.loadWallpaper();
+    form.revertWallpaper();
+    EXPECT_EQ(edit->text(), "[default]");
+    EXPECT_EQ(form.wallpaperPicture().toImage(), form.defaultWallpaper().toImage());
+}
+
+TEST_F(PreferencesTest, LowColourDisplaysGetNoWallpaperAndPlainPanels)
+{
+    forceLowColour(true);
+    TPreferencesForm form;
+    form.resize(800, 600);
+    EXPECT_FALSE(child<QLineEdit>(form, "edtWallpaper")->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>(form, "chkWallpaperTile")->isEnabled());
+    EXPECT_FALSE(child<QWidget>(form, "btnWallpaperBrowse")->isEnabled());
+    EXPECT_FALSE(child<QWidget>(form, "btnWallpaperRevert")->isEnabled());
+    auto* note = child<QLabel>(form, "lblLowColour");
+    EXPECT_TRUE(note->isVisibleTo(&form));
+    EXPECT_EQ(note->text(), TPreferencesForm::kLowColourText);
+    auto* general = child<TAdvancedPanel>(form, "pnlGeneral");
+    EXPECT_FALSE(general->showsWallpaper());
+    const QImage painted = general->grab().toImage();
+    EXPECT_EQ(painted.pixelColor(painted.width() / 2, 6), QColor(255, 255, 170));
+
+    forceLowColour(false);
+    TPreferencesForm colourful;
+    EXPECT_FALSE(colourful.findChild<QLabel*>("lblLowColour")->isVisibleTo(&colourful));
+    EXPECT_TRUE(colourful.findChild<TAdvancedPanel*>("pnlGeneral")->showsWallpaper());
+}
