@@ -12,6 +12,9 @@ using Args = std::vector<std::string>;
 int mkdictCommand(const Args& args);
 int dictinfoCommand(const Args& args);
 int lookupCommand(const Args& args);
+int solveCommand(const Args& args);
+int traceCommand(const Args& args);
+int randomGridCommand(const Args& args);
 
 struct CommandInfo {
     const char* name;
