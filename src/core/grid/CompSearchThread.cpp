@@ -156,6 +156,8 @@ bool CompSearchThread::checkpoint()
         return true;
     if (!(control & kSuspend))
         return false;
+    // Whatever was found is in the list while the search stands still.
+    publish();
     std::unique_lock lock(controlMutex_);
     paused_ = true;
     controlChanged_.notify_all();
@@ -188,13 +190,18 @@ void CompSearchThread::run()
                     break;
                 }
                 ++done;
+                publish();
                 if (observer_)
                     observer_->progress(done, total, count());
             }
         }
         completed = !stopped;
     } catch (const std::exception&) {
-        // Out of memory for the prefix tree: the list holds what was found.
+        // Out of memory: the list holds what was found.
+    }
+    try {
+        publish();
+    } catch (const std::exception&) {
     }
     completed_ = completed;
     finished_ = true;
@@ -242,8 +249,18 @@ void CompSearchThread::waitFor()
 
 void CompSearchThread::append(const char* text, std::size_t length)
 {
+    pending_.emplace_back(text, length);
+    if (pending_.size() >= kPendingWords)
+        publish();
+}
+
+void CompSearchThread::publish()
+{
+    if (pending_.empty())
+        return;
     std::lock_guard lock(foundMutex_);
-    found_.emplace_back(text, length);
+    found_.insert(found_.end(), std::make_move_iterator(pending_.begin()), std::make_move_iterator(pending_.end()));
+    pending_.clear();
 }
 
 std::size_t CompSearchThread::count() const

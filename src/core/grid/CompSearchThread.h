@@ -112,7 +112,12 @@ private:
     // suspended; true when the search must end.
     bool checkpoint();
     bool checkpointDue() const;
+    // Words found go to the list in small batches: at most kPendingWords at a
+    // time, and always before a start cell is left, before the search halts
+    // and when it ends.
     void append(const char* text, std::size_t length);
+    void publish();
+    static constexpr std::size_t kPendingWords = 32;
     std::vector<LVWord> buildSolution() const;
 
     const Grid* grid_;
@@ -133,6 +138,8 @@ private:
     mutable std::mutex controlMutex_;
     std::condition_variable controlChanged_;
     bool paused_ = false;
+
+    std::vector<std::string> pending_; // solver thread only
 
     mutable std::mutex foundMutex_;
     std::vector<std::string> found_;

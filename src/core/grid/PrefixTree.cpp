@@ -35,6 +35,10 @@ void PrefixTree::build(const WordStore& words, NodeIndex node, std::size_t lo, s
             groupStart.push_back(i);
             nodes_.push_back(Node{});
             labels_.push_back(b);
+            if (b >= 'A' && b <= 'Z')
+                nodes_[node].letters |= 1u << (b - 'A');
+            else
+                nodes_[node].lettersOnly = 0;
         }
     }
     groupStart.push_back(hi);

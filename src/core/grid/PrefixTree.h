@@ -29,9 +29,18 @@ public:
     NodeIndex child(NodeIndex node, char letter) const
     {
         const Node& n = nodes_[node];
+        const auto b = static_cast<unsigned char>(letter);
+        if (n.lettersOnly) {
+            // Children are A to Z only: a bit per letter, the child's place is
+            // the number of letters before it.
+            const unsigned bit = static_cast<unsigned>(b) - 'A';
+            if (bit >= 26 || !((n.letters >> bit) & 1u))
+                return kNone;
+            return n.firstChild + static_cast<NodeIndex>(__builtin_popcount(n.letters & ((1u << bit) - 1u)));
+        }
         const unsigned char* labels = labels_.data();
         for (std::uint32_t i = n.firstChild, end = n.firstChild + n.childCount; i < end; ++i)
-            if (labels[i] == static_cast<unsigned char>(letter))
+            if (labels[i] == b)
                 return i;
         return kNone;
     }
@@ -44,8 +53,10 @@ public:
 private:
     struct Node {
         std::uint32_t firstChild = 0; // children are consecutive, by ascending letter
+        std::uint32_t letters = 0;    // with lettersOnly: bit k set for a child 'A' + k
         std::uint16_t childCount = 0;
         std::uint8_t word = 0;
+        std::uint8_t lettersOnly = 1; // every child's letter is A to Z
     };
 
     void build(const WordStore& words, NodeIndex node, std::size_t lo, std::size_t hi, std::size_t depth);
