@@ -41,86 +41,63 @@ int countLetter(const Grid& grid, char letter)
 
 TEST(GridCell, MovesWrapAroundTheEdges)
 {
-    GridCell cell;
-    EXPECT_TRUE(cell.empty());
-    EXPECT_EQ(cell.columns, 0);
-
-    cell = GridCell(3, 0, 4, 3);
-    cell.next();
-    EXPECT_EQ(cell, GridCell(0, 1, 4, 3));
-    cell = GridCell(3, 2, 4, 3);
-    cell.next();
-    EXPECT_EQ(cell, GridCell(0, 0, 4, 3));
-    cell.previous();
-    EXPECT_EQ(cell, GridCell(3, 2, 4, 3));
-    cell = GridCell(0, 1, 4, 3);
-    cell.previous();
-    EXPECT_EQ(cell, GridCell(3, 0, 4, 3));
-
-    cell = GridCell(0, 0, 4, 3);
-    cell.left();
-    EXPECT_EQ(cell, GridCell(3, 0, 4, 3));
-    cell.right();
-    EXPECT_EQ(cell, GridCell(0, 0, 4, 3));
-    cell.up();
-    EXPECT_EQ(cell, GridCell(0, 2, 4, 3));
-    cell.down();
-    EXPECT_EQ(cell, GridCell(0, 0, 4, 3));
-
-    // A cell of no size stays where it is.
-    GridCell none;
-    none.next();
-    none.previous();
-    none.left();
-    none.down();
-    EXPECT_EQ(none, GridCell());
+    EXPECT_EQ(GridCell(), GridCell(-1, -1, 0, 0));
+    struct Move {
+        void (GridCell::*move)();
+        GridCell from, to;
+    };
+    const Move moves[] = {
+        {&GridCell::next, {3, 0, 4, 3}, {0, 1, 4, 3}},     {&GridCell::next, {3, 2, 4, 3}, {0, 0, 4, 3}},
+        {&GridCell::previous, {0, 0, 4, 3}, {3, 2, 4, 3}}, {&GridCell::previous, {0, 1, 4, 3}, {3, 0, 4, 3}},
+        {&GridCell::left, {0, 1, 4, 3}, {3, 1, 4, 3}},     {&GridCell::right, {3, 1, 4, 3}, {0, 1, 4, 3}},
+        {&GridCell::up, {2, 0, 4, 3}, {2, 2, 4, 3}},       {&GridCell::down, {2, 2, 4, 3}, {2, 0, 4, 3}},
+        {&GridCell::next, {}, {}}, // a cell of no size stays put
+    };
+    for (const Move& m : moves) {
+        GridCell cell = m.from;
+        (cell.*m.move)();
+        EXPECT_EQ(cell, m.to);
+    }
 }
 
-TEST(Grid, StartsWithTheStartUpOptionsAndABlankBorder)
+TEST(Grid, KeepsABlankBorderAndCopiesTheInteriorAtTheCurrentSize)
 {
     EXPECT_EQ(GridOptions{}, (GridOptions{10, 10, 0, true, 3, 18}));
     ScopedGridOptions keep;
     Grid grid = gridOf({"ABCD", "EFGH", "IJKL"});
-    EXPECT_EQ(grid.letterAt(1, 1), 'A');
     EXPECT_EQ(grid.letterAt(4, 3), 'L');
-    for (int c = 0; c <= 5; ++c) {
-        EXPECT_EQ(grid.letterAt(c, 0), ' ');
-        EXPECT_EQ(grid.letterAt(c, 4), ' ');
-    }
+    for (int c = 0; c <= 5; ++c)
+        EXPECT_TRUE(grid.letterAt(c, 0) == ' ' && grid.letterAt(c, 4) == ' ');
     // Outside the array: a space, and writes go nowhere.
     EXPECT_EQ(grid.letterAt(-1, 3), ' ');
-    EXPECT_EQ(grid.letterAt(14, 3), ' ');
     grid.setLetter(14, 0, 'X');
-    grid.setLetter(3, -1, 'X');
 
-    // A copy takes the interior at the current size and a blank border.
     grid.setLetter(0, 1, 'Z');
     grid.setLetter(5, 2, 'Z');
     const Grid copy(grid);
     EXPECT_EQ(rowsOf(copy), rowsOf(grid));
-    EXPECT_EQ(copy.letterAt(0, 1), ' ');
-    EXPECT_EQ(copy.letterAt(5, 2), ' ');
+    EXPECT_TRUE(copy.letterAt(0, 1) == ' ' && copy.letterAt(5, 2) == ' ');
     grid.clearBorder();
-    EXPECT_EQ(grid.letterAt(0, 1), ' ');
-    EXPECT_EQ(grid.letterAt(5, 2), ' ');
-
+    EXPECT_TRUE(grid.letterAt(0, 1) == ' ' && grid.letterAt(5, 2) == ' ');
     grid.clearInterior();
     EXPECT_TRUE(grid.isEmpty());
-    EXPECT_EQ(rowsOf(grid), (std::vector<std::string>{"....", "....", "...."}));
-}
 
-TEST(Grid, IsEmptyLooksAtEveryInteriorCell)
-{
-    ScopedGridOptions keep;
+    // isEmpty looks at every interior cell, and only at those.
     gridOptions().gridColumns = 12;
-    gridOptions().gridRows = 3;
-    Grid grid(false);
-    EXPECT_TRUE(grid.isEmpty());
     grid.setLetter(12, 3, 'A');
     EXPECT_FALSE(grid.isEmpty());
-    // A letter outside the current size does not count.
     gridOptions().gridColumns = 11;
     EXPECT_TRUE(grid.isEmpty());
+
+    // Sizes out of range are clamped to the array.
+    gridOptions().gridColumns = 40;
+    gridOptions().gridRows = -3;
+    grid.clearBorder();
+    grid.ensureVowel();
+    grid.fixLonelyQ();
+    EXPECT_FALSE(grid.traceWord("AB"));
+    EXPECT_EQ(Grid::columns(), 12);
+    EXPECT_EQ(Grid::rows(), 0);
 }
 
 TEST(Grid, ImageIsColumnMajorWithFourUnusedBytes)
@@ -128,35 +105,15 @@ TEST(Grid, ImageIsColumnMajorWithFourUnusedBytes)
     ScopedGridOptions keep;
     Grid grid = gridOf({"ABC", "DEF", "GHI"});
     const auto image = grid.toImage();
-    ASSERT_EQ(image.size(), 200u);
     EXPECT_EQ(image[1 * 14 + 1], 'A');
     EXPECT_EQ(image[2 * 14 + 1], 'B');
     EXPECT_EQ(image[1 * 14 + 2], 'D');
-    EXPECT_EQ(image[3 * 14 + 3], 'I');
     EXPECT_EQ(image[0], ' ');
     for (std::size_t i = 196; i < 200; ++i)
         EXPECT_EQ(image[i], 0);
-
     Grid other(false);
     other.fromImage(image.data());
     EXPECT_EQ(other, grid);
-    EXPECT_EQ(other.toImage(), image);
-}
-
-TEST(Grid, SizesOutOfRangeNeverReachOutsideTheArray)
-{
-    ScopedGridOptions keep;
-    gridOptions().gridColumns = 40;
-    gridOptions().gridRows = -3;
-    Grid grid(false);
-    grid.clearBorder();
-    grid.clearInterior();
-    EXPECT_TRUE(grid.isEmpty());
-    grid.ensureVowel();
-    grid.fixLonelyQ();
-    EXPECT_FALSE(grid.traceWord("AB"));
-    EXPECT_EQ(Grid::columns(), 12);
-    EXPECT_EQ(Grid::rows(), 0);
 }
 
 class RandomFill : public ::testing::Test {
@@ -255,27 +212,6 @@ TEST_F(RandomFill, AQWithAUInItsBlockDrawsNothing)
     }
 }
 
-TEST_F(RandomFill, AUWrittenForOneQServesTheNextAndMayReplaceAQ)
-{
-    // Two Qs side by side: the first one's U either lands next to the second
-    // (which then needs none) or overwrites it.
-    for (std::uint32_t seed = 0; seed < 40; ++seed) {
-        Grid grid = gridOf({"QQX", "XXX", "XXX"});
-        Random::instance().seed(seed);
-        grid.fixLonelyQ();
-        const int us = countLetter(grid, 'U');
-        EXPECT_GE(us, 1);
-        EXPECT_LE(us, 2);
-        if (grid.letterAt(2, 1) == 'Q') {
-            bool hasU = false;
-            for (int c = 1; c <= 3; ++c)
-                for (int r = 1; r <= 2; ++r)
-                    hasU = hasU || grid.letterAt(c, r) == 'U';
-            EXPECT_TRUE(hasU);
-        }
-    }
-}
-
 TEST_F(RandomFill, EnsureVowelPlacesOneVowelAnywhereEvenOnAHole)
 {
     Grid grid = gridOf({"...", "...", "..."});
@@ -300,40 +236,14 @@ TEST_F(RandomFill, EnsureVowelPlacesOneVowelAnywhereEvenOnAHole)
     EXPECT_EQ(Random::instance().next(), next[0]);
 }
 
-TEST_F(RandomFill, ARandomGridFollowsAllThreeRules)
-{
-    gridOptions().gridColumns = 12;
-    gridOptions().gridRows = 12;
-    gridOptions().gridPorosity = 30;
-    Random::instance().seed(2024);
-    const Grid grid(true);
-    int holes = 0;
-    for (int c = 1; c <= 12; ++c)
-        for (int r = 1; r <= 12; ++r) {
-            const char x = grid.letterAt(c, r);
-            EXPECT_TRUE(x == ' ' || x == 'A' || x == 'B' || x == 'C' || x == 'U' || x == 'Y' || x == 'E'
-                        || x == 'I' || x == 'O')
-                << x;
-            holes += x == ' ';
-        }
-    EXPECT_GT(holes, 10);
-    EXPECT_EQ(grid.letterAt(0, 5), ' ');
-    EXPECT_EQ(grid.letterAt(13, 5), ' ');
-    // The same seed gives the same grid.
-    Random::instance().seed(2024);
-    EXPECT_EQ(Grid(true), grid);
-}
-
 TEST_F(RandomFill, AGridFromAMissingFileIsRandomAtTheCurrentSize)
 {
     gridOptions().gridColumns = 6;
     gridOptions().gridRows = 5;
+    Random::instance().seed(8);
     const Grid grid(std::filesystem::path(dictionary.folder() / "no-such.grd"));
-    EXPECT_EQ(gridOptions().gridColumns, 6);
-    EXPECT_FALSE(grid.isEmpty());
-    for (int c = 1; c <= 6; ++c)
-        for (int r = 1; r <= 5; ++r)
-            EXPECT_NE(grid.letterAt(c, r), ' ');
-    const Grid unnamed{std::filesystem::path()};
-    EXPECT_FALSE(unnamed.isEmpty());
+    Random::instance().seed(8);
+    EXPECT_EQ(grid, Grid(true));
+    EXPECT_EQ(rowsOf(grid)[4].find('.'), std::string::npos);
+    EXPECT_FALSE(Grid(std::filesystem::path()).isEmpty());
 }

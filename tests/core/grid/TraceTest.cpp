@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace lettrava;
@@ -66,56 +67,27 @@ std::vector<SimpleGridCell> cellsOf(const PathTable& path)
     return cells;
 }
 
-bool allEmpty(const PathTable& path)
-{
-    for (const GridCell& c : path)
-        if (!c.empty())
-            return false;
-    return true;
-}
-
 } // namespace
 
-TEST(Trace, ReuseMayReturnToACellButNotStayOnIt)
+TEST(Trace, FollowsTheReuseOptionAndNeverPassesAHole)
 {
     ScopedGridOptions keep;
-    const Grid grid = gridOf({"DOX", "XXX", "XXX"});
+    const Grid grid = gridOf({"DOX", "HEL", "C.L"});
     gridOptions().allowLetterReuse = true;
     EXPECT_TRUE(grid.traceWord("DODO"));
+    EXPECT_TRUE(grid.traceWord("HELL")); // two touching L cells, with or without reuse
     gridOptions().allowLetterReuse = false;
     EXPECT_FALSE(grid.traceWord("DODO"));
     EXPECT_TRUE(grid.traceWordWithReuse("DODO"));
-
-    // Two equal letters in a row need two touching cells, with or without reuse.
-    const Grid hello = gridOf({"HEL", "XXX", "XXX"});
-    for (bool reuse : {true, false}) {
-        gridOptions().allowLetterReuse = reuse;
-        EXPECT_FALSE(hello.traceWord("HELLO"));
-        EXPECT_FALSE(hello.traceWord("HELL"));
-    }
-    const Grid hello2 = gridOf({"HEL", "XOL", "XXX"});
-    for (bool reuse : {true, false}) {
-        gridOptions().allowLetterReuse = reuse;
-        EXPECT_TRUE(hello2.traceWord("HELLO"));
-    }
-}
-
-TEST(Trace, HolesAndTheBorderBreakAChain)
-{
-    ScopedGridOptions keep;
-    const Grid grid = gridOf({"C.T", "X.X", "XXA"});
-    EXPECT_FALSE(grid.traceWord("CAT"));
-    // A word with a space in it never matches a hole.
-    EXPECT_FALSE(grid.traceWord("C T"));
-    EXPECT_FALSE(grid.traceWord(" X"));
-    // Too short or too long.
-    EXPECT_FALSE(grid.traceWord("C"));
-    EXPECT_FALSE(grid.traceWord(""));
-    const Grid a = gridOf({"AAA", "AAA", "AAA"});
+    EXPECT_TRUE(grid.traceWord("HELL"));
+    EXPECT_FALSE(grid.traceWord("HELLL"));
+    // Holes, spaces in words, words too short or too long.
+    EXPECT_TRUE(grid.traceWordWithReuse("CHE"));
+    EXPECT_FALSE(grid.traceWordWithReuse("C L"));
+    EXPECT_FALSE(grid.traceWordWithReuse("D"));
     PathTable path;
-    EXPECT_FALSE(a.tracePath(std::string(19, 'A'), path));
-    EXPECT_TRUE(allEmpty(path));
-    EXPECT_TRUE(a.tracePath(std::string(18, 'A'), path));
+    EXPECT_FALSE(gridOf({"AAA", "AAA", "AAA"}).tracePath(std::string(19, 'A'), path));
+    EXPECT_TRUE(std::all_of(path.begin(), path.end(), [](const GridCell& c) { return c.empty(); }));
 }
 
 TEST(Trace, ThePathIsTheFirstChainInSearchOrder)
@@ -123,35 +95,20 @@ TEST(Trace, ThePathIsTheFirstChainInSearchOrder)
     ScopedGridOptions keep;
     gridOptions().allowLetterReuse = true;
     // ABC from the A in column 1 and from the A in column 3: column 1 wins.
-    const Grid two = gridOf({"A.A", "B.B", "C.C"});
     PathTable path;
-    ASSERT_TRUE(two.tracePath("ABC", path));
-    EXPECT_EQ(path[0], GridCell(0, 0));
-    EXPECT_EQ(path[1], GridCell(0, 1));
-    EXPECT_EQ(path[2], GridCell(0, 2));
-    EXPECT_TRUE(path[3].empty());
-
+    ASSERT_TRUE(gridOf({"A.A", "B.B", "C.C"}).tracePath("ABC", path));
+    EXPECT_EQ(cellsOf(path), (std::vector<SimpleGridCell>{{0, 0}, {0, 1}, {0, 2}, {}, {}, {}, {}, {}, {}, {}, {}, {},
+                                                          {}, {}, {}, {}, {}, {}}));
     // ABA with A at (1,1) and B at (2,2) only.
     const Grid aba = gridOf({"AXX", "XBX", "XXX"});
-    path = PathTable{};
     ASSERT_TRUE(aba.tracePath("ABA", path));
-    EXPECT_EQ(path[0], GridCell(0, 0));
     EXPECT_EQ(path[1], GridCell(1, 1));
     EXPECT_EQ(path[2], GridCell(0, 0));
     gridOptions().allowLetterReuse = false;
     EXPECT_FALSE(aba.tracePath("ABA", path));
-    EXPECT_TRUE(allEmpty(path));
-}
-
-TEST(Trace, AnEighteenLetterChainFillsTheWholeTable)
-{
-    ScopedGridOptions keep;
-    gridOptions().allowLetterReuse = false;
-    const Grid grid = gridOf({"ABCDEF", "LKJIHG", "MNOPQR"});
-    PathTable path;
-    ASSERT_TRUE(grid.tracePath("ABCDEFGHIJKLMNOPQR", path));
-    for (std::size_t k = 0; k < 18; ++k)
-        EXPECT_FALSE(path[k].empty()) << k;
+    EXPECT_TRUE(std::all_of(path.begin(), path.end(), [](const GridCell& c) { return c.empty(); }));
+    // Eighteen distinct cells fill the whole table.
+    ASSERT_TRUE(gridOf({"ABCDEF", "LKJIHG", "MNOPQR"}).tracePath("ABCDEFGHIJKLMNOPQR", path));
     EXPECT_EQ(path[17], GridCell(5, 2));
 }
 
