@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace lettrava {
@@ -32,6 +33,10 @@ public:
     // A missing file or an empty name gives Grid(true); so does a file that
     // exists but cannot be read.
     explicit Grid(const std::filesystem::path& gridFile);
+    // File names as text go to the file constructor (a plain pointer would
+    // otherwise pick Grid(bool)).
+    explicit Grid(const char* gridFile) : Grid(std::filesystem::path(gridFile ? gridFile : "")) {}
+    explicit Grid(const std::string& gridFile) : Grid(std::filesystem::path(gridFile)) {}
 
     // A blank border and the other grid's interior at the current size.
     Grid(const Grid& other);

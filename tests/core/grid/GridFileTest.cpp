@@ -206,5 +206,7 @@ TEST_F(GridFile, AGridMadeFromAFileTakesItsSettings)
     test::writeFile(dir / "g.grd", "COLS=3\nROWS=3\nMIN_WORD_LENGTH=5\n>CAT\n>X.X\n>XXX\n");
     const Grid grid(dir / "g.grd");
     EXPECT_EQ(rowsOf(grid), (std::vector<std::string>{"CAT", "X.X", "XXX"}));
+    EXPECT_EQ(Grid((dir / "g.grd").string()), grid);
+    EXPECT_EQ(Grid((dir / "g.grd").string().c_str()), grid);
     EXPECT_EQ(gridOptions().minWordLength, 5);
 }
