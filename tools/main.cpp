@@ -18,6 +18,11 @@ const std::vector<CommandInfo>& commands()
          "       [--local-lookup] [--lowercase-only] WORDLIST OUT.dic"},
         {"dictinfo", dictinfoCommand, "dictinfo [--words] FILE.dic"},
         {"lookup", lookupCommand, "lookup --dict FILE.dic [--custom FILE] TEXT..."},
+        {"solve", solveCommand,
+         "solve --dict FILE.dic [--custom FILE] [--min N] [--max N] [--reuse yes|no] GRIDFILE"},
+        {"trace", traceCommand, "trace [--reuse yes|no] GRIDFILE WORD"},
+        {"random-grid", randomGridCommand,
+         "random-grid --dict FILE.dic [--cols C] [--rows R] [--porosity P] [--seed S] OUT.grd"},
         {"simulate", simulateCommand,
          "simulate --dict FILE.dic [--rounds N] [--size CxR | --grid FILE.grd] [--duration auto|M:SS]\n"
          "       [--bonus yes|no] [--reuse yes|no] [--porosity P] [--min N] [--max N] [--seed S]\n"
