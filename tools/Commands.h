@@ -15,6 +15,7 @@ int lookupCommand(const Args& args);
 int solveCommand(const Args& args);
 int traceCommand(const Args& args);
 int randomGridCommand(const Args& args);
+int generateCommand(const Args& args);
 int simulateCommand(const Args& args);
 int gameInfoCommand(const Args& args);
 int playersCommand(const Args& args);

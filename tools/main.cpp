@@ -23,6 +23,9 @@ const std::vector<CommandInfo>& commands()
         {"trace", traceCommand, "trace [--reuse yes|no] GRIDFILE WORD"},
         {"random-grid", randomGridCommand,
          "random-grid --dict FILE.dic [--cols C] [--rows R] [--porosity P] [--seed S] OUT.grd"},
+        {"generate", generateCommand,
+         "generate --dict FILE.dic --words LIST [--cols C] [--rows R] [--porosity P] [--reuse yes|no] [--seed S]\n"
+         "       [--generations N] OUT.grd"},
         {"simulate", simulateCommand,
          "simulate --dict FILE.dic [--rounds N] [--size CxR | --grid FILE.grd] [--duration auto|M:SS]\n"
          "       [--bonus yes|no] [--reuse yes|no] [--porosity P] [--min N] [--max N] [--seed S]\n"
