@@ -51,6 +51,15 @@ Game::~Game()
     if (hostWaitTimer_)
         hostWaitTimer_->setEnabled(false);
     round_.reset();
+    // The player store's records outlive the game: they must not keep
+    // pointing at it or at the window's labels it lent them.
+    for (Player* p : players) {
+        if (p && p->game == this) {
+            p->game = nullptr;
+            p->scoreLabel = nullptr;
+            p->nameLabel = nullptr;
+        }
+    }
 }
 
 // ------------------------------------------------------------------ creation

@@ -41,7 +41,9 @@ VerdictCode WordEntry::submitTyped()
 {
     const std::string text = typed_;
     VerdictCode verdict = 0;
-    if (game_.networkMode == NetworkMode::Client) {
+    if (!game_.roundRunning) {
+        // A key that arrives after the round ended judges nothing.
+    } else if (game_.networkMode == NetworkMode::Client) {
         // A client's words are judged by the host; the network side sends the
         // text and shows the verdict when it comes back.
     } else {

@@ -94,3 +94,19 @@ TEST_F(Clicking, NoMousePlayerMeansArrowsAndNoClicks)
     newGame({human("Ann")}, gridPath);
     EXPECT_FALSE(game->wordEntry().leftClick(0, 0)) << "no clicks between rounds";
 }
+
+TEST_F(Clicking, WordsTypedAfterTheRoundEndedAreNotJudged)
+{
+    newGame({human("Ann")}, gridPath);
+    startRound();
+    game->requestRoundEnd(true);
+    timers_.runFor(300);
+    ASSERT_FALSE(game->roundRunning);
+    const int before = game->playerAt(0)->gameScore;
+    EXPECT_EQ(type("CATS"), 0);
+    EXPECT_EQ(game->playerAt(0)->gameScore, before);
+    EXPECT_TRUE(game->playerAt(0)->words.empty());
+    game.reset();
+    EXPECT_EQ(PlayerFileManager::instance().findByName("Ann")->game, nullptr)
+        << "the store's record forgets the game it was lent to";
+}
