@@ -18,6 +18,7 @@ int randomGridCommand(const Args& args);
 int simulateCommand(const Args& args);
 int gameInfoCommand(const Args& args);
 int playersCommand(const Args& args);
+int wordServerCommand(const Args& args);
 
 struct CommandInfo {
     const char* name;
