@@ -8,6 +8,57 @@ namespace lettrava::WordSuggestion {
 
 std::string requestDatagram(std::string_view word) { return "%@" + std::string(word) + "="; }
 
+bool parseServerAddress(std::string_view text, std::string& host, std::uint16_t& port)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty())
+        return false;
+    std::string_view portText;
+    if (text.front() == '[') {
+        const auto close = text.find(']');
+        if (close == std::string_view::npos || close == 1)
+            return false;
+        host = std::string(text.substr(1, close - 1));
+        const std::string_view rest = text.substr(close + 1);
+        if (!rest.empty()) {
+            if (rest.front() != ':')
+                return false;
+            portText = rest.substr(1);
+            if (portText.empty())
+                return false;
+        }
+    } else {
+        const auto colon = text.find(':');
+        // More than one colon: a bare IPv6 address without a port.
+        if (colon != std::string_view::npos && text.find(':', colon + 1) == std::string_view::npos) {
+            host = std::string(text.substr(0, colon));
+            portText = text.substr(colon + 1);
+            if (host.empty() || portText.empty())
+                return false;
+        } else {
+            host = std::string(text);
+        }
+    }
+    port = kPort;
+    if (!portText.empty()) {
+        if (portText.size() > 5)
+            return false;
+        unsigned value = 0;
+        for (char c : portText) {
+            if (c < '0' || c > '9')
+                return false;
+            value = value * 10 + static_cast<unsigned>(c - '0');
+        }
+        if (value == 0 || value > 65535)
+            return false;
+        port = static_cast<std::uint16_t>(value);
+    }
+    return true;
+}
+
 std::optional<std::string> parseRequest(std::string_view d)
 {
     if (d.size() < 4 || d.substr(0, 2) != "%@" || d.back() != '=')

@@ -22,6 +22,11 @@ inline constexpr std::size_t kMaxWordLength = 18;
 
 std::string requestDatagram(std::string_view word);
 
+// The word server as the user writes it: "host", "host:port", "[v6 address]"
+// or "[v6 address]:port"; the port defaults to kPort. False for an empty text
+// or a port that is no number from 1 to 65535.
+bool parseServerAddress(std::string_view text, std::string& host, std::uint16_t& port);
+
 // The word of a request datagram, upper-cased, or nothing when the datagram
 // is not a request: it must be exactly "%@", 1 to 18 letters (A to Z in
 // either case, or single-byte letters from 0xC0 up) and "=".

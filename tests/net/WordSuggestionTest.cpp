@@ -27,6 +27,26 @@ TEST(WordSuggestion, RequestDatagram)
     EXPECT_FALSE(WordSuggestion::parseRequest(std::string("%@C\0T=", 6)));
 }
 
+TEST(WordSuggestion, ServerAddresses)
+{
+    std::string host;
+    std::uint16_t port = 0;
+    ASSERT_TRUE(WordSuggestion::parseServerAddress("words.example.org", host, port));
+    EXPECT_EQ(host, "words.example.org");
+    EXPECT_EQ(port, WordSuggestion::kPort);
+    ASSERT_TRUE(WordSuggestion::parseServerAddress(" 127.0.0.1:4000 ", host, port));
+    EXPECT_EQ(host, "127.0.0.1");
+    EXPECT_EQ(port, 4000);
+    ASSERT_TRUE(WordSuggestion::parseServerAddress("[::1]:5000", host, port));
+    EXPECT_EQ(host, "::1");
+    EXPECT_EQ(port, 5000);
+    ASSERT_TRUE(WordSuggestion::parseServerAddress("::1", host, port));
+    EXPECT_EQ(host, "::1");
+    EXPECT_EQ(port, WordSuggestion::kPort);
+    for (const char* bad : {"", "   ", "host:", ":80", "host:0", "host:65536", "host:8x", "[::1", "[::1]x", "[]:80"})
+        EXPECT_FALSE(WordSuggestion::parseServerAddress(bad, host, port)) << bad;
+}
+
 namespace {
 
 // A word server on a loopback port chosen by the system, run on its own thread.
