@@ -60,6 +60,7 @@ TAdvancedPanel* headerPanel(QWidget* parent, QLabel*& label, const QString& text
 {
     auto* panel = new TAdvancedPanel(parent);
     panel->setRole(TAdvancedPanel::Role::Header);
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     panel->setBevels(TAdvancedPanel::Bevel::Raised, TAdvancedPanel::Bevel::None, 1);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(6, 2, 6, 2);
@@ -199,12 +200,13 @@ QWidget* TRRForm::buildPlayerPanel(int slot)
 
     auto* list = new TWordListBox(TWordListBox::Kind::Player, panel);
     list->setObjectName(QStringLiteral("lbxPlayer%1").arg(slot + 1));
-    list->setFixedSize(150, static_cast<int>(std::lround(230 * scale_)));
+    list->setFixedWidth(150);
+    list->setMinimumHeight(static_cast<int>(std::lround(230 * scale_)));
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &TWordListBox::entrySelected, this, [this, list] { entrySelected(list); });
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint& pos) { popupAt(list, list->viewport()->mapToGlobal(pos)); });
-    layout->addWidget(list);
+    layout->addWidget(list, 1);
     lists_[s] = list;
     playerPanels_[s] = panel;
     return panel;

@@ -98,9 +98,14 @@ TStatSummaryForm::TStatSummaryForm(const std::vector<std::unique_ptr<Player>>& r
     }
 
     // Column widths: 70 pixels, but the name and longest-word columns follow
-    // their widest entry.
+    // their widest entry. The headers count as entries, so that neither is
+    // cut off when every name or word is shorter.
     const QFontMetrics fm(t->font());
-    int widestName = 0, widestLongest = 0;
+    QFont headerFont = t->font();
+    headerFont.setBold(true);
+    const QFontMetrics hm(headerFont);
+    int widestName = hm.horizontalAdvance(QLatin1String(PlayerStats::kSummaryHeaders[0]));
+    int widestLongest = hm.horizontalAdvance(QLatin1String(PlayerStats::kSummaryHeaders[6]));
     for (const auto& row : rows) {
         widestName = std::max(widestName, fm.horizontalAdvance(QString::fromLatin1(row[0].c_str())));
         widestLongest = std::max(widestLongest, fm.horizontalAdvance(QString::fromLatin1(row[6].c_str())));

@@ -38,10 +38,10 @@ std::string GameWindowTest::gridFile(const std::vector<std::string>& rows, const
     return path.string();
 }
 
-PlayerChoice GameWindowTest::human(const std::string& name)
+PlayerChoice GameWindowTest::human(const std::string& name, std::int32_t method)
 {
     PlayerChoice c;
-    c.inputMethod = InputMethod::KeyboardAndMouse;
+    c.inputMethod = method;
     c.name = name;
     return c;
 }

@@ -80,7 +80,7 @@ protected:
 
     static std::vector<std::string> defaultWords();
     std::string gridFile(const std::vector<std::string>& rows, const std::string& name = "round.grd");
-    static PlayerChoice human(const std::string& name);
+    static PlayerChoice human(const std::string& name, std::int32_t method = InputMethod::KeyboardAndMouse);
     static PlayerChoice computer(const std::string& name);
     Game& newGame(const std::vector<PlayerChoice>& players, const std::string& grid, int rounds,
                   const std::string& duration = "0:30");

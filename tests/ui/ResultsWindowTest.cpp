@@ -7,6 +7,7 @@
 #include "ui/Settings.h"
 #include "ui/SettingsStore.h"
 #include "ui/TAddWordForm.h"
+#include "ui/THelpForm.h"
 #include "ui/TCongratulationsForm.h"
 #include "ui/TPictureButton.h"
 #include "ui/TPreferencesForm.h"
@@ -388,4 +389,72 @@ TEST_F(ResultsWindowTest, TwoPlayerGameEndsWithTheWinnerThenTheFinalResults)
     });
     runToRoundEnd();
     EXPECT_EQ(order, (std::vector<std::string>{"congratulations", "Final Results"}));
+}
+
+TEST_F(ResultsWindowTest, WindowValuesGoBackToThePreferences)
+{
+    TPreferencesForm prefs;
+    prefs.setResultsPosition(40, 60);
+    prefs.setSolutionVisible(false);
+    prefs.setSolutionSortOrder(2);
+    newGame({human("Bob")}, gridFile(kGrid), 2);
+    startRound();
+    whenModal<TRRForm>([&](TRRForm& w) {
+        EXPECT_EQ(w.pos(), QPoint(40, 60));
+        EXPECT_FALSE(w.solutionShown());
+        EXPECT_EQ(w.solutionList()->count(), 0) << "the solution is built when first shown";
+        w.setSolutionShown(true);
+        EXPECT_GT(w.solutionList()->count(), 0);
+        EXPECT_EQ(w.solutionList()->words().front().text.size(), 3u) << "length ascending";
+        w.setSolutionSortOrder(3);
+        w.move(70, 90);
+        w.accept();
+    });
+    runToRoundEnd();
+    EXPECT_TRUE(prefs.solutionVisible()) << "taken when the window closes";
+    game.reset(); // the round, and with it its window, goes
+    EXPECT_EQ(prefs.resultsLeft(), 70);
+    EXPECT_EQ(prefs.resultsTop(), 90);
+    EXPECT_EQ(prefs.solutionSortOrder(), 3);
+}
+
+TEST_F(ResultsWindowTest, HelpKeyAndAClientsWindowThatIsHidden)
+{
+    // The help pages beside the program.
+    std::filesystem::create_directories(dictionary_.folder() / "help");
+    for (const auto& page : std::filesystem::directory_iterator(std::filesystem::path(LETTRAVA_SOURCE_DIR) / "data" / "help"))
+        std::filesystem::copy_file(page.path(), dictionary_.folder() / "help" / page.path().filename());
+
+    newGame({human("Bob")}, gridFile(kGrid), 2);
+    startRound();
+    whenModal<TRRForm>([&](TRRForm& w) {
+        QTest::keyClick(&w, Qt::Key_F1);
+        ASSERT_NE(helpWindow(), nullptr);
+        EXPECT_EQ(helpWindow()->currentTopic(), "RoundResults.htm");
+        shutDownHelp();
+        w.accept();
+    });
+    runToRoundEnd();
+
+    // Shown without waiting, as on a network client: hiding it by hand
+    // releases it once; the round's hide request releases it silently.
+    auto* w = view.lastResults;
+    ASSERT_NE(w, nullptr);
+    int released = 0;
+    w->onReleased = [&] { ++released; };
+    view.setMainWindowVisible(false);
+    w->showModeless();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->released());
+    w->accept();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(view.mainVisible);
+    EXPECT_EQ(released, 1);
+    w->showModeless();
+    view.setMainWindowVisible(false);
+    game->round()->hideResultsWindow();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(w->released());
+    EXPECT_TRUE(view.mainVisible);
+    EXPECT_EQ(released, 1);
 }

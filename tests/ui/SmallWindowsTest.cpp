@@ -154,9 +154,13 @@ TEST_F(SmallWindowsTest, StatSummaryFiguresAndSizes)
 
     QTableWidget* t = form.table();
     const QFontMetrics fm(t->font());
-    EXPECT_EQ(t->columnWidth(0), qRound(1.1 * std::max(fm.horizontalAdvance("Bob"), fm.horizontalAdvance("Patsy"))));
+    QFont bold = t->font();
+    bold.setBold(true);
+    const QFontMetrics bm(bold);
+    EXPECT_EQ(t->columnWidth(0), qRound(1.1 * std::max({fm.horizontalAdvance("Bob"), fm.horizontalAdvance("Patsy"),
+                                                         bm.horizontalAdvance("Name")})));
     EXPECT_EQ(t->columnWidth(3), 70);
-    EXPECT_EQ(t->columnWidth(6), qRound(1.2 * fm.horizontalAdvance("QUIXOTIC")));
+    EXPECT_EQ(t->columnWidth(6), qRound(1.2 * std::max(fm.horizontalAdvance("QUIXOTIC"), bm.horizontalAdvance("Longest"))));
     int width = 0;
     for (int c = 0; c < 7; ++c)
         width += t->columnWidth(c);
