@@ -52,6 +52,8 @@ public:
 
     // ---- what the window shows (also for tests)
     int playerCount() const { return playerCount_; }
+    // Whether the game's chat panel was shown when the window was made.
+    bool chatVisible() const { return chatVisible_; }
     TWordListBox* playerList(int slot) const { return lists_.at(static_cast<std::size_t>(slot)); }
     TWordListBox* solutionList() const { return lbxSolution_; }
     QLabel* letterLabel(int column, int row) const;

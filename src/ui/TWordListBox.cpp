@@ -9,6 +9,8 @@
 #include <QPainterPath>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace lettrava {
 
 class WordListDelegate : public QStyledItemDelegate {
