@@ -22,6 +22,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libasio-dev
   clang libclang-rt-dev
   wamerican wamerican-large fonts-comic-neue
+  dictd dictfmt
 )
 
 install_missing() {

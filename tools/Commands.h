@@ -19,6 +19,7 @@ int generateCommand(const Args& args);
 int simulateCommand(const Args& args);
 int gameInfoCommand(const Args& args);
 int playersCommand(const Args& args);
+int wordServerCommand(const Args& args);
 
 struct CommandInfo {
     const char* name;

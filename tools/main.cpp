@@ -32,6 +32,7 @@ const std::vector<CommandInfo>& commands()
          "       [--script FILE] [--save FILE.LTG] [--load FILE.LTG] PLAYER...   (human:NAME or computer:NAME)"},
         {"game-info", gameInfoCommand, "game-info FILE.LTG"},
         {"players", playersCommand, "players FILE"},
+        {"wordserver", wordServerCommand, "wordserver [--port N] [--file FILE] [--bind ADDRESS]"},
     };
     return list;
 }

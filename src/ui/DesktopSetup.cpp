@@ -2,6 +2,7 @@
 
 #include "ui/QtDialogs.h"
 #include "ui/SharedPictures.h"
+#include "ui/TMenuStyle.h"
 #include "ui/UiResources.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ void initialiseDesktopApplication(QApplication& app)
     app.setWindowIcon(SharedPictures::instance().appIcon);
     installFontSubstitutes();
     installDesktopDialogs();
+    installMenuStyle();
 }
 
 } // namespace lettrava

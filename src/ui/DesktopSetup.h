@@ -10,7 +10,7 @@ void installFontSubstitutes();
 
 // Everything the desktop program sets up once its QApplication exists: the
 // compiled-in pictures and sounds, the window icon, font substitutes and the
-// Qt message boxes as the engine's dialogs.
+// Qt message boxes as the engine's dialogs, and the owner-drawn menu style.
 void initialiseDesktopApplication(QApplication& app);
 
 } // namespace lettrava

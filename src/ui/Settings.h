@@ -94,6 +94,16 @@ inline constexpr TextSetting ClientMessage{"", "ClientMessage", ""};
 
 // The add-a-word dialog: whether a new word is also sent to the word server.
 inline constexpr FlagSetting AddAWord{"", "AddAWord", true};
+// The word server's host name or address; none set up means nothing is sent.
+inline constexpr TextSetting WordServer{"", "WordServer", ""};
+
+// Local word lookup: the DICT server asked for definitions (a dictd on this
+// computer), and where the user left the "Lettrava Lookup" window
+// (kCentreOnScreen: not yet placed).
+inline constexpr TextSetting DictServer{"", "DictServer", "localhost"};
+inline constexpr IntSetting DictPort{"", "DictPort", 2628};
+inline constexpr IntSetting LookupLeft{"", "LookupLeft", -1000};
+inline constexpr IntSetting LookupTop{"", "LookupTop", -1000};
 
 // The sound values, group "Sounds": for each event its file (named after the
 // file field of the Sounds page) and its enable box.

@@ -8,6 +8,7 @@
 #include "ui/TAdvancedPanel.h"
 #include "ui/THelpForm.h"
 #include "ui/TPictureButton.h"
+#include "ui/WordLookup.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -132,11 +133,6 @@ TPreferencesForm::TPreferencesForm(QWidget* parent, SoundOutputs outputs) : QDia
 
     loadMemoryValues();
     loadControls();
-    {
-        QSettings wordWeb(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Netword"),
-                          QStringLiteral("WordWeb"));
-        localLookupAvailable_ = !wordWeb.childGroups().isEmpty() || !wordWeb.childKeys().isEmpty();
-    }
     applyColourDepth();
     loadWallpaper();
 }
@@ -660,6 +656,7 @@ QFont TPreferencesForm::gameBoardFont() const { return lblProto_->font(); }
 QFont TPreferencesForm::wordListFont() const { return lblWordListSample_->font(); }
 int TPreferencesForm::defaultSortOrder() const { return cmbDefaultSortOrder_->currentIndex(); }
 QString TPreferencesForm::definitionLookupURL() const { return edtDefinitionLookupURL_->text(); }
+bool TPreferencesForm::localLookupAvailable() const { return WordLookup::localLookupAvailable(); }
 bool TPreferencesForm::showTips() const { return chkGeneralShowTips_->isChecked(); }
 bool TPreferencesForm::wallpaperTiled() const { return chkWallpaperTile_->isChecked(); }
 

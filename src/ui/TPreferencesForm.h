@@ -85,8 +85,8 @@ public:
     QString definitionLookupURL() const;
     // The address entered at the lookup prompt: taken and written at once.
     void setDefinitionLookupURL(const QString& address);
-    // Whether the outside dictionary program is installed (its settings key exists).
-    bool localLookupAvailable() const { return localLookupAvailable_; }
+    // Whether the local dictionary server answers (asked each time).
+    bool localLookupAvailable() const;
     bool showTips() const;
     // The board's wallpaper: the chosen picture, or the default one.
     QPixmap wallpaperPicture() const { return wallpaper_; }
@@ -230,7 +230,6 @@ private:
     std::vector<std::string> dictionaryPaths_;
     QPixmap wallpaper_;
     bool fontChanged_ = false;
-    bool localLookupAvailable_ = false;
     bool seamsInstalled_ = false;
 
     bool solutionVisible_ = true;

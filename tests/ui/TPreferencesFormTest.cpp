@@ -79,7 +79,6 @@ TEST_F(PreferencesTest, FirstStartShowsTheDefaults)
     EXPECT_EQ(form.wallpaperPicture().toImage(), form.defaultWallpaper().toImage());
     EXPECT_EQ(child<QComboBox>(form, "cmbDictionary")->currentText(), "English");
     EXPECT_EQ(form.selectedDictionaryFile(), (dir_ / "dict" / "English.dic").string());
-    EXPECT_FALSE(form.localLookupAvailable());
     EXPECT_TRUE(form.isFirstRun());
     EXPECT_TRUE(stored().empty());
 }

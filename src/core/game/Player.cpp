@@ -252,7 +252,9 @@ void Player::showScore() const
         scoreLabel->setText(std::to_string(gameScore));
 }
 
-void Player::sortWords(int order)
+void Player::sortWords(int order) { sortWordList(words, order); }
+
+void sortWordList(std::vector<LVWord>& words, int order)
 {
     auto byOrder = [](const LVWord& a, const LVWord& b) { return a.order < b.order; };
     auto byText = [](const LVWord& a, const LVWord& b) { return a.text < b.text; };

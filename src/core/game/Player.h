@@ -27,6 +27,10 @@ inline constexpr const char* kComputerNames[8] = {"Patsy",     "Pushover",   "Ke
 // The level of a computer opponent's name, or 0 for any other name.
 int computerLevelForName(const std::string& name);
 
+// Sorts a word list: 0 submission order, 1 alphabetical, 2 length ascending,
+// 3 length descending; any other order leaves it as it is.
+void sortWordList(std::vector<LVWord>& words, int order);
+
 // One participant of a game, and at the same time the player store's record of
 // that person or computer opponent: lifetime statistics and the counters of the
 // running game live in one object.

@@ -1,0 +1,79 @@
+#include "ui/GameWindows.h"
+
+#include "core/platform/Dialogs.h"
+#include "core/players/PlayerFileManager.h"
+#include "core/views/PlayerStats.h"
+#include "core/views/TipOfTheDay.h"
+#include "ui/Settings.h"
+#include "ui/SettingsStore.h"
+#include "ui/TALSTipDlg.h"
+#include "ui/TAboutBox.h"
+#include "ui/TCongratulationsForm.h"
+#include "ui/THelpForm.h"
+#include "ui/THelpWarningForm.h"
+#include "ui/TPreferencesForm.h"
+#include "ui/TStatSummaryForm.h"
+#include "ui/WindowParts.h"
+
+namespace lettrava {
+
+void showCongratulations(QWidget* parent, const std::string& text, bool humanWinner)
+{
+    TCongratulationsForm form(QString::fromLatin1(text.c_str()), humanWinner, parent);
+    form.exec();
+}
+
+void showStatSummary(QWidget* parent)
+{
+    const auto& records = PlayerFileManager::instance().records();
+    if (records.empty()) {
+        dialogs().showMessage(PlayerStats::kNoStatsText, kApplicationTitle);
+        return;
+    }
+    TStatSummaryForm form(records, parent);
+    form.exec();
+}
+
+void showTips(QWidget* parent)
+{
+    TPreferencesForm* prefs = TPreferencesForm::instance();
+    const bool firstRun = prefs ? prefs->isFirstRun()
+                                : !SettingsStore::contains(settings::ShowTips.group, settings::ShowTips.name);
+    TALSTipDlg dialog(TipOfTheDay::builtInTips(), firstRun, parent);
+    dialog.exec();
+    if (prefs)
+        prefs->setShowTips(dialog.showAtStartup());
+    else
+        SettingsStore::write(settings::ShowTips, dialog.showAtStartup());
+}
+
+void showTipsAtStartup(QWidget* parent)
+{
+    const TPreferencesForm* prefs = TPreferencesForm::instance();
+    if (prefs ? prefs->showTips() : SettingsStore::read(settings::ShowTips))
+        showTips(parent);
+}
+
+void showAbout(QWidget* parent)
+{
+    TAboutBox box(parent);
+    box.exec();
+}
+
+void showHelpWarningIfNeeded(QWidget* parent)
+{
+    TPreferencesForm* prefs = TPreferencesForm::instance();
+    const bool wanted = prefs ? prefs->showHelpWarning() : SettingsStore::read(settings::ShowHelpWarning);
+    if (helpAvailable() || !wanted)
+        return;
+    THelpWarningForm form(parent);
+    form.exec();
+    if (form.doNotShowAgain()) {
+        if (prefs)
+            prefs->disableHelpWarning();
+        else
+            SettingsStore::write(settings::ShowHelpWarning, false);
+    }
+}
+
+} // namespace lettrava

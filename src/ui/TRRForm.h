@@ -1,0 +1,170 @@
+#pragma once
+
+#include "core/grid/GridCell.h"
+#include "core/platform/GameView.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace lettrava {
+
+class Game;
+class Player;
+class Round;
+class TAdvancedPanel;
+class TClickLabel;
+class TWordListBox;
+
+// The round results window: every player's words with their verdicts, the
+// round's grid with the path of a chosen word, the bonus word, the scores of
+// the round and the game, the longest words and the grid's whole solution.
+//
+// It belongs to its round (created when a counted round ends, kept while the
+// round exists) and reads the game's data without changing it; only "Add
+// Word" (the custom dictionary) and the lookups reach outside the window.
+// Its lists keep their own copies of the words, so sorting them changes
+// nothing in the game.
+class TRRForm : public QDialog, public ResultsWindow {
+    Q_OBJECT
+public:
+    TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent = nullptr);
+    ~TRRForm() override;
+
+    // ---- ResultsWindow
+    void showModal() override;
+    void showModeless() override;
+    void requestHide() override;
+
+    // Called once when a window shown without waiting is hidden by its user
+    // (a network client then tells its host that the user is ready).
+    std::function<void()> onReleased;
+    bool released() const { return released_; }
+
+    // ---- what the window shows (also for tests)
+    int playerCount() const { return playerCount_; }
+    // Whether the game's chat panel was shown when the window was made.
+    bool chatVisible() const { return chatVisible_; }
+    TWordListBox* playerList(int slot) const { return lists_.at(static_cast<std::size_t>(slot)); }
+    TWordListBox* solutionList() const { return lbxSolution_; }
+    QLabel* letterLabel(int column, int row) const;
+    QLabel* tile(int column, int row) const;
+    // Whether the cell's letter is drawn as part of the highlighted path.
+    bool isHighlighted(int column, int row) const;
+    bool solutionShown() const { return solutionShown_; }
+    int solutionSortOrder() const { return solutionOrder_; }
+    QMenu* popupMenu() const { return popup_; }
+    QMenu* playerMenu(int slot) const { return playerMenus_.at(static_cast<std::size_t>(slot)).menu; }
+    QAction* playerAddWordAction(int slot) const { return playerMenus_.at(static_cast<std::size_t>(slot)).addWord; }
+
+    // ---- commands
+    void highlightWord(const std::string& word);
+    void sortPlayerList(int slot, int order);
+    void setSolutionSortOrder(int order);
+    void setSolutionShown(bool shown);
+    // Prepares the shared popup for the widget it opens on (a list or a label)
+    // and returns it; popupAt shows it there.
+    QMenu* preparePopup(QWidget* source);
+    void popupAt(QWidget* source, const QPoint& globalPos);
+    void lookUpLocally(TWordListBox* list);
+    void lookUpOnInternet(TWordListBox* list);
+    void addWord(int slot);
+    void viewStats(int slot);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct PlayerMenu {
+        QMenu* menu = nullptr;
+        QAction* lookupLocal = nullptr;
+        QAction* lookupInternet = nullptr;
+        QAction* addWord = nullptr;
+    };
+
+    QWidget* buildPlayerPanel(int slot);
+    QWidget* buildScorePanel();
+    QWidget* buildGridPanel();
+    QWidget* buildSolutionPanel();
+    void buildMenus();
+    void buildPopup();
+    void applyFonts();
+    void applyColours();
+    void fillSolution();
+    void updateSolutionControls();
+    void entrySelected(TWordListBox* list);
+    void updateAddWord(int slot);
+    int slotOf(const QWidget* w) const;
+    // The word the popup's commands act on.
+    std::string popupWord() const;
+    void closing();
+
+    Game& game_;
+    Round& round_;
+    bool chatVisible_;
+    int playerCount_ = 0;
+    std::array<Player*, 4> players_{};
+    int columns_ = 0;
+    int rows_ = 0;
+    double scale_ = 1.0;
+
+    std::array<TWordListBox*, 4> lists_{};
+    std::array<QWidget*, 4> playerPanels_{};
+    std::array<TClickLabel*, 4> lblLongest_{};
+    QWidget* leftColumn_ = nullptr;
+    QWidget* rightColumn_ = nullptr;
+    TAdvancedPanel* pnlScores_ = nullptr;
+    TAdvancedPanel* pnlGrid_ = nullptr;
+    std::vector<TAdvancedPanel*> headers_;
+    QWidget* pnlSolution_ = nullptr;
+    TWordListBox* lbxSolution_ = nullptr;
+    QLabel* lblCount_ = nullptr;
+    TClickLabel* lblBonus_ = nullptr;
+    TClickLabel* lblBonusWord_ = nullptr;
+    std::vector<QLabel*> tiles_;   // column * 12 + row; null for holes
+    std::vector<QLabel*> letters_; // the same
+    PathTable path_{};
+
+    QMenuBar* mnuMain_ = nullptr;
+    std::array<PlayerMenu, 4> playerMenus_{};
+    QAction* actSolutionShow_ = nullptr;
+    QMenu* mnuSolutionLookup_ = nullptr;
+    QMenu* mnuSolutionSort_ = nullptr;
+
+    QMenu* popup_ = nullptr;
+    QWidget* popupSource_ = nullptr;
+    QMenu* mnuPopupLookup_ = nullptr;
+    QAction* popLocal_ = nullptr;
+    QAction* popPage1_ = nullptr;
+    QAction* popPage2_ = nullptr;
+    QAction* popAddWord_ = nullptr;
+    QAction* popSeparator_ = nullptr;
+    QAction* popViewStats_ = nullptr;
+    QAction* popSort_ = nullptr;
+    std::array<QAction*, 4> popOrders_{};
+
+    bool solutionShown_ = true;
+    int solutionOrder_ = 3;
+    bool modeless_ = false;
+    bool released_ = false;
+};
+
+// The results window of a round for the game's main window: the game engine
+// asks for it through GameView::createResultsWindow. chatVisible: the main
+// window's chat panel is shown (a network game).
+std::unique_ptr<ResultsWindow> makeResultsWindow(Game& game, Round& round, QWidget* parent,
+                                                 bool chatVisible = false);
+
+} // namespace lettrava

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+class QBoxLayout;
+
+namespace lettrava {
+
+class TPictureButton;
+class TPreferencesForm;
+
+// Small pieces shared by the game's smaller windows.
+
+// The application's title, used as the caption of its plain messages.
+inline constexpr const char* kApplicationTitle = "Lettrava";
+
+// The addresses of the program's maker: its web site, feedback page and mail.
+inline constexpr const char* kProductWebSite = "https://lettrava.org/";
+inline constexpr const char* kFeedbackPage = "https://lettrava.org/feedback";
+inline constexpr const char* kFeedbackMail = "feedback@lettrava.org";
+
+// The fonts chosen in the preferences, or their defaults when there is no
+// preferences window (a window shown on its own).
+QFont preferredWordListFont();
+QFont preferredGameBoardFont();
+
+// A picture button with the shared push-button pictures and a caption label
+// beside it (below when `below`); both the picture and the caption click it.
+// Names: "img" + name and "lbl" + name.
+TPictureButton* addCaptionedButton(QBoxLayout* layout, const QString& caption, const QString& name, bool below = false);
+
+// A label that reports clicks (mouse button released over it).
+class TClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit TClickLabel(const QString& text = {}, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(class QMouseEvent* event) override;
+};
+
+} // namespace lettrava
