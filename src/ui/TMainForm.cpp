@@ -911,6 +911,8 @@ void TMainForm::newGame(bool load, const QString& file)
         if (!load && !confirmSaveGame())
             return;
         game_.reset();
+        actRoundStart_->setEnabled(false);
+        imgSetRoundTime_->hide();
         actGameSave_->setEnabled(false);
         actGameSaveAs_->setEnabled(false);
         pnlWordEntry_->hide();

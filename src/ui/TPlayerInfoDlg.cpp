@@ -17,6 +17,7 @@
 #include "ui/TPictureButton.h"
 #include "ui/TUpDown.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -803,14 +804,16 @@ void TPlayerInfoDlg::makeReadOnly()
     for (QWidget* w : std::initializer_list<QWidget*>{chkWaitForNetworkPlayers_, lblWaitForNetworkPlayers_, edtPort_,
                                                       lblPort_, edtEmail_, lblEmail_})
         w->hide();
-    for (QWidget* w : pnlMain_->findChildren<QWidget*>())
-        if (!qobject_cast<QLabel*>(w) && !qobject_cast<QGroupBox*>(w) && !qobject_cast<TFlatButton*>(w))
+    // Every control is disabled; labels, panels and the way out stay.
+    for (QWidget* w : pnlMain_->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
+                             || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w)
+                             || qobject_cast<QAbstractItemView*>(w);
+        if (control && !qobject_cast<TFlatButton*>(w))
             w->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{pnlMain_, btnCancel_, btnHelp_})
-        w->setEnabled(true);
-    for (TFlatButton* b : pnlMain_->findChildren<TFlatButton*>())
-        if (b != lblAccept_)
-            b->setEnabled(true);
+    }
+    btnCancel_->setEnabled(true);
+    btnHelp_->setEnabled(true);
 }
 
 // ------------------------------------------------------------------ results
