@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QMenu>
@@ -715,4 +716,51 @@ TEST_F(MainWindowTest, TheLowColourLookHasNoWallpaperAndOneTile)
         for (int r = 0; r < 4; ++r)
             EXPECT_EQ(window->tileAt(c, r)->pixmap().toImage(), low);
     EXPECT_FALSE(action("mnuPrintGrid")->isEnabled());
+}
+
+TEST_F(MainWindowTest, GameOptionsBetweenRoundsChangeTheRules)
+{
+    newGame({{InputMethod::KeyboardOnly, "Ann"}, {InputMethod::Computer, "Patsy"}});
+    whenSetupDialogShows([](TPlayerInfoDlg& d) {
+        EXPECT_EQ(d.purpose(), TPlayerInfoDlg::Purpose::GameOptions);
+        d.findChild<QCheckBox*>("chkAllowLetterReuse")->setChecked(false);
+        d.findChild<QSpinBox*>("updMinimumWordLength")->setValue(4);
+        d.findChild<QComboBox*>("cmbRoundDuration")->setCurrentIndex(0);
+    });
+    // A middle click on the round-time picture opens the game options.
+    QTest::mouseClick(child<QLabel>("imgSetRoundTime"), Qt::MiddleButton);
+    EXPECT_EQ(setupDialogsSeen, 2);
+    EXPECT_EQ(label("stbPanel1"), "Word Length:  MIN:4 MAX:18");
+    EXPECT_EQ(label("stbPanel2"), "Reuse: NO");
+    EXPECT_FALSE(shown("imgSetRoundTime")) << "the duration follows the grid now";
+    startRound();
+    type("cat");
+    EXPECT_EQ(status(), "* CAT * is invalid.  Words must be at least 4 letters long");
+    EXPECT_FALSE(action("mnuGameOptions")->isEnabled()) << "not during a round";
+}
+
+TEST_F(MainWindowTest, HelpMenuEntriesAndStartupTipsFollowTheirHooks)
+{
+    window.reset();
+    TMainForm other;
+    std::vector<bool> tips;
+    int abouts = 0;
+    other.startupTipsHandler = [&](bool inOrder) { tips.push_back(inOrder); };
+    other.aboutHandler = [&] { ++abouts; };
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QTest::qWait(50);
+    ASSERT_EQ(tips.size(), 1u) << "tips at the first activation";
+    EXPECT_TRUE(tips.front()) << "in order on the first run";
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&other);
+    QTest::qWait(50);
+    EXPECT_EQ(tips.size(), 1u) << "only once";
+    auto* help = other.findChild<QMenu*>("mnuHelp");
+    emit help->aboutToShow();
+    EXPECT_TRUE(other.findChild<QAction*>("mnuAbout")->isVisible());
+    EXPECT_FALSE(other.findChild<QAction*>("mnuTipOfTheDay")->isVisible());
+    other.findChild<QAction*>("mnuAbout")->trigger();
+    EXPECT_EQ(abouts, 1);
+    EXPECT_TRUE(other.findChild<QWidget*>("pnlWelcome")->isVisibleTo(&other)) << "the welcome panel comes back";
 }

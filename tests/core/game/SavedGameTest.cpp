@@ -152,6 +152,7 @@ TEST_F(SavedGames, ASaveThatFailsHalfwayKeepsThePreviousFile)
 {
     const std::string before = validFile();
     game->playerAt(0)->gameScore = 99;
+    game->unsavedChanges = true;
     setAtomicWriteHookForTests([](const std::filesystem::path&) { return false; });
     EXPECT_FALSE(game->saveToFile(home_ / "valid.LTG"));
     setAtomicWriteHookForTests(nullptr);
