@@ -649,7 +649,7 @@ void TMainForm::buildStatusBar()
     const int screenWidth = screen ? screen->geometry().width() : 1280;
     stbPanel0_ = new QLabel(this);
     stbPanel0_->setObjectName(QStringLiteral("stbPanel0"));
-    stbPanel0_->setMinimumWidth(BoardLayout::scaledPanelWidth(360, screenWidth) / 2);
+    stbPanel0_->setMinimumWidth(BoardLayout::scaledPanelWidth(360, screenWidth));
     stbPanel1_ = new QLabel(this);
     stbPanel1_->setObjectName(QStringLiteral("stbPanel1"));
     stbPanel1_->setAlignment(Qt::AlignCenter);
@@ -698,7 +698,10 @@ void TMainForm::applyColours()
                              " border: 1px solid rgba(60, 30, 10, 160); border-radius: 4px; }");
     for (QLabel* l : lblBonusLetter_)
         l->setStyleSheet(letterStyle);
-    pnlSpeedBar_->setStyleSheet(QStringLiteral("QToolButton { font-weight: bold; padding: 2px 6px; }"));
+    pnlSpeedBar_->setStyleSheet(
+        low ? QStringLiteral("QToolButton { font-weight: bold; padding: 2px 6px; }")
+            : QStringLiteral("QToolButton { font-weight: bold; padding: 2px 6px; color: rgb(52, 28, 8); }"
+                             "QToolButton:disabled { color: rgba(52, 28, 8, 120); }"));
 }
 
 void TMainForm::applyPreferences()
