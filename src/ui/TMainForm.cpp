@@ -418,6 +418,8 @@ void TMainForm::buildWelcome()
         welcomeButtons_[static_cast<std::size_t>(i)] = b;
         if (i == 2)
             caption->setShortcut(QKeySequence()); // Alt+H stays the Help menu's
+        if (i == 3)
+            joinCaption_ = caption;
     }
     connect(welcomeButtons_[0], &TPictureButton::clicked, this, &TMainForm::mnuGameNewClick);
     connect(welcomeButtons_[1], &TPictureButton::clicked, this, &TMainForm::mnuGameLoadClick);
@@ -875,6 +877,8 @@ void TMainForm::closeEvent(QCloseEvent* e)
             }
         }
     }
+    // The help window goes with the main window, so that the program ends.
+    shutDownHelp();
     e->accept();
 }
 
@@ -1043,9 +1047,12 @@ void TMainForm::abortRoundDoesNotCount()
 {
     if (!game_ || !game_->roundRunning)
         return;
+    // The clock runs on while the question is up: the round may be over by
+    // the time it is answered.
     if (dialogs().showMessage("Are you sure you want to abort this round?", "Confirm", MessageButtons::YesNo,
                               MessageIcon::Question)
-        == MessageAnswer::Yes)
+            == MessageAnswer::Yes
+        && game_ && game_->roundRunning)
         game_->requestRoundEnd(false);
 }
 
@@ -1155,6 +1162,7 @@ void TMainForm::setWelcomeVisible(bool visible)
     for (QAction* a : actWelcomeKeys_)
         a->setEnabled(visible);
     welcomeButtons_[3]->setEnabled(static_cast<bool>(joinGameHandler));
+    joinCaption_->setEnabled(static_cast<bool>(joinGameHandler));
     if (!joinGameHandler)
         welcomeButtons_[3]->setToolTip(QStringLiteral("Network games are not available in this version"));
     if (visible)

@@ -219,6 +219,7 @@ private:
     QWidget* boardArea_ = nullptr;
     TAdvancedPanel* pnlWelcome_ = nullptr;
     std::array<TPictureButton*, 4> welcomeButtons_{};
+    TFlatButton* joinCaption_ = nullptr;
     TAdvancedPanel* pnlRoundTime_ = nullptr;
     std::array<QLabel*, 4> lblPlayerName_{};
     std::array<QLabel*, 4> lblPlayerScore_{};
