@@ -1,12 +1,13 @@
 // Plays the first seconds of a game in the main window and saves a picture
 // of it, for the README. Run it on a display (for example under xvfb-run):
 //
-//   lettrava-screenshot [--home DIR] [--welcome] OUTPUT.png [WIDTHxHEIGHT]
+//   lettrava-screenshot [--home DIR] [--welcome|--setup] OUTPUT.png [WIDTHxHEIGHT]
 //
 // It sets up a game of one person against a computer opponent through the
 // setup dialog, starts a round, types two words, clicks the letters of a
 // third and takes the picture while the round runs. With --welcome it takes
-// the picture of the window as it starts, with its welcome panel.
+// the picture of the window as it starts, with its welcome panel; with
+// --setup the picture of the filled-in setup dialog.
 
 #include "core/game/Game.h"
 #include "core/grid/CompSearchThread.h"
@@ -68,13 +69,14 @@ int main(int argc, char** argv)
 {
     auto args = lettrava::applyDesktopSwitches(lettrava::Paths::initialise(argc, argv));
     const bool welcomeOnly = !args.empty() && args[0] == "--welcome";
-    if (welcomeOnly)
+    const bool setupOnly = !args.empty() && args[0] == "--setup";
+    if (welcomeOnly || setupOnly)
         args.erase(args.begin());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lettrava"));
     lettrava::initialiseDesktopApplication(app);
     if (args.empty()) {
-        std::cerr << "usage: lettrava-screenshot [--home DIR] [--welcome] OUTPUT.png [WIDTHxHEIGHT]\n";
+        std::cerr << "usage: lettrava-screenshot [--home DIR] [--welcome|--setup] OUTPUT.png [WIDTHxHEIGHT]\n";
         return 2;
     }
     const QString output = QString::fromStdString(args[0]);
@@ -106,7 +108,8 @@ int main(int argc, char** argv)
         return grab() ? 0 : 1;
     lettrava::Random::instance().seed(7);
 
-    QTimer::singleShot(200, [] {
+    bool setupSaved = false;
+    QTimer::singleShot(200, [setupOnly, &output, &setupSaved] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
@@ -120,9 +123,18 @@ int main(int argc, char** argv)
         dialog->findChild<QLineEdit*>(QStringLiteral("edtRoundDurationMinutes"))->setText(QStringLiteral("3"));
         dialog->findChild<QLineEdit*>(QStringLiteral("edtRoundDurationSeconds"))->setText(QStringLiteral("00"));
         wait(300);
+        if (setupOnly) {
+            setupSaved = dialog->grab().save(output);
+            dialog->reject();
+            return;
+        }
         QMetaObject::invokeMethod(dialog, "tryAccept");
     });
     window.mnuGameNewClick();
+    if (setupOnly) {
+        std::cout << (setupSaved ? "wrote " : "cannot write ") << output.toStdString() << "\n";
+        return setupSaved ? 0 : 1;
+    }
     lettrava::Game* game = window.game();
     if (!game) {
         std::cerr << "no game was set up\n";
