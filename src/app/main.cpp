@@ -1,9 +1,14 @@
+#include "core/platform/Clock.h"
 #include "core/platform/Paths.h"
 #include "ui/DesktopSetup.h"
 #include "ui/DesktopSwitches.h"
+#include "ui/QtTime.h"
 #include "ui/TMainForm.h"
 
 #include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
 
 int main(int argc, char** argv)
 {
@@ -13,7 +18,26 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lettrava"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.lettrava.Lettrava"));
     lettrava::initialiseDesktopApplication(app);
-    lettrava::TMainForm window;
-    window.show();
-    return QApplication::exec();
+
+    // The round clock runs on the system's monotonic clock and the game's
+    // timers on Qt's event loop.
+    lettrava::QtClock clock;
+    lettrava::QtTimerFactory timers;
+    lettrava::setClock(&clock);
+    lettrava::setTimers(&timers);
+
+    int result = 1;
+    try {
+        // Creating the window seeds the random generator, creates the
+        // preferences (which read every setting) and installs the sound
+        // player and the preferences for the game.
+        lettrava::TMainForm window;
+        window.show();
+        result = QApplication::exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Lettrava"), QString::fromLocal8Bit(e.what()));
+    }
+    lettrava::setTimers(nullptr);
+    lettrava::setClock(nullptr);
+    return result;
 }

@@ -410,6 +410,19 @@ void Game::requestRoundEnd(bool counts)
 {
     endRequested = true;
     roundCounts = counts;
+    // A paused round has no running timer: it is resumed, so that it ends at
+    // the next tick instead of waiting for the user to resume it.
+    if (round_ && round_->paused && roundRunning && networkMode == NetworkMode::Local)
+        pauseCommand();
+}
+
+void Game::showResultsCommand()
+{
+    if (round_) {
+        round_->showResults();
+        return;
+    }
+    dialogs().showMessage(Round::kNoResultsText, "Error", MessageButtons::Ok, MessageIcon::Error);
 }
 
 void Game::markLocalPlayersFinished()
@@ -928,7 +941,10 @@ void Game::setReceivedGrid(std::unique_ptr<Grid> grid) { receivedGrid_ = std::mo
 bool Game::saveToFile(const std::filesystem::path& file)
 {
     const bool ok = writeFileAtomically(file, SavedGameFile::encode(*this));
-    unsavedChanges = false;
+    // A failed save leaves the rounds unsaved, so that closing or replacing
+    // the game still offers to save them.
+    if (ok)
+        unsavedChanges = false;
     return ok;
 }
 

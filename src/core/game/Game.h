@@ -127,8 +127,12 @@ public:
     void startRound();
     // The 300 ms timer's handler.
     void tick();
-    // Ends the running round at the next tick; it counts or not.
+    // Ends the running round at the next tick; it counts or not. A paused
+    // round is resumed for it.
     void requestRoundEnd(bool counts);
+    // The "Show Results" command: the last round's results window, or the
+    // box saying that there are none.
+    void showResultsCommand();
     void endRound();
     void creditRound();
     void showRoundResults();
@@ -163,6 +167,8 @@ public:
     void refreshScores();
 
     // --- saved games
+    // Writes the saved-game file; false when it could not be written, and
+    // then the game still counts as unsaved.
     bool saveToFile(const std::filesystem::path& file);
     bool loadFromFile(const std::filesystem::path& file);
 

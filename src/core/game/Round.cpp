@@ -121,8 +121,7 @@ void Round::showResults()
 {
     GameView& view = game_.view();
     if (!resultsWindow_) {
-        dialogs().showMessage("There are no results to view at this time.", "Error", MessageButtons::Ok,
-                              MessageIcon::Error);
+        dialogs().showMessage(kNoResultsText, "Error", MessageButtons::Ok, MessageIcon::Error);
         return;
     }
     if (game_.networkMode == NetworkMode::Client) {

@@ -17,6 +17,8 @@ class ResultsWindow;
 // word and, once the round was credited, its results window.
 class Round {
 public:
+    static constexpr const char* kNoResultsText = "There are no results to view at this time.";
+
     // The grid is givenGrid when there is one (a client's grid from the host),
     // else read from gridFile when that names a file, else random. With 0
     // minutes and 0 seconds the duration follows the grid size.

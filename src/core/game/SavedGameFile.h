@@ -22,6 +22,8 @@ public:
     static constexpr const char* kCorruptText =
         "Unable to load game file.  Perhaps it is corrupted or is not a valid Lettrava game file.";
 
+    // Shown by the main window when a save could not be written.
+    static constexpr const char* kSaveFailedText = "Unable to save game to disk.";
     enum class Result { Loaded, WrongMagic, Corrupt };
 
     static std::string encode(const Game& game);

@@ -89,6 +89,23 @@ TEST_F(Rounds, PausedTimeDoesNotCountAndEntryIsBlocked)
     EXPECT_LE(sinceStart, 122'300u);
 }
 
+TEST_F(Rounds, EndingAPausedRoundResumesItAndEndsAtTheNextTick)
+{
+    newGame({human("Ann")}, gridPath);
+    game->showResultsCommand();
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages.back().text, "There are no results to view at this time.");
+    startRound();
+    timers_.runFor(10'000);
+    game->pauseCommand();
+    game->requestRoundEnd(true);
+    EXPECT_FALSE(game->round()->paused);
+    EXPECT_TRUE(view.hasEvent("resumed"));
+    timers_.runFor(300);
+    EXPECT_FALSE(game->roundRunning);
+    EXPECT_EQ(view.clockText, "OVER");
+}
+
 TEST_F(Rounds, RoundThatDoesNotCountIsTakenBackAndPlayedAgain)
 {
     newGame({human("Ann")}, gridPath, 3);

@@ -152,10 +152,11 @@ TEST_F(SavedGames, ASaveThatFailsHalfwayKeepsThePreviousFile)
 {
     const std::string before = validFile();
     game->playerAt(0)->gameScore = 99;
+    game->unsavedChanges = true;
     setAtomicWriteHookForTests([](const std::filesystem::path&) { return false; });
     EXPECT_FALSE(game->saveToFile(home_ / "valid.LTG"));
     setAtomicWriteHookForTests(nullptr);
-    EXPECT_FALSE(game->unsavedChanges) << "a failed save clears the flag all the same";
+    EXPECT_TRUE(game->unsavedChanges) << "a failed save leaves the rounds unsaved";
     EXPECT_EQ(readFile(home_ / "valid.LTG"), before);
     std::size_t leftovers = 0;
     for (const auto& e : std::filesystem::directory_iterator(home_.path()))

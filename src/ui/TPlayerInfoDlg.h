@@ -1,0 +1,150 @@
+#pragma once
+
+#include "core/game/GameSetup.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace lettrava {
+
+class TAdvancedPanel;
+class TFlatButton;
+class TGridFileList;
+class TPictureButton;
+class TUpDown;
+
+// "Enter Player Information": the players and the options of a game.
+//
+// For a new game every control can be changed and the last accepted choices
+// are restored from the settings store; for the options of a running game
+// the players, their number, the grid size order and the number of rounds
+// are fixed; a network client's read-only view shows the host's settings and
+// can only be closed. The dialog owns no game state: it starts from a
+// GameSetup and yields one; the rules it applies (conflict marks, reserved
+// names, computer names, acceptance checks, grid file placement) are the
+// engine's SetupRules.
+class TPlayerInfoDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum class Purpose { NewGame, GameOptions, ReadOnly };
+
+    static constexpr const char* kCaption = "Enter Player Information";
+    static constexpr const char* kInputMethods[4] = {"Keyboard and Mouse", "Keyboard Only", "Mouse Only",
+                                                     "Computer Player"};
+    static constexpr const char* kGridSizeOrders[4] = {"Smallest to Largest", "Random", "Set Manually Each Round",
+                                                       "Load from Files"};
+    static constexpr const char* kDurations[2] = {"Automatic Based on Grid Size", "Set Manually"};
+    static constexpr int kMaxNameLength = 10;
+
+    // `current` holds the running game's values (game options, read-only
+    // view); a new game starts from the stored choices instead.
+    TPlayerInfoDlg(Purpose purpose, const GameSetup& current, bool allowNetworkChoice, QWidget* parent = nullptr);
+
+    Purpose purpose() const { return purpose_; }
+    // The choices as the dialog holds them now.
+    GameSetup setup() const;
+    // The slots marked because their input method conflicts with a later one.
+    std::array<bool, 4> conflictMarks() const { return marks_; }
+
+public slots:
+    // Accepting (the accept button, Alt+S, Enter): the checks of a new game,
+    // then the choices are stored and the dialog closes.
+    void tryAccept();
+    void showHelp();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    QGroupBox* buildPlayers();
+    QGroupBox* buildNetwork();
+    QGroupBox* buildHostVersion();
+    QGroupBox* buildOptions();
+    QWidget* buildGridFiles();
+    QWidget* buildButtons();
+    TPictureButton* pictureButton(const char* name, const QString& caption, TFlatButton*& label);
+
+    int playerCount() const;
+    int inputMethod(int slot) const;
+    QString nameOf(int slot) const;
+    std::array<std::string, 4> names() const;
+    void setInputMethod(int slot, int method);
+
+    void fillNameList(int slot, bool computer);
+    void selectName(int slot, const QString& name);
+    void inputMethodChanged(int slot);
+    void recomputeMarks();
+    void applyMarks();
+    void nameBoxLeft(int slot);
+    void numPlayersChanged();
+    void wordLengthsChanged();
+    void durationChoiceChanged();
+    void gridOrderChanged();
+    void listenToggled();
+    void addGridFiles();
+    void deleteGridFile();
+
+    void restoreStoredChoices();
+    void fillFromSetup(const GameSetup& s);
+    void lockForGameOptions();
+    void makeReadOnly();
+    void storeChoices() const;
+
+    Purpose purpose_;
+    GameSetup current_;
+    bool allowNetworkChoice_;
+    bool kindsShown_ = false;
+
+    TAdvancedPanel* pnlMain_ = nullptr;
+    TUpDown* updNumPlayers_ = nullptr;
+    std::array<QLabel*, 4> lblPlayer_{};
+    std::array<QComboBox*, 4> cmbInput_{};
+    std::array<QComboBox*, 4> cmbName_{};
+    std::array<bool, 4> computerList_{};
+    std::array<bool, 4> marks_{};
+    TUpDown* updMinimumWordLength_ = nullptr;
+    TUpDown* updMaximumWordLength_ = nullptr;
+    QSpinBox* updGridPorosity_ = nullptr;
+    QCheckBox* chkBonusWordEnabled_ = nullptr;
+    QCheckBox* chkAllowLetterReuse_ = nullptr;
+    QComboBox* cmbGridSizeOrder_ = nullptr;
+    TUpDown* updRoundsPerGame_ = nullptr;
+    QComboBox* cmbRoundDuration_ = nullptr;
+    QLabel* lblRoundDuration_ = nullptr;
+    QLineEdit* edtRoundDurationMinutes_ = nullptr;
+    QLineEdit* edtRoundDurationSeconds_ = nullptr;
+    QCheckBox* chkWaitForNetworkPlayers_ = nullptr;
+    QLabel* lblWaitForNetworkPlayers_ = nullptr;
+    QLabel* lblPort_ = nullptr;
+    QLineEdit* edtPort_ = nullptr;
+    QLabel* lblEmail_ = nullptr;
+    QLineEdit* edtEmail_ = nullptr;
+    QLabel* lblMessage_ = nullptr;
+    QLineEdit* edtMessage_ = nullptr;
+    QGroupBox* grpNetwork_ = nullptr;
+    QGroupBox* grpHostVersion_ = nullptr;
+    QLabel* lblHostProgram_ = nullptr;
+    QLabel* lblHostDictionary_ = nullptr;
+    QWidget* pnlGridFiles_ = nullptr;
+    TGridFileList* lbxGridFiles_ = nullptr;
+    TPictureButton* btnAccept_ = nullptr;
+    TFlatButton* lblAccept_ = nullptr;
+    TPictureButton* btnCancel_ = nullptr;
+    TPictureButton* btnHelp_ = nullptr;
+
+    int programmatic_ = 0;     // > 0 while the dialog itself changes controls
+    bool recomputing_ = false; // inside the network branch of the conflict marks
+    bool checkingName_ = false;
+};
+
+} // namespace lettrava

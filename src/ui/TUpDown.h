@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QSpinBox>
+
+namespace lettrava {
+
+// A spin control whose number cannot be typed: only its arrows, the Up and
+// Down keys and the mouse wheel change it.
+class TUpDown : public QSpinBox {
+    Q_OBJECT
+public:
+    TUpDown(int minimum, int maximum, QWidget* parent = nullptr);
+};
+
+} // namespace lettrava
