@@ -2,6 +2,7 @@
 #include "core/platform/Paths.h"
 #include "ui/DesktopSetup.h"
 #include "ui/DesktopSwitches.h"
+#include "ui/GameWindows.h"
 #include "ui/QtTime.h"
 #include "ui/TMainForm.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
         // preferences (which read every setting) and installs the sound
         // player and the preferences for the game.
         lettrava::TMainForm window;
+        lettrava::installGameWindows(window);
         window.show();
         result = QApplication::exec();
     } catch (const std::exception& e) {

@@ -1,5 +1,8 @@
 #include "ui/GameWindows.h"
 
+#include "ui/TMainForm.h"
+#include "ui/TRRForm.h"
+
 #include "core/platform/Dialogs.h"
 #include "core/players/PlayerFileManager.h"
 #include "core/views/PlayerStats.h"
@@ -74,6 +77,23 @@ void showHelpWarningIfNeeded(QWidget* parent)
         else
             SettingsStore::write(settings::ShowHelpWarning, false);
     }
+}
+
+void installGameWindows(TMainForm& window)
+{
+    // Each window is parented to the main window, which the game hides while
+    // they are up.
+    window.resultsWindowFactory = [&window](Game& game, Round& round) {
+        return makeResultsWindow(game, round, &window);
+    };
+    window.congratulationsHandler = [&window](const std::string& text, bool humanWinner) {
+        showCongratulations(&window, text, humanWinner);
+    };
+    window.playerStatsHandler = [&window] { showStatSummary(&window); };
+    window.tipOfTheDayHandler = [&window] { showTips(&window); };
+    window.startupTipsHandler = [&window](bool) { showTips(&window); };
+    window.aboutHandler = [&window] { showAbout(&window); };
+    window.helpWarningHandler = [&window] { showHelpWarningIfNeeded(&window); };
 }
 
 } // namespace lettrava

@@ -35,6 +35,12 @@ void showTips(QWidget* parent);
 // The main window's first activation: the tips, when the preferences ask for them.
 void showTipsAtStartup(QWidget* parent);
 
+class TMainForm;
+
+// Connects the main window's hooks to the windows of this file: results,
+// congratulations, statistics, tips, about and the help warning.
+void installGameWindows(TMainForm& window);
+
 // "About".
 void showAbout(QWidget* parent);
 

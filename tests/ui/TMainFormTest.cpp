@@ -9,6 +9,7 @@
 #include "core/platform/Sounds.h"
 #include "core/players/PlayerFileManager.h"
 #include "ui/FileChooser.h"
+#include "ui/GameWindows.h"
 #include "ui/LowColour.h"
 #include "ui/SettingsStore.h"
 #include "ui/Settings.h"
@@ -763,4 +764,37 @@ TEST_F(MainWindowTest, HelpMenuEntriesAndStartupTipsFollowTheirHooks)
     other.findChild<QAction*>("mnuAbout")->trigger();
     EXPECT_EQ(abouts, 1);
     EXPECT_TRUE(other.findChild<QWidget*>("pnlWelcome")->isVisibleTo(&other)) << "the welcome panel comes back";
+}
+
+TEST_F(MainWindowTest, AWholeGameEndsWithTheCongratulationsAndTheFinalResults)
+{
+    installGameWindows(*window);
+    // Every modal window that opens is noted and closed, as a person would.
+    QStringList seen;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<QDialog*>(w);
+        if (!dialog || dialog->inherits("lettrava::TPlayerInfoDlg"))
+            return;
+        const QString entry = QString::fromLatin1(dialog->metaObject()->className()) + ":" + dialog->windowTitle();
+        if (seen.isEmpty() || seen.back() != entry)
+            seen << entry;
+        dialog->reject();
+    });
+    closer.start(10);
+
+    newGame({{InputMethod::KeyboardOnly, "Ann"}, {InputMethod::Computer, "Patsy"}}, 2, "0:30");
+    for (int round = 1; round <= 2; ++round) {
+        startRound();
+        type("STOP");
+        runToRoundEnd();
+    }
+    closer.stop();
+    EXPECT_FALSE(game().inProgress);
+    EXPECT_TRUE(seen.contains("lettrava::TRRForm:Round 1 Results")) << seen.join(", ").toStdString();
+    const auto congratulations = seen.indexOf("lettrava::TCongratulationsForm:Game Over");
+    ASSERT_GE(congratulations, 0) << seen.join(", ").toStdString();
+    EXPECT_EQ(seen.indexOf("lettrava::TRRForm:Final Results"), congratulations + 1) << seen.join(", ").toStdString();
+    EXPECT_TRUE(window->isVisible()) << "the main window comes back after the final results";
 }
