@@ -26,7 +26,7 @@ CongratulationsCountdown::Step CongratulationsCountdown::tick()
         // The plain look keeps the label hidden until the reveal.
         if (plain_)
             return Step::Wait;
-        label_.insert(label_.size() / 2, ".");
+        label_.insert(label_.begin() + static_cast<std::ptrdiff_t>(label_.size() / 2), '.');
         return Step::Grow;
     }
     revealed_ = true;
