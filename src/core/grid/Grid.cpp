@@ -1,5 +1,7 @@
 #include "core/grid/Grid.h"
 
+#include "core/grid/GridIndex.h"
+
 #include "core/grid/GridFile.h"
 #include "core/grid/GridOptions.h"
 #include "core/platform/Random.h"
@@ -23,10 +25,6 @@ bool isVowel(char c)
 {
     return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U' || c == 'Y';
 }
-
-// The eight neighbours in the order in which every search visits them:
-// (column step, row step) = (-1,-1), (-1,0), (-1,+1), (0,-1), (0,+1), (+1,-1), (+1,0), (+1,+1).
-constexpr int kNeighbourSteps[8][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
 
 } // namespace
 
@@ -210,102 +208,13 @@ bool Grid::tracePath(std::string_view word, PathTable& path) const
     return trace(word, gridOptions().allowLetterReuse, &path);
 }
 
-// Depth-first search in the fixed order: start cells column by column from
-// (1, 1), then at each step the neighbours in kNeighbourSteps order; the first
-// complete chain is the answer.
-//
-// Before searching, a table tells for every letter position k and cell whether
-// the rest of the word (letters k onwards) can be traced from that cell when
-// cells may be reused. The search follows only cells where that holds. This
-// skips exactly the branches that cannot lead to a complete chain, so the
-// chain found is the same, but a grid full of one letter can no longer make a
-// long word take forever: with reuse the search never backtracks at all.
+// The search runs on the grid's letter bit boards: only cells from which the
+// rest of the word can still be traced are followed, so the first chain in the
+// fixed order comes at once, and a grid full of one letter cannot make a long
+// word take forever.
 bool Grid::trace(std::string_view word, bool reuse, PathTable* path) const
 {
-    const std::size_t n = word.size();
-    if (n < 2 || n > kMaxWordLength)
-        return false;
-    const int cols = columns(), rws = rows();
-
-    // reachable[k][c][r]
-    std::array<std::array<std::array<bool, kSize>, kSize>, kMaxWordLength> reachable{};
-    bool any = false;
-    for (std::size_t k = n; k-- > 0;) {
-        any = false;
-        for (int c = 1; c <= cols; ++c) {
-            for (int r = 1; r <= rws; ++r) {
-                const char letter = cells_[c][r];
-                bool ok = letter != ' ' && letter == word[k];
-                if (ok && k + 1 < n) {
-                    ok = false;
-                    for (const auto& step : kNeighbourSteps)
-                        ok = ok || reachable[k + 1][c + step[0]][r + step[1]];
-                }
-                reachable[k][c][r] = ok;
-                any = any || ok;
-            }
-        }
-        if (!any)
-            return false;
-    }
-    if (reuse && !path)
-        return true;
-
-    // chain[k] = (column, row) of letter k
-    std::array<std::array<int, 2>, kMaxWordLength> chain{};
-    std::size_t depth = 0;
-    // The next neighbour to try at each depth.
-    std::array<int, kMaxWordLength> nextStep{};
-
-    auto onChain = [&](int c, int r) {
-        for (std::size_t i = 0; i <= depth; ++i)
-            if (chain[i][0] == c && chain[i][1] == r)
-                return true;
-        return false;
-    };
-
-    bool found = false;
-    for (int c0 = 1; c0 <= cols && !found; ++c0) {
-        for (int r0 = 1; r0 <= rws && !found; ++r0) {
-            if (!reachable[0][c0][r0])
-                continue;
-            depth = 0;
-            chain[0] = {c0, r0};
-            nextStep[0] = 0;
-            while (true) {
-                if (depth + 1 == n) {
-                    found = true;
-                    break;
-                }
-                bool advanced = false;
-                while (nextStep[depth] < 8) {
-                    const auto& step = kNeighbourSteps[nextStep[depth]++];
-                    const int c = chain[depth][0] + step[0];
-                    const int r = chain[depth][1] + step[1];
-                    if (!reachable[depth + 1][c][r])
-                        continue;
-                    if (!reuse && onChain(c, r))
-                        continue;
-                    ++depth;
-                    chain[depth] = {c, r};
-                    nextStep[depth] = 0;
-                    advanced = true;
-                    break;
-                }
-                if (advanced)
-                    continue;
-                if (depth == 0)
-                    break;
-                --depth;
-            }
-        }
-    }
-    if (!found)
-        return false;
-    if (path)
-        for (std::size_t k = 0; k < n; ++k)
-            (*path)[k] = GridCell(chain[k][0] - 1, chain[k][1] - 1);
-    return true;
+    return GridIndex(*this).trace(word, reuse, path);
 }
 
 } // namespace lettrava

@@ -6,7 +6,7 @@ namespace {
 
 using Word = std::uint64_t;
 
-// The neighbour steps in the order every trace tries them.
+// The eight neighbours in the order every trace tries them: (column step, row step).
 constexpr int kSteps[8][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
 
 inline std::array<Word, 4> shiftUp(const std::array<Word, 4>& w, unsigned s) // towards higher bit numbers

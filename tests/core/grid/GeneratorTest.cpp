@@ -5,6 +5,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Random.h"
 #include "GridTestSupport.h"
+#include "LiteralTracer.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ G filledWith(const std::vector<std::string>& rows)
 
 } // namespace
 
-TEST(GridIndexTrace, GivesTheAnswersAndChainsOfTheGridTracer)
+TEST(GridIndexTrace, GivesTheAnswersAndChainsOfThePlainRecursion)
 {
     ScopedGridOptions keep;
     auto english = test::ScopedDictionary::english();
@@ -55,7 +56,7 @@ TEST(GridIndexTrace, GivesTheAnswersAndChainsOfTheGridTracer)
             for (bool reuse : {true, false}) {
                 gridOptions().allowLetterReuse = reuse;
                 PathTable expected, actual;
-                const bool a = grid.tracePath(word, expected);
+                const bool a = test::LiteralTracer(grid, reuse).trace(word, expected);
                 ASSERT_EQ(index.trace(word, reuse, &actual), a) << word;
                 ASSERT_EQ(index.trace(word, reuse, nullptr), a) << word;
                 for (std::size_t k = 0; k < expected.size(); ++k)
