@@ -136,3 +136,26 @@ std::vector<std::string> lines(const std::string& text)
 }
 
 } // namespace lettrava::test
+
+namespace lettrava::test {
+
+GameSetup gridFileSetup(const std::vector<PlayerChoice>& players, const std::string& gridFile, int rounds,
+                        const std::string& duration)
+{
+    GameSetup s;
+    s.playerCount = static_cast<int>(players.size());
+    for (std::size_t i = 0; i < players.size() && i < s.players.size(); ++i)
+        s.players[i] = players[i];
+    s.roundsPerGame = rounds;
+    s.gridSizeOrder = 3;
+    s.gridFiles.assign(static_cast<std::size_t>(rounds), gridFile);
+    if (duration != "auto") {
+        s.automaticDuration = false;
+        const auto colon = duration.find(':');
+        s.minutesText = duration.substr(0, colon);
+        s.secondsText = colon == std::string::npos ? std::string() : duration.substr(colon + 1);
+    }
+    return s;
+}
+
+} // namespace lettrava::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/game/GameSetup.h"
 #include "core/platform/Preferences.h"
 #include "core/platform/RecordingDialogs.h"
 #include "core/words/Dictionary.h"
@@ -71,5 +72,14 @@ struct ToolResult {
 ToolResult runTool(const std::vector<std::string>& args, const std::string& stdinText = {});
 
 std::vector<std::string> lines(const std::string& text);
+
+} // namespace lettrava::test
+
+namespace lettrava::test {
+
+// The choices of a game of these players in which every round is played on
+// one grid file; duration is "auto" or "M:SS".
+GameSetup gridFileSetup(const std::vector<PlayerChoice>& players, const std::string& gridFile, int rounds,
+                        const std::string& duration);
 
 } // namespace lettrava::test

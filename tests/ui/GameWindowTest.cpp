@@ -58,17 +58,7 @@ PlayerChoice GameWindowTest::computer(const std::string& name)
 Game& GameWindowTest::newGame(const std::vector<PlayerChoice>& players, const std::string& grid, int rounds,
                               const std::string& duration)
 {
-    GameSetup s;
-    s.playerCount = static_cast<int>(players.size());
-    for (std::size_t i = 0; i < players.size(); ++i)
-        s.players[i] = players[i];
-    s.roundsPerGame = rounds;
-    s.gridSizeOrder = 3;
-    s.gridFiles.assign(static_cast<std::size_t>(rounds), grid);
-    s.automaticDuration = false;
-    const auto colon = duration.find(':');
-    s.minutesText = duration.substr(0, colon);
-    s.secondsText = duration.substr(colon + 1);
+    const GameSetup s = test::gridFileSetup(players, grid, rounds, duration);
     game = Game::createFromSetup(view, s);
     return *game;
 }

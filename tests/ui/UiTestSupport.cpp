@@ -12,7 +12,8 @@ namespace lettrava::test {
 namespace {
 
 // One line per value: key, type name, value, separated by tabs.
-bool readTyped(QIODevice& device, QSettings::SettingsMap& map)
+template <typename Map>
+void readTypedLines(QIODevice& device, Map& map)
 {
     QTextStream in(&device);
     while (!in.atEnd()) {
@@ -23,8 +24,13 @@ bool readTyped(QIODevice& device, QSettings::SettingsMap& map)
         const QMetaType type = QMetaType::fromName(parts[1].toLatin1());
         if (type.isValid() && type.id() != QMetaType::QString)
             v.convert(type);
-        map.insert(parts[0], v);
+        map[parts[0]] = v;
     }
+}
+
+bool readTyped(QIODevice& device, QSettings::SettingsMap& map)
+{
+    readTypedLines(device, map);
     return true;
 }
 
@@ -51,17 +57,7 @@ std::map<QString, QVariant> readTypedSettings(const std::filesystem::path& file)
     QFile f(QString::fromStdString(file.string()));
     if (!f.open(QIODevice::ReadOnly))
         return out;
-    QTextStream in(&f);
-    while (!in.atEnd()) {
-        const QStringList parts = in.readLine().split(QLatin1Char('\t'));
-        if (parts.size() != 3)
-            continue;
-        QVariant v(parts[2]);
-        const QMetaType type = QMetaType::fromName(parts[1].toLatin1());
-        if (type.isValid() && type.id() != QMetaType::QString)
-            v.convert(type);
-        out[parts[0]] = v;
-    }
+    readTypedLines(f, out);
     return out;
 }
 

@@ -78,19 +78,7 @@ protected:
     Game& newGame(const std::vector<PlayerChoice>& players, const std::string& grid, int rounds = 3,
                   const std::string& duration = "auto")
     {
-        GameSetup s;
-        s.playerCount = static_cast<int>(players.size());
-        for (std::size_t i = 0; i < players.size(); ++i)
-            s.players[i] = players[i];
-        s.roundsPerGame = rounds;
-        s.gridSizeOrder = 3;
-        s.gridFiles.assign(static_cast<std::size_t>(rounds), grid);
-        if (duration != "auto") {
-            s.automaticDuration = false;
-            const auto colon = duration.find(':');
-            s.minutesText = duration.substr(0, colon);
-            s.secondsText = duration.substr(colon + 1);
-        }
+        const GameSetup s = gridFileSetup(players, grid, rounds, duration);
         setup = s;
         game = Game::createFromSetup(view, s);
         return *game;
