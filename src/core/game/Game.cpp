@@ -267,6 +267,26 @@ Player* Game::findPlayerByName(const std::string& name) const
     return nullptr;
 }
 
+Player* Game::findRemotePlayer(const std::string& name) const
+{
+    for (int i = 0; i < playerCount; ++i)
+        if (Player* p = playerAt(i); p && p->isRemote() && p->name == name)
+            return p;
+    return nullptr;
+}
+
+int Game::secondsLeftInRunningRound() const
+{
+    if (!roundRunning || !round_)
+        return 0;
+    return std::max(0, round_->secondsLeftNow());
+}
+
+bool Game::hostWaiting() const
+{
+    return networkMode == NetworkMode::Host && hostWaitTimer_ && hostWaitTimer_->isEnabled();
+}
+
 Player* Game::keyboardPlayer() const
 {
     for (int i = 0; i < playerCount; ++i)
@@ -318,7 +338,7 @@ void Game::startRoundCommand()
 
     round_->updateClock();
     if (networkMode == NetworkMode::Host && hostLink_)
-        hostLink_->sendGrid();
+        hostLink_->sendGrid(round_->grid());
 
     sounds().playSound(SoundEvent::BuildingGrid);
     view_.buildBoard(round_->grid());
@@ -396,8 +416,9 @@ void Game::tick()
             if (Player* p = playerAt(i); p && p->isComputer())
                 p->computerMove(elapsed);
         if (networkMode == NetworkMode::Host && ++hostTickCount >= 20) {
-            view_.broadcastScoresDue();
             hostTickCount = 0;
+            if (hostLink_)
+                hostLink_->sendScores();
         }
     }
     if (round_->timeLeft < 10) {
@@ -408,6 +429,9 @@ void Game::tick()
 
 void Game::requestRoundEnd(bool counts)
 {
+    // A host's own abort reaches its clients before its round ends.
+    if (networkMode == NetworkMode::Host && roundRunning && !endRequested && hostLink_)
+        hostLink_->sendRoundEnd(counts);
     endRequested = true;
     roundCounts = counts;
     // A paused round has no running timer: it is resumed, so that it ends at
@@ -477,8 +501,9 @@ void Game::endRound()
         if (roundCounts)
             showRoundResults();
     }
-    if (!roundCounts && networkMode != NetworkMode::Client) {
-        --currentRound;
+    // A round that does not count is played again under the same number.
+    if (!roundCounts) {
+        currentRound = std::max(0, currentRound - 1);
         if (networkMode == NetworkMode::Local)
             prepareNextRound();
     }
@@ -501,20 +526,15 @@ void Game::finishHostWait(bool allFinished)
     } else {
         view_.setStatusText("Wait time limit exceeded. Forcing round completion.");
         if (hostLink_)
-            hostLink_->sendForceFinish();
+            hostLink_->sendRoundEnd(true);
     }
     if (round_ && !round_->bonusWord.empty())
         showBonusHint(round_->bonusWord, true);
     creditRound();
     if (hostLink_)
-        hostLink_->sendPlayers();
-    if (roundCounts) {
-        if (hostLink_) {
-            hostLink_->sendWordLists();
-            hostLink_->sendRoundOver();
-        }
+        hostLink_->sendRoundResults(roundCounts);
+    if (roundCounts)
         view_.setShowResultsEnabled(true);
-    }
     showRoundResults();
 }
 
@@ -563,7 +583,7 @@ void Game::showRoundResults()
     if (gameEnded && playerCount > 1) {
         sounds().playSound(SoundEvent::GameEnd);
         if (networkMode == NetworkMode::Host && hostLink_)
-            hostLink_->sendGameOver();
+            hostLink_->sendWinner(winnerText());
         const bool humanWinner = winner && winner->inputMethod < InputMethod::Computer;
         view_.setMainWindowVisible(false);
         view_.showCongratulations(winnerText(), humanWinner);
@@ -696,9 +716,15 @@ VerdictCode Game::submitWord(const std::string& text, int source)
     return p->judge(text);
 }
 
-VerdictCode Game::submitRemoteWord(const std::string& playerName, const std::string& text)
+bool Game::acceptsRemoteWords() const { return round_ && (roundRunning || hostWaiting()); }
+
+std::optional<VerdictCode> Game::submitRemoteWord(const std::string& playerName, const std::string& text)
 {
-    Player* p = findPlayerByName(playerName);
+    if (!acceptsRemoteWords())
+        return std::nullopt;
+    // Only remote players' words arrive over the network: a member named like
+    // a computer opponent or a person at this computer cannot play for them.
+    Player* p = findRemotePlayer(playerName);
     if (!p)
         return Verdict::NoSuchPlayer;
     const VerdictCode rule = applyLengthRules(text);
@@ -707,8 +733,30 @@ VerdictCode Game::submitRemoteWord(const std::string& playerName, const std::str
     return p->judge(text);
 }
 
+void Game::sendWordToHost(const std::string& text)
+{
+    if (networkMode == NetworkMode::Client && roundRunning && clientLink_)
+        clientLink_->sendWord(text);
+}
+
+void Game::showRemoteVerdict(VerdictCode verdict, const std::string& text)
+{
+    showVerdict(verdict, text);
+    if (verdict >= 0)
+        sounds().playSound(SoundEvent::GoodWord);
+    else if (verdict == Verdict::NeedsReuse || verdict == Verdict::NotInGrid)
+        sounds().playSound(SoundEvent::WordNotInGrid);
+    else if (verdict == Verdict::Offensive)
+        sounds().playOffensiveWordSound();
+    else if (verdict == Verdict::NotInDictionary)
+        sounds().playSound(SoundEvent::WordNotInDict);
+}
+
 bool Game::verdictMessagesShown() const
 {
+    // A client's words come from the one person at this computer.
+    if (networkMode == NetworkMode::Client)
+        return true;
     const Player* k = keyboardPlayer();
     const Player* m = mousePlayer();
     return !k || !m || k == m;
@@ -858,21 +906,31 @@ void Game::setPlayer(int slot, std::unique_ptr<Player> owned)
         ownedPlayers_.push_back(std::move(owned));
 }
 
+bool Game::ownsPlayer(const Player* p) const
+{
+    return p && std::any_of(ownedPlayers_.begin(), ownedPlayers_.end(),
+                            [p](const std::unique_ptr<Player>& q) { return q.get() == p; });
+}
+
 void Game::replacePlayers(const unsigned char* bytes, std::size_t size)
 {
-    for (int i = 0; i < kMaxPlayers; ++i)
-        setPlayer(i, nullptr);
     for (int i = 0; i < playerCount; ++i) {
-        auto p = std::make_unique<Player>();
+        Player* p = players[static_cast<std::size_t>(i)];
+        if (!ownsPlayer(p)) {
+            auto made = std::make_unique<Player>();
+            p = made.get();
+            setPlayer(i, std::move(made));
+        }
         const std::size_t offset = static_cast<std::size_t>(i) * Player::kImageSize;
-        p->fromImage(offset < size ? bytes + offset : bytes, offset < size ? size - offset : 0);
+        p->assignImage(offset < size ? bytes + offset : bytes, offset < size ? size - offset : 0);
         p->game = this;
         p->scoreLabel = &view_.scoreLabel(i);
         p->nameLabel = &view_.nameLabel(i);
         p->nameLabel->setText(p->name);
         p->words.clear();
-        setPlayer(i, std::move(p));
     }
+    if (winner && !ownsPlayer(winner))
+        winner = nullptr;
 }
 
 bool Game::addRemotePlayer(const std::string& name)
@@ -909,6 +967,17 @@ void Game::markPlayerFinished(const std::string& name)
 {
     if (Player* p = findPlayerByName(name))
         p->finished = true;
+}
+
+bool Game::renamePlayer(const std::string& oldName, const std::string& newName)
+{
+    Player* p = findPlayerByName(oldName);
+    if (!p)
+        return false;
+    p->name = newName.substr(0, Player::kMaxNameLength);
+    if (p->nameLabel)
+        p->nameLabel->setText(p->name);
+    return true;
 }
 
 void Game::placeEmptyPlayer(int slot)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,7 @@ struct GameInfo {
     std::int32_t roundsPerGame = 0;
     std::int32_t currentRound = 0;
     bool automaticDuration = true;
-    std::int32_t roundMinutes = 0;
+    std::int32_t roundMinutes = 2;
     std::int32_t roundSeconds = 0;
     std::string versionText;
     std::string dictionaryVersion;
@@ -53,27 +54,45 @@ struct GameInfo {
 };
 
 // What a host sends to its clients as the game goes on. Installed by the
-// network side of a hosting game; a local game has none.
+// network side of a hosting game; a local game has none. Every call comes on
+// the user-interface thread.
 class HostLink {
 public:
     virtual ~HostLink() = default;
+    // The players' images (at the first round's start and after each round).
     virtual void sendPlayers() = 0;
+    // The settings record (each round's start).
     virtual void sendSettings() = 0;
-    virtual void sendGrid() = 0;
+    // The new round's grid, as soon as it exists.
+    virtual void sendGrid(const Grid& grid) = 0;
+    // The scores, every 20 ticks of a running round.
+    virtual void sendScores() = 0;
+    // The bonus hint as shown (the whole word when revealed) and its points.
     virtual void sendBonusHint(const std::string& shown, int points) = 0;
-    virtual void sendForceFinish() = 0;
-    virtual void sendWordLists() = 0;
-    virtual void sendRoundOver() = 0;
-    virtual void sendGameOver() = 0;
+    // The host ended the round early (counting or not), or its end-of-round
+    // wait ran out and the clients that have not finished must do so now.
+    virtual void sendRoundEnd(bool counts) = 0;
+    // The round is credited: players, then, when it counts, the word lists
+    // and the results notice.
+    virtual void sendRoundResults(bool counts) = 0;
+    // The game is over: the winner's name or "It was a tie!".
+    virtual void sendWinner(const std::string& text) = 0;
+};
+
+// Where a client game's words go: typed or clicked words are sent to the
+// host, which judges them; the verdict comes back through showRemoteVerdict.
+class ClientLink {
+public:
+    virtual ~ClientLink() = default;
+    virtual void sendWord(const std::string& text) = 0;
 };
 
 // One match of one to twenty timed rounds between one to four players.
 //
-// The game runs on the user-interface thread, driven by its 300 ms timer. In a
-// hosting game, connection threads also submit words and finished marks; the
-// network side then wraps every call into the game (timer tick, local,
-// computer and remote words) in one lock, and the game never waits for the
-// user-interface thread from inside a call.
+// The game and everything it owns is touched on the user-interface thread
+// only, driven by its 300 ms timer. A host's connection threads hand remote
+// words, finished marks and the like to that thread (see TaskSeam) instead of
+// calling the game themselves.
 class Game {
 public:
     static constexpr int kMaxPlayers = 4;
@@ -110,6 +129,13 @@ public:
     static std::int32_t uniqueBonusFor(int length);
     Player* playerAt(int index) const;
     Player* findPlayerByName(const std::string& name) const;
+    // The first remote player (input method -1) with exactly that name.
+    Player* findRemotePlayer(const std::string& name) const;
+    // Whole seconds left in the running round; 0 when no round runs (an ended
+    // or aborted round has no time left, whatever its clock said).
+    int secondsLeftInRunningRound() const;
+    // Whether the host is waiting for its remote players to finish the round.
+    bool hostWaiting() const;
     Player* keyboardPlayer() const;
     Player* mousePlayer() const;
     Player* computerPlayer() const;
@@ -155,7 +181,18 @@ public:
 
     // --- words
     VerdictCode submitWord(const std::string& text, int source);
-    VerdictCode submitRemoteWord(const std::string& playerName, const std::string& text);
+    // A word that a remote player sent to the host. Nothing (no verdict at
+    // all) while no round runs and the host is not waiting for the round's
+    // end: such a word would be judged against no grid, or change scores that
+    // were already sent out. A name that is not a remote player's gives -9.
+    std::optional<VerdictCode> submitRemoteWord(const std::string& playerName, const std::string& text);
+    // Whether remote words are judged now: a round runs, or the host waits for
+    // its remote players to finish it.
+    bool acceptsRemoteWords() const;
+    // A client game's word (typed or clicked) leaves for the host.
+    void sendWordToHost(const std::string& text);
+    // A client shows the host's verdict on a word it sent, with its sound.
+    void showRemoteVerdict(VerdictCode verdict, const std::string& text);
     VerdictCode applyLengthRules(const std::string& text) const;
     // Shows the verdict's status message, when it cannot belong to the wrong person.
     void showVerdict(VerdictCode verdict, const std::string& text);
@@ -178,14 +215,24 @@ public:
     std::array<std::int32_t, 5> scoresSnapshot() const;
     void applyScores(const std::array<std::int32_t, 5>& scores);
     std::string copyPlayers() const;
+    // Takes the host's player images for slots 0 to playerCount - 1. A slot
+    // that already holds a player of this game keeps that object and takes
+    // the image's values into it (an open results window keeps pointers to
+    // the players); its word list is emptied. A short image leaves the
+    // missing fields at a new player's values.
     void replacePlayers(const unsigned char* bytes, std::size_t size);
     bool addRemotePlayer(const std::string& name);
     void replaceWordList(const unsigned char* bytes, std::size_t size);
     void markPlayerFinished(const std::string& name);
+    // A member renamed itself: the player named exactly oldName takes the new
+    // name, on its name label too. False when no player has the old name.
+    bool renamePlayer(const std::string& oldName, const std::string& newName);
     void placeEmptyPlayer(int slot);
     void setBonusWordFromHost(const std::string& text, int points);
     void showCongratulations(const std::string& text);
     void setHostLink(HostLink* link) { hostLink_ = link; }
+    HostLink* hostLink() const { return hostLink_; }
+    void setClientLink(ClientLink* link) { clientLink_ = link; }
     // A client's next grid, received from its host; the next round takes it.
     void setReceivedGrid(std::unique_ptr<Grid> grid);
     // Puts a player that this game owns into a slot, replacing (and freeing,
@@ -227,6 +274,7 @@ private:
     void createTimer();
     void setPlayer(int slot, std::unique_ptr<Player> owned);
     void releaseOwnedPlayer(Player* p);
+    bool ownsPlayer(const Player* p) const;
     void hostWaitTick();
     void finishHostWait(bool allFinished);
     void creditAndShowResults();
@@ -239,6 +287,7 @@ private:
     std::unique_ptr<Grid> receivedGrid_;
     std::vector<std::unique_ptr<Player>> ownedPlayers_;
     HostLink* hostLink_ = nullptr;
+    ClientLink* clientLink_ = nullptr;
     WordEntry wordEntry_;
 };
 

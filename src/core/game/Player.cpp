@@ -342,6 +342,13 @@ void Player::fromImage(const unsigned char* bytes, std::size_t size)
     streak = r.int32();
 }
 
+void Player::assignImage(const unsigned char* bytes, std::size_t size)
+{
+    std::string image = Player().toImage();
+    std::copy_n(reinterpret_cast<const char*>(bytes), std::min(size, kImageSize), image.begin());
+    fromImage(reinterpret_cast<const unsigned char*>(image.data()), image.size());
+}
+
 std::string Player::toFileRecord() const
 {
     ByteWriter w;

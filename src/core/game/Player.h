@@ -84,6 +84,9 @@ public:
     // a short buffer reads as zeros where it ends.
     std::string toImage() const;
     void fromImage(const unsigned char* bytes, std::size_t size);
+    // As fromImage, but the bytes missing from a short image keep a new
+    // player's values instead of reading as zeros.
+    void assignImage(const unsigned char* bytes, std::size_t size);
     std::string toFileRecord() const;
     void fromFileRecord(const unsigned char* bytes, std::size_t size);
     std::string toSavedRecord() const;

@@ -73,11 +73,16 @@ void Round::stopSolver()
     solverStopped = true;
 }
 
-void Round::updateClock()
+int Round::secondsLeftNow() const
 {
     const std::uint32_t now = clock().tickCount();
     const std::uint32_t elapsed = now - startTick - static_cast<std::uint32_t>(pausedTotal);
-    timeLeft = duration - static_cast<int>(elapsed / 1000);
+    return duration - static_cast<int>(elapsed / 1000);
+}
+
+void Round::updateClock()
+{
+    timeLeft = secondsLeftNow();
     game_.view().setClockText(clockText(timeLeft));
 }
 
@@ -99,7 +104,9 @@ void Round::togglePause()
 
 void Round::syncTimeLeft(int seconds)
 {
-    startTick = clock().tickCount() - static_cast<std::uint32_t>((duration - seconds) * 1000);
+    const int left = std::clamp(seconds, 0, std::max(duration, 0));
+    startTick = clock().tickCount() - static_cast<std::uint32_t>(pausedTotal)
+              - static_cast<std::uint32_t>(duration - left) * 1000u;
 }
 
 void Round::chooseBonusWord()

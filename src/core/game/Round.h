@@ -50,8 +50,11 @@ public:
     void stopSolver();
     // Recomputes timeLeft from the tick count and shows it.
     void updateClock();
+    // The seconds left by the tick count now, without touching the clock label.
+    int secondsLeftNow() const;
     void togglePause();
-    // Moves the clock so that it shows `seconds` left (a client following its host).
+    // Moves the clock so that it shows `seconds` left (a client following its
+    // host); the number is taken as 0 .. the round's duration.
     void syncTimeLeft(int seconds);
     // Takes the bonus word from the solver's list, when it has one yet.
     void chooseBonusWord();

@@ -12,6 +12,9 @@ namespace lettrava {
 
 bool WordEntry::keyboardIsMouse() const
 {
+    // A client's one person types and clicks into the same word.
+    if (game_.networkMode == NetworkMode::Client)
+        return true;
     const Player* k = game_.keyboardPlayer();
     return k && k == game_.mousePlayer();
 }
@@ -44,8 +47,8 @@ VerdictCode WordEntry::submitTyped()
     if (!game_.roundRunning) {
         // A key that arrives after the round ended judges nothing.
     } else if (game_.networkMode == NetworkMode::Client) {
-        // A client's words are judged by the host; the network side sends the
-        // text and shows the verdict when it comes back.
+        // Judged by the host; the verdict comes back later.
+        game_.sendWordToHost(text);
     } else {
         verdict = game_.submitWord(text, WordSource::Keyboard);
         game_.showVerdict(verdict, text);

@@ -81,9 +81,6 @@ public:
     // Runs the setup dialog on `setup` (filled with the current values);
     // false when the user cancels.
     virtual bool runSetupDialog(GameSetup& setup, bool isNew, bool allowNetworkChoice) = 0;
-
-    // A host's periodic score broadcast is due (delivered to the network side).
-    virtual void broadcastScoresDue() {}
 };
 
 } // namespace lettrava

@@ -91,7 +91,6 @@ public:
             setup = setupAnswer;
         return true;
     }
-    void broadcastScoresDue() override { events.push_back("broadcastScores"); }
 
     bool hasEvent(const std::string& e) const
     {
