@@ -20,6 +20,7 @@ int simulateCommand(const Args& args);
 int gameInfoCommand(const Args& args);
 int playersCommand(const Args& args);
 int wordServerCommand(const Args& args);
+int hostCommand(const Args& args);
 
 struct CommandInfo {
     const char* name;

@@ -98,6 +98,12 @@ void ToolDialogs::reportError(const std::string& text)
     std::cerr << "error: " << text << '\n';
 }
 
+FixedPreferences& toolPreferences()
+{
+    static FixedPreferences preferences;
+    return preferences;
+}
+
 void loadDictionaryForTool(const std::string& file, const std::optional<std::string>& customFile)
 {
     std::error_code ec;
@@ -105,7 +111,7 @@ void loadDictionaryForTool(const std::string& file, const std::optional<std::str
         throw ToolError("cannot read dictionary " + file);
     Dictionary& dictionary = Dictionary::instance(false);
     dictionary.setCustomWordsFile(customFile ? std::filesystem::path(*customFile) : std::filesystem::path());
-    static FixedPreferences choice;
+    FixedPreferences& choice = toolPreferences();
     choice.setDictionaryFile(std::filesystem::absolute(file, ec).string());
     setPreferences(&choice);
     if (dictionary.load() != Dictionary::LoadStatus::Loaded)

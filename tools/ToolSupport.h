@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/Dialogs.h"
+#include "core/platform/Preferences.h"
 
 #include <map>
 #include <optional>
@@ -57,6 +58,10 @@ public:
 private:
     bool failed_ = false;
 };
+
+// The settings the tool's commands run with (the dictionary chosen, texts
+// such as the host's "Email" and "Message").
+FixedPreferences& toolPreferences();
 
 // Loads the dictionary file into the program's dictionary, with the custom
 // words of customFile when one is given (and none otherwise). Throws ToolError

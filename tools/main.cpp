@@ -33,6 +33,11 @@ const std::vector<CommandInfo>& commands()
         {"game-info", gameInfoCommand, "game-info FILE.LTG"},
         {"players", playersCommand, "players FILE"},
         {"wordserver", wordServerCommand, "wordserver [--port N] [--file FILE] [--bind ADDRESS]"},
+        {"host", hostCommand,
+         "host --dict FILE.dic [--port P] [--rounds N] [--size CxR | --grid FILE.grd] [--duration M:SS]\n"
+         "       [--bonus yes|no] [--reuse yes|no] [--porosity P] [--min N] [--max N] [--seed S] [--admit-all]\n"
+         "       [--start-after N] [--between SECONDS] [--chat FILE] [--email TEXT] [--message TEXT]\n"
+         "       PLAYER...   (human:NAME first, the host's seat; then computer:NAME)"},
     };
     return list;
 }

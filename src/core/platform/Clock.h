@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -46,17 +47,18 @@ public:
     void sleep(std::uint32_t milliseconds) override;
 };
 
-// Time that moves only when told: sleeping advances it at once.
+// Time that moves only when told: sleeping advances it at once. Any thread
+// may read it (network threads stamp frames with it).
 class ManualClock : public Clock {
 public:
     explicit ManualClock(std::uint32_t start = 1000) : now_(start) {}
-    std::uint32_t tickCount() override { return now_; }
+    std::uint32_t tickCount() override { return now_.load(); }
     void sleep(std::uint32_t milliseconds) override { now_ += milliseconds; }
     void advance(std::uint32_t milliseconds) { now_ += milliseconds; }
     void set(std::uint32_t now) { now_ = now; }
 
 private:
-    std::uint32_t now_;
+    std::atomic<std::uint32_t> now_;
 };
 
 // Timers driven by a manual clock: runFor(ms) moves the clock forward and

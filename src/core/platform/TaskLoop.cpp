@@ -113,12 +113,19 @@ void TaskLoop::step(TimePoint until)
 void TaskLoop::run()
 {
     for (;;) {
+        bool quitting = false;
         {
             std::lock_guard lock(mutex_);
             if (quit_) {
                 quit_ = false;
-                return;
+                quitting = true;
             }
+        }
+        if (quitting) {
+            // Tasks posted before the quit still run, as they would have had
+            // the loop been waiting when they came.
+            runTasks();
+            return;
         }
         step(std::chrono::steady_clock::now() + std::chrono::seconds(1));
     }

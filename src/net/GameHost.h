@@ -1,0 +1,199 @@
+#pragma once
+
+#include "core/game/Game.h"
+#include "core/platform/TaskSeam.h"
+#include "net/TGameClient.h"
+
+#include <asio.hpp>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace lettrava {
+
+class Connection;
+class Timer;
+struct Frame;
+
+// What the host tells the window that wraps it. Every call comes on the
+// user-interface thread.
+class HostNotices {
+public:
+    virtual ~HostNotices() = default;
+    // A line for the host's own chat.
+    virtual void showChatLine(const std::string& line) = 0;
+    // The member list changed: repaint it.
+    virtual void membersChanged() {}
+    // The member list loses its selection (a new game was announced).
+    virtual void clearMemberSelection() {}
+    // A remote player took the slot: its name and score labels are to be shown.
+    virtual void slotTaken(int slot) { (void)slot; }
+    virtual void memberLoggedIn(const std::string& name) { (void)name; }
+    virtual void memberAdmitted(const std::string& name) { (void)name; }
+    virtual void memberLoggedOff(const std::string& name) { (void)name; }
+    // A remote player's word was judged (the verdict already went back).
+    virtual void remoteWordJudged(const std::string& name, const std::string& word, VerdictCode verdict)
+    {
+        (void)name, (void)word, (void)verdict;
+    }
+};
+
+// The host of a network game: it listens on a TCP port on every local
+// address, keeps the list of connected members, admits members as remote
+// players of its game, judges their words and keeps the clients' mirrors of
+// the game up to date.
+//
+// Threads: the user-interface thread (everything public, the game hooks and
+// the silence check), one accepting thread, and one reading thread per
+// connection. Reading threads keep the member bookkeeping under hostLock and
+// hand every game call to the user-interface thread through the task seam,
+// waiting (with no lock held) only for the answers they need. Broadcasts walk
+// the connection list under its own lock; hostLock may be held when taking
+// that lock, never the other way round.
+class GameHost : public HostLink {
+public:
+    static constexpr std::uint16_t kDefaultPort = 9789;
+    static constexpr std::uint32_t kSilenceCheckInterval = 15500;
+    static constexpr std::uint32_t kSilenceLimit = 15000;
+    // A connection that has not logged in by then is closed.
+    static constexpr int kLoginTimeoutMs = 30000;
+    // Connections beyond this number at a time are closed at once.
+    static constexpr std::size_t kMaxConnections = 64;
+    // Other limits than those (for tests); before startHosting.
+    void setLimits(int loginTimeoutMs, std::size_t maxConnections)
+    {
+        loginTimeoutMs_ = loginTimeoutMs;
+        maxConnections_ = maxConnections;
+    }
+
+    GameHost(TaskSeam& ui, HostNotices& notices);
+    // Shuts down when still hosting.
+    ~GameHost() override;
+    GameHost(const GameHost&) = delete;
+    GameHost& operator=(const GameHost&) = delete;
+
+    // Listens on `port` (0: the system chooses) on every local address, makes
+    // the host's own record entry 0 of the member list, broadcasts it and
+    // starts the silence check. False, with the system's text, when listening
+    // cannot start; nothing is left running then.
+    bool startHosting(std::uint16_t port, const std::string& hostPlayerName, Game* game, std::string& errorText);
+    bool hosting() const { return hosting_; }
+    std::uint16_t port() const { return port_; }
+
+    // The hosting game, or none (between games). The host installs itself as
+    // the game's host link.
+    void setGame(Game* game);
+    Game* game() const { return game_; }
+
+    // A copy of the member list, entry 0 being the host.
+    std::vector<TGameClient> members() const;
+    // The host's own name (entry 0's).
+    std::string ownName() const;
+
+    // Admission.
+    void admitMember(const std::string& name);
+    // The add-player button's rule: a game exists, `index` is a member of the
+    // list, the game has fewer than four players and none of them has exactly
+    // that member's name.
+    bool canAddMember(int index) const;
+    // The add-player button: the member becomes the next remote player.
+    bool addSelectedMember(int index);
+    // After a new game was set up while hosting: members seated again.
+    void readmitMembers();
+    // Before the old game goes: everybody back to "connected".
+    void announceNewGame();
+    // Entry 0's e-mail and message read again from the settings.
+    void refreshOwnRecord();
+
+    // The host's own chat input (plain lines and "/w").
+    void sendChatInput(const std::string& text);
+    // The host's chat and system lines: built, sent to everyone, shown here.
+    void chatLine(const std::string& sender, const std::string& text);
+    void systemLine(const std::string& text);
+    void hostWhisper(const std::string& from, const std::string& to, const std::string& message);
+
+    // Members silent for longer than kSilenceLimit are disconnected (the
+    // silence timer's handler; public for tests that own the clock).
+    void checkSilence();
+
+    // Tells everyone, closes every connection, waits for every thread and
+    // stops listening. The game is left alone.
+    void shutdown();
+
+    // --- the game's hooks
+    void sendPlayers() override;
+    void sendSettings() override;
+    void sendGrid(const Grid& grid) override;
+    void sendScores() override;
+    void sendBonusHint(const std::string& shown, int points) override;
+    void sendRoundEnd(bool counts) override;
+    void sendRoundResults(bool counts) override;
+    void sendWinner(const std::string& text) override;
+
+    // For tests: connections open now (logged in or not).
+    std::size_t connectionCount() const;
+
+private:
+    struct Peer;
+    struct Member {
+        TGameClient record;
+        std::shared_ptr<Connection> connection; // none for the host's own entry
+    };
+
+    void startAccepting();
+    void accepted(asio::ip::tcp::socket socket);
+    void reapFinishedPeers();
+    void runPeer(const std::shared_ptr<Peer>& peer);
+    void handleFrame(const std::shared_ptr<Peer>& peer, const Frame& frame);
+    void login(const std::shared_ptr<Peer>& peer, const std::string& payload);
+    std::string returningOrNewMember(const std::shared_ptr<Peer>& peer, const std::string& name,
+                                     const std::string& note);
+    void logoff(const std::shared_ptr<Peer>& peer);
+    void relayWhisper(const std::string& sender, const std::string& text);
+    void rename(const std::shared_ptr<Peer>& peer, const std::string& newName);
+    void closePeer(const std::shared_ptr<Peer>& peer);
+    // The member takes the next free seat, its labels and its admission.
+    bool seatRemotePlayer(const std::string& name);
+
+    // Sending. broadcast* walk the connection list under its lock.
+    void broadcast(std::int32_t kind, const std::string& payload = {});
+    void broadcastMemberList();
+    void broadcastMemberListLocked(); // with hostLock_ held
+    bool sendToMember(const std::string& name, std::int32_t kind, const std::string& payload = {});
+    void showLine(const std::string& line); // in the host's own chat, from any thread
+
+    // Under hostLock_: the first member whose name equals `name` ignoring case.
+    Member* findMember(const std::string& name);
+    Member* memberOf(const Connection* connection);
+    std::string memberName(const std::shared_ptr<Peer>& peer) const;
+
+    TaskSeam& uiSeam_;
+    HostNotices& notices_;
+    UiCaller ui_; // posts from the connection threads; closed at shutdown
+    Game* game_ = nullptr;
+    bool hosting_ = false;
+    std::uint16_t port_ = 0;
+    std::atomic<bool> shuttingDown_{false};
+    int loginTimeoutMs_ = kLoginTimeoutMs;
+    std::size_t maxConnections_ = kMaxConnections;
+    std::string lastBonusText_;
+    std::int32_t lastBonusPoints_ = 0;
+    std::unique_ptr<Timer> silenceTimer_;
+
+    mutable std::mutex hostLock_;
+    std::vector<Member> members_;
+
+    mutable std::mutex connectionsMutex_;
+    std::vector<std::shared_ptr<Peer>> peers_;
+
+    asio::io_context io_;
+    std::unique_ptr<asio::ip::tcp::acceptor> acceptor_;
+    std::thread acceptThread_;
+};
+
+} // namespace lettrava

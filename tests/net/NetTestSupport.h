@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/platform/TaskLoop.h"
+#include "net/Connection.h"
+#include "net/Frame.h"
+#include "net/TGameClient.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace lettrava::test {
+
+// A protocol peer driven by a test: it connects to a port on loopback, sends
+// frames when told, and a thread of its own collects every frame it receives,
+// so that the test's user-interface loop can keep running while it waits.
+class TestPeer {
+public:
+    explicit TestPeer(std::uint16_t port);
+    ~TestPeer();
+    TestPeer(const TestPeer&) = delete;
+    TestPeer& operator=(const TestPeer&) = delete;
+
+    bool connected() const { return connection_ != nullptr; }
+    bool send(std::int32_t kind, const std::string& payload = {});
+    bool sendRaw(const std::string& bytes);
+    // A login with this name (and the other fields of a member's record).
+    bool login(const std::string& name);
+    void close();
+
+    // Frames received so far, oldest first, and whether the host closed.
+    std::vector<Frame> received() const;
+    bool closedByPeer() const;
+    // Keeps `loop` running until the condition holds on what was received.
+    bool waitFor(TaskLoop& loop, const std::function<bool(const std::vector<Frame>&)>& condition,
+                 std::chrono::milliseconds limit = std::chrono::seconds(10));
+    // The first frame of that kind from `from` on, waiting for it; its index too.
+    std::optional<Frame> waitForKind(TaskLoop& loop, std::int32_t kind, std::size_t from = 0,
+                                     std::size_t* index = nullptr);
+    bool waitForClose(TaskLoop& loop);
+    // The texts of every chat and private line received.
+    std::vector<std::string> lines() const;
+    // The kinds received from `from` on, as names.
+    std::vector<std::string> kindNames(std::size_t from = 0) const;
+    std::size_t count() const;
+
+private:
+    std::unique_ptr<Connection> connection_;
+    std::thread reader_;
+    mutable std::mutex mutex_;
+    std::vector<Frame> frames_;
+    bool closed_ = false;
+};
+
+// The frames' texts in order.
+inline std::string text(const Frame& f) { return f.payload.substr(0, f.payload.find('\0')); }
+
+} // namespace lettrava::test

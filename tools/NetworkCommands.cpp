@@ -1,0 +1,267 @@
+// host: a network game's host without windows, on the real clock, printing
+// one line per event for whoever drives it.
+
+#include "Commands.h"
+#include "GameArguments.h"
+#include "ToolSupport.h"
+
+#include "core/game/Game.h"
+#include "core/grid/GridOptions.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Paths.h"
+#include "core/platform/Random.h"
+#include "core/platform/RecordingGameView.h"
+#include "core/platform/TaskLoop.h"
+#include "core/platform/TextLines.h"
+#include "core/players/PlayerFileManager.h"
+#include "net/GameHost.h"
+
+#include <csignal>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace lettrava::tool {
+
+namespace {
+
+volatile std::sig_atomic_t stopSignalled = 0;
+
+extern "C" void onStopSignal(int) { stopSignalled = 1; }
+
+// Every event goes out as one line, at once: the driver reads them live.
+void emit(const std::string& line) { std::cout << line << std::endl; }
+
+struct ChatScriptLine {
+    std::uint32_t atMs = 0;
+    std::string text;
+};
+
+std::vector<ChatScriptLine> readChatScript(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw ToolError("cannot read chat script " + file);
+    std::vector<ChatScriptLine> lines;
+    int number = 0;
+    readTextLines(in, 1024, 1024u * 1024, [&](std::string_view text) {
+        ++number;
+        const auto space = text.find(' ');
+        if (text.empty())
+            return true;
+        if (space == std::string_view::npos)
+            throw ToolError("chat script line " + std::to_string(number) + ": expected SECONDS TEXT");
+        const int seconds = parseInteger(std::string(text.substr(0, space)), "chat script seconds", 0, 86400);
+        lines.push_back({static_cast<std::uint32_t>(seconds) * 1000, std::string(text.substr(space + 1))});
+        return true;
+    });
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const ChatScriptLine& a, const ChatScriptLine& b) { return a.atMs < b.atMs; });
+    return lines;
+}
+
+// The main window of the headless host: the results window stands open for
+// the time between rounds, the end-of-round wait and the winner are printed.
+class HostView : public RecordingGameView {
+public:
+    HostView(TaskLoop& loop, std::chrono::milliseconds between) : loop_(loop), between_(between) {}
+
+    struct BetweenRounds : ResultsWindow {
+        explicit BetweenRounds(HostView& v) : view(v) {}
+        void showModal() override
+        {
+            // After the last round the host goes two seconds after the winner.
+            if (!view.winnerShown)
+                view.loop_.runFor(view.between_);
+            ++view.resultsClosed;
+        }
+        void showModeless() override {}
+        void requestHide() override {}
+        HostView& view;
+    };
+
+    void setStatusText(const std::string& text) override
+    {
+        status = text;
+        if (text == "All players finished.")
+            emit("wait all-finished");
+        else if (text == "Wait time limit exceeded. Forcing round completion.")
+            emit("wait timeout");
+    }
+    std::unique_ptr<ResultsWindow> createResultsWindow(Game& game, Round&) override
+    {
+        std::ostringstream scores;
+        printScoreLines(scores, game, game.currentRound);
+        std::cout << scores.str() << std::flush;
+        return std::make_unique<BetweenRounds>(*this);
+    }
+    void showCongratulations(const std::string& text, bool) override
+    {
+        emit("winner " + text);
+        winnerShown = true;
+    }
+
+    int resultsClosed = 0;
+    bool winnerShown = false;
+
+private:
+    TaskLoop& loop_;
+    std::chrono::milliseconds between_;
+};
+
+class HostPrinter : public HostNotices {
+public:
+    HostPrinter(TaskLoop& loop, bool admitAll) : loop_(loop), admitAll_(admitAll) {}
+
+    void showChatLine(const std::string& line) override { emit("chat " + line); }
+    void memberLoggedIn(const std::string& name) override
+    {
+        emit("login " + name);
+        if (admitAll_)
+            // As the add-player button would, once the login has run its course.
+            loop_.post([this, name] { admit(name); });
+    }
+    void memberAdmitted(const std::string& name) override { emit("admitted " + name); }
+    void memberLoggedOff(const std::string& name) override { emit("logoff " + name); }
+    void remoteWordJudged(const std::string& name, const std::string& word, VerdictCode verdict) override
+    {
+        int seconds = 0;
+        if (game && game->round()) {
+            const Round& r = *game->round();
+            seconds = static_cast<int>((clock().tickCount() - r.startTick - static_cast<std::uint32_t>(r.pausedTotal)) / 1000);
+        }
+        emit("verdict " + std::to_string(game ? game->currentRound : 0) + ' ' + std::to_string(seconds) + ' ' + name +
+             ' ' + word + ' ' + std::to_string(verdict));
+    }
+
+    GameHost* host = nullptr;
+    Game* game = nullptr;
+
+private:
+    void admit(const std::string& name)
+    {
+        if (!host)
+            return;
+        const auto members = host->members();
+        for (std::size_t i = 1; i < members.size(); ++i)
+            if (members[i].name == name && host->canAddMember(static_cast<int>(i))) {
+                host->addSelectedMember(static_cast<int>(i));
+                return;
+            }
+    }
+
+    TaskLoop& loop_;
+    bool admitAll_;
+};
+
+int remotePlayers(const Game& game)
+{
+    int n = 0;
+    for (int i = 0; i < game.playerCount; ++i)
+        if (const Player* p = game.playerAt(i); p && p->isRemote() && p->active)
+            ++n;
+    return n;
+}
+
+} // namespace
+
+int hostCommand(const Args& args)
+{
+    Arguments a(args,
+                {"dict", "port", "rounds", "size", "grid", "duration", "bonus", "reuse", "porosity", "min", "max",
+                 "seed", "start-after", "between", "chat", "email", "message"},
+                {"admit-all"});
+    const auto dict = a.value("dict");
+    if (!dict)
+        throw UsageError("--dict is required");
+    const auto port = static_cast<std::uint16_t>(a.integer("port", 0, 65535).value_or(GameHost::kDefaultPort));
+    const auto startAfter = a.integer("start-after", 1, Game::kMaxPlayers - 1);
+    const std::chrono::milliseconds between(a.integer("between", 0, 3600).value_or(3) * 1000);
+    GameSetup setup = setupFromArguments(a, true);
+    setup.listenForNetworkPlayers = true;
+    setup.portText = std::to_string(port);
+    if (auto grid = a.value("grid"); grid && !std::filesystem::exists(*grid))
+        throw ToolError("no grid file " + *grid);
+    const std::vector<ChatScriptLine> chat = a.value("chat") ? readChatScript(*a.value("chat")) : std::vector<ChatScriptLine>{};
+
+    loadDictionaryForTool(*dict, std::nullopt);
+    if (auto email = a.value("email"))
+        toolPreferences().setSettingText("Email", *email);
+    if (auto message = a.value("message"))
+        toolPreferences().setSettingText("Message", *message);
+    PlayerFileManager::useFile(Paths::homeGiven() ? Paths::writableFile(PlayerFileManager::kFileName)
+                                                  : std::filesystem::path());
+    Random::instance().seed(static_cast<std::uint32_t>(a.integer("seed", 0, 4294967295L).value_or(0)));
+
+    TaskLoop loop;
+    SteadyClock steady;
+    ScopedTime time(steady, loop);
+    HostView view(loop, between);
+    if (auto size = a.value("size")) {
+        const auto x = size->find('x');
+        if (x == std::string::npos)
+            throw UsageError("--size must be CxR");
+        view.columns = parseInteger(size->substr(0, x), "--size columns", 3, 12);
+        view.rows = parseInteger(size->substr(x + 1), "--size rows", 3, 12);
+    }
+    std::unique_ptr<Game> game = Game::createFromSetup(view, setup);
+    if (!game->isReady())
+        throw ToolError("cannot set up the game");
+
+    HostPrinter printer(loop, a.flag("admit-all"));
+    printer.game = game.get();
+    GameHost host(loop, printer);
+    printer.host = &host;
+    std::string error;
+    if (!host.startHosting(port, game->playerAt(0)->name, game.get(), error))
+        throw ToolError(error);
+    emit("listening " + std::to_string(host.port()));
+
+    stopSignalled = 0;
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    const auto stopped = [] { return stopSignalled != 0; };
+
+    // The chat script runs on the loop's clock from the moment listening began.
+    const std::uint32_t listeningSince = clock().tickCount();
+    std::size_t nextChat = 0;
+    auto chatTimer = loop.createTimer(50, [&] {
+        while (nextChat < chat.size() && clock().tickCount() - listeningSince >= chat[nextChat].atMs)
+            host.sendChatInput(chat[nextChat++].text);
+    });
+    chatTimer->setEnabled(!chat.empty());
+
+    constexpr auto forever = std::chrono::hours(24 * 365);
+    if (startAfter) {
+        loop.runUntil([&] { return stopped() || remotePlayers(*game) >= *startAfter; }, forever);
+        while (!stopped() && game->inProgress && game->currentRound < game->roundsPerGame) {
+            const int closedBefore = view.resultsClosed;
+            game->startRoundCommand();
+            const Round* round = game->round();
+            if (!round || !game->roundRunning)
+                throw ToolError("the round did not start");
+            const GridOptions& o = gridOptions();
+            emit("round " + std::to_string(game->currentRound) + " grid " + std::to_string(o.gridColumns) + 'x' +
+                 std::to_string(o.gridRows) + " duration " + std::to_string(round->duration));
+            loop.runUntil([&] { return stopped() || view.resultsClosed > closedBefore; }, forever);
+        }
+        if (!stopped() && !game->inProgress)
+            loop.runUntil(stopped, std::chrono::seconds(2));
+    } else {
+        loop.runUntil(stopped, forever);
+    }
+
+    chatTimer.reset();
+    if (game->roundRunning)
+        game->abortRoundForClose();
+    host.shutdown();
+    emit("shutdown");
+    signal(SIGINT, SIG_DFL);
+    signal(SIGTERM, SIG_DFL);
+    return 0;
+}
+
+} // namespace lettrava::tool
