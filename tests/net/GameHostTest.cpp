@@ -249,13 +249,14 @@ TEST_F(Hosting, ATwoPlayerRemoteGameFromGridToWinner)
     EXPECT_EQ(grid->columns, 4);
     EXPECT_EQ(grid->image[1 * 14 + 1], 'C');
 
+    // Ann's CATS is judged before Ben sends his: two connections have no order of their own.
     ann->send(K::msgSubmitWord, "CATS");
-    ben->send(K::msgSubmitWord, "CATS");
-    ben->send(K::msgSubmitWord, "SAT");
     auto verdict = ann->waitForKind(loop, K::msgWordVerdict);
     ASSERT_TRUE(verdict);
     EXPECT_EQ(decodeVerdict(verdict->payload)->code, 2 + 2) << "the first CATS earns the unique bonus";
     EXPECT_EQ(decodeVerdict(verdict->payload)->word, "CATS");
+    ben->send(K::msgSubmitWord, "CATS");
+    ben->send(K::msgSubmitWord, "SAT");
     ASSERT_TRUE(ben->waitFor(loop, [](const std::vector<Frame>& f) {
         return std::count_if(f.begin(), f.end(), [](const Frame& x) { return x.kind == K::msgWordVerdict; }) == 2;
     }));
