@@ -21,6 +21,7 @@ int gameInfoCommand(const Args& args);
 int playersCommand(const Args& args);
 int wordServerCommand(const Args& args);
 int hostCommand(const Args& args);
+int joinCommand(const Args& args);
 
 struct CommandInfo {
     const char* name;

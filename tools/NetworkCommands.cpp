@@ -1,5 +1,5 @@
-// host: a network game's host without windows, on the real clock, printing
-// one line per event for whoever drives it.
+// host and join: a network game's host and its members without windows, on
+// the real clock, printing one line per event for whoever drives them.
 
 #include "Commands.h"
 #include "GameArguments.h"
@@ -14,9 +14,11 @@
 #include "core/platform/TaskLoop.h"
 #include "core/platform/TextLines.h"
 #include "core/players/PlayerFileManager.h"
+#include "net/GameClient.h"
 #include "net/GameHost.h"
 
 #include <csignal>
+#include <map>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -262,6 +264,268 @@ int hostCommand(const Args& args)
     signal(SIGINT, SIG_DFL);
     signal(SIGTERM, SIG_DFL);
     return 0;
+}
+
+namespace {
+
+// One line of a member's script.
+struct JoinScriptLine {
+    enum class Kind { Word, Chat, Drop, Quit } kind = Kind::Word;
+    int round = 0;            // words only
+    std::uint32_t atMs = 0;   // after the round started (words) or after logging in
+    std::string text;
+    bool done = false;
+};
+
+std::vector<JoinScriptLine> readJoinScript(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw ToolError("cannot read script " + file);
+    std::vector<JoinScriptLine> lines;
+    int number = 0;
+    readTextLines(in, 1024, 1024u * 1024, [&](std::string_view raw) {
+        ++number;
+        std::istringstream fields{std::string(raw)};
+        std::string first, seconds;
+        if (!(fields >> first) || first[0] == '#')
+            return true;
+        const std::string where = "script line " + std::to_string(number);
+        JoinScriptLine line;
+        if (!(fields >> seconds))
+            throw ToolError(where + ": expected ROUND SECONDS WORD, chat SECONDS TEXT, drop SECONDS or quit SECONDS");
+        line.atMs = static_cast<std::uint32_t>(parseInteger(seconds, "script seconds", 0, 86400)) * 1000;
+        std::string rest;
+        std::getline(fields >> std::ws, rest);
+        if (first == "chat") {
+            line.kind = JoinScriptLine::Kind::Chat;
+            line.text = rest;
+        } else if (first == "drop") {
+            line.kind = JoinScriptLine::Kind::Drop;
+        } else if (first == "quit") {
+            line.kind = JoinScriptLine::Kind::Quit;
+        } else {
+            line.round = parseInteger(first, "script round", 1, Game::kMaxRounds);
+            if (rest.empty())
+                throw ToolError(where + ": expected ROUND SECONDS WORD");
+            line.text = rest;
+        }
+        lines.push_back(line);
+        return true;
+    });
+    return lines;
+}
+
+// A member's main window without windows: the congratulations are printed,
+// the results stand open for --read-results seconds.
+class MemberView : public RecordingGameView {
+public:
+    void setStatusText(const std::string& text) override { status = text; }
+    void showCongratulations(const std::string& text, bool) override { emit("winner " + text); }
+};
+
+std::string oneLine(std::string text)
+{
+    for (char& c : text)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+class Member : public ClientNotices {
+public:
+    Member(TaskLoop& loop, MemberView& view, std::uint32_t readResultsMs, bool reconnect)
+        : loop_(loop), view_(view), readResultsMs_(readResultsMs), reconnect_(reconnect)
+    {
+    }
+
+    void showStatus(const std::string& text) override { emit("status " + oneLine(text)); }
+    void connectFinished(bool connected) override
+    {
+        if (connected) {
+            emit("connected");
+            if (!loggedInAt)
+                loggedInAt = clock().tickCount();
+            return;
+        }
+        finish(everConnected ? 2 : 3);
+    }
+    void showChatLine(const std::string& line) override { emit("chat " + line); }
+    void createClientGame() override
+    {
+        client->setGame(nullptr);
+        game = Game::createClient(view_);
+        client->setGame(game.get());
+    }
+    void startRound() override
+    {
+        if (!game)
+            return;
+        game->startRoundCommand();
+        const GridOptions& o = gridOptions();
+        emit("round " + std::to_string(label) + " grid " + std::to_string(o.gridColumns) + 'x' +
+             std::to_string(o.gridRows));
+        roundStarted[label] = clock().tickCount();
+        for (auto& line : *script)
+            if (line.kind == JoinScriptLine::Kind::Word && line.round == label)
+                line.done = false;
+    }
+    void setRoundLabel(const std::string& text) override
+    {
+        if (text.rfind("Round ", 0) == 0)
+            label = std::atoi(text.c_str() + 6);
+    }
+    void resultsShown(int round) override
+    {
+        emit("results " + std::to_string(round));
+        closeResultsTimer_ = loop_.createTimer(std::max<std::uint32_t>(readResultsMs_, 1), [this] {
+            closeResultsTimer_->setEnabled(false);
+            client->resultsClosed();
+        });
+        closeResultsTimer_->setEnabled(true);
+    }
+    void closeResults() override
+    {
+        if (closeResultsTimer_)
+            closeResultsTimer_->setEnabled(false);
+    }
+    void verdictShown(VerdictCode verdict, const std::string& word) override
+    {
+        emit("verdict " + std::to_string(verdict) + ' ' + word);
+    }
+    void connectionLost() override
+    {
+        emit("disconnected");
+        if (reconnect_)
+            client->reconnect();
+        else
+            finish(2);
+    }
+    void hostStartedNewGame() override { game.reset(); }
+    void hostShutDown() override
+    {
+        emit("shutdown");
+        finish(0);
+    }
+    void frameRead(std::int32_t kind, bool dropped) override
+    {
+        const std::string_view name = messageKindName(kind);
+        emit(std::string(dropped ? "dropped " : "frame ") + (name.empty() ? std::to_string(kind) : std::string(name)));
+        everConnected = true;
+    }
+
+    void finish(int code)
+    {
+        if (exitCode < 0)
+            exitCode = code;
+    }
+
+    GameClient* client = nullptr;
+    std::unique_ptr<Game> game;
+    std::vector<JoinScriptLine>* script = nullptr;
+    std::map<int, std::uint32_t> roundStarted;
+    std::uint32_t loggedInAt = 0;
+    int label = 1;
+    int exitCode = -1;
+    bool everConnected = false;
+
+private:
+    TaskLoop& loop_;
+    MemberView& view_;
+    std::uint32_t readResultsMs_;
+    bool reconnect_;
+    std::unique_ptr<Timer> closeResultsTimer_;
+};
+
+} // namespace
+
+int joinCommand(const Args& args)
+{
+    Arguments a(args, {"host", "port", "name", "email", "message", "script", "read-results", "dict"}, {"reconnect"});
+    JoinRequest request;
+    request.host = a.value("host", "");
+    request.name = a.value("name", "");
+    if (request.host.empty() || request.name.empty())
+        throw UsageError("--host and --name are required");
+    request.port = static_cast<std::uint16_t>(a.integer("port", 1, 65535).value_or(GameHost::kDefaultPort));
+    request.email = a.value("email", "");
+    request.message = a.value("message", "");
+    const auto readResultsMs = static_cast<std::uint32_t>(a.integer("read-results", 0, 3600).value_or(1) * 1000);
+    std::vector<JoinScriptLine> script = a.value("script") ? readJoinScript(*a.value("script")) : std::vector<JoinScriptLine>{};
+
+    // The client's own rounds use a dictionary for their solutions; the
+    // program's shipped one unless another is given.
+    std::string dict = a.value("dict", "");
+    if (dict.empty()) {
+        for (const auto& candidate : {Paths::dataPath("dict/English.dic"),
+                                      Paths::executableFolder(nullptr) / "dict" / "English.dic"})
+            if (std::filesystem::is_regular_file(candidate)) {
+                dict = candidate.string();
+                break;
+            }
+    }
+    if (!dict.empty())
+        loadDictionaryForTool(dict, std::nullopt);
+    PlayerFileManager::useFile(Paths::homeGiven() ? Paths::writableFile(PlayerFileManager::kFileName)
+                                                  : std::filesystem::path());
+
+    TaskLoop loop;
+    SteadyClock steady;
+    ScopedTime time(steady, loop);
+    MemberView view;
+    Member member(loop, view, readResultsMs, a.flag("reconnect"));
+    member.script = &script;
+    GameClient client(loop, member);
+    member.client = &client;
+
+    stopSignalled = 0;
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    auto scriptTimer = loop.createTimer(50, [&] {
+        const std::uint32_t now = clock().tickCount();
+        for (auto& line : script) {
+            if (line.done)
+                continue;
+            if (line.kind == JoinScriptLine::Kind::Word) {
+                Game* game = member.game.get();
+                const auto started = member.roundStarted.find(line.round);
+                if (!game || !game->roundRunning || started == member.roundStarted.end() ||
+                    now - started->second < line.atMs)
+                    continue;
+                line.done = true;
+                game->wordEntry().typedTextChanged(line.text);
+                game->wordEntry().submitTyped();
+                continue;
+            }
+            if (!member.loggedInAt || now - member.loggedInAt < line.atMs)
+                continue;
+            line.done = true;
+            if (line.kind == JoinScriptLine::Kind::Chat)
+                client.sendChatInput(line.text);
+            else if (line.kind == JoinScriptLine::Kind::Drop)
+                client.dropConnection();
+            else
+                member.finish(0);
+        }
+    });
+    scriptTimer->setEnabled(!script.empty());
+
+    if (!client.connect(request))
+        return 3;
+    constexpr auto forever = std::chrono::hours(24 * 365);
+    loop.runUntil([&] { return member.exitCode >= 0 || stopSignalled != 0; }, forever);
+    scriptTimer.reset();
+    client.shutdown();
+    client.setGame(nullptr);
+    signal(SIGINT, SIG_DFL);
+    signal(SIGTERM, SIG_DFL);
+    return member.exitCode < 0 ? 0 : member.exitCode;
 }
 
 } // namespace lettrava::tool

@@ -38,6 +38,9 @@ const std::vector<CommandInfo>& commands()
          "       [--bonus yes|no] [--reuse yes|no] [--porosity P] [--min N] [--max N] [--seed S] [--admit-all]\n"
          "       [--start-after N] [--between SECONDS] [--chat FILE] [--email TEXT] [--message TEXT]\n"
          "       PLAYER...   (human:NAME first, the host's seat; then computer:NAME)"},
+        {"join", joinCommand,
+         "join --host H [--port P] --name NAME [--email TEXT] [--message TEXT] [--script FILE]\n"
+         "       [--read-results SECONDS] [--reconnect] [--dict FILE.dic]"},
     };
     return list;
 }

@@ -334,15 +334,15 @@ void GameHost::login(const std::shared_ptr<Peer>& peer, const std::string& paylo
         dictionary = r.dictionaryVersion;
         broadcastMemberListLocked();
     }
-    ui_.post([this, name] {
-        notices_.memberLoggedIn(name);
-        notices_.membersChanged();
-    });
+    ui_.post([this] { notices_.membersChanged(); });
     systemLine(name + " logged in from <<" + hostName + " (" + address + ") >>");
     systemLine(name + " has: Game Version: " + version + " - Dictionary Version: " + dictionary);
     const auto reply = peer->calls->call([this, peer, name, note] { return returningOrNewMember(peer, name, note); });
     if (reply)
         peer->connection->sendFrame(MessageKind::msgPrivateLine, " >>> " + *reply);
+    // Told once the login has run its course, so that whatever the window
+    // does about the new member (admitting it, say) comes after the reply.
+    ui_.post([this, name] { notices_.memberLoggedIn(name); });
 }
 
 // On the user-interface thread: the game's part of a login. Returns the note.

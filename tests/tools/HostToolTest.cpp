@@ -182,3 +182,62 @@ TEST_F(HostTool, RefusesBadSetUpsAndATakenPort)
     EXPECT_NE(taken.err.find("in use"), std::string::npos) << taken.err;
     EXPECT_EQ(taken.out, "") << "nothing was hosted";
 }
+
+TEST_F(HostTool, HostAndTwoJoinedMembersPlayWithChatAndAReconnect)
+{
+    writeFile(dir / "ann.txt", "1 1 COATS\nchat 0 hello all\nchat 5 /w Hal psst\nchat 5 /n Annie\n2 1 TACO\n");
+    writeFile(dir / "ben.txt", "1 1 CATS\nchat 0 /w nobody x\ndrop 3\n");
+    ChildProcess host(hostArgs({"--rounds", "2", "--duration", "0:05", "--bonus", "no", "--admit-all",
+                                "--start-after", "2", "--between", "1", "human:Hal"}));
+    const std::uint16_t port = listeningPort(host);
+    ASSERT_NE(port, 0);
+    const auto join = [&](const std::string& name, const std::vector<std::string>& extra) {
+        std::vector<std::string> args = {LETTRAVA_TOOL_PATH, "--home", (dir / name).string(), "join", "--host",
+                                         "127.0.0.1", "--port", std::to_string(port), "--name", name,
+                                         "--script", (dir / (name == "Ann" ? "ann.txt" : "ben.txt")).string()};
+        std::filesystem::create_directories(dir / name);
+        args.insert(args.end(), extra.begin(), extra.end());
+        return std::make_unique<ChildProcess>(args);
+    };
+    auto ann = join("Ann", {});
+    auto ben = join("Ben", {"--reconnect"});
+    const auto linesOf = [](ChildProcess& p) {
+        std::vector<std::string> all;
+        while (auto l = p.readLine(60s))
+            all.push_back(*l);
+        return all;
+    };
+    const auto annOut = linesOf(*ann);
+    const auto benOut = linesOf(*ben);
+    EXPECT_TRUE(exitedWith(ann->wait(), 0));
+    EXPECT_TRUE(exitedWith(ben->wait(), 0));
+    ASSERT_TRUE(until(host, "shutdown"));
+    EXPECT_TRUE(exitedWith(host.wait(), 0));
+
+    const auto has = [](const std::vector<std::string>& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    EXPECT_EQ(annOut.front(), "status Connecting to 127.0.0.1 on port " + std::to_string(port) + "...");
+    EXPECT_TRUE(has(annOut, "connected"));
+    EXPECT_TRUE(has(annOut, "frame msgAdmitted"));
+    EXPECT_TRUE(has(annOut, "round 1 grid 4x4"));
+    EXPECT_TRUE(has(annOut, "round 2 grid 4x4"));
+    EXPECT_TRUE(has(annOut, "verdict 5 COATS"));
+    EXPECT_TRUE(has(annOut, "chat Ann> hello all"));
+    EXPECT_TRUE(has(annOut, "chat You whispered to Hal: psst"));
+    EXPECT_TRUE(has(annOut, "chat  *** Ann is now known as Annie"));
+    EXPECT_TRUE(has(annOut, "results 1"));
+    EXPECT_TRUE(has(annOut, "winner Annie"));
+    EXPECT_EQ(annOut.back(), "shutdown");
+
+    EXPECT_TRUE(has(benOut, "chat There is no one here by the name of \"nobody\""));
+    EXPECT_TRUE(has(benOut, "disconnected")) << "the drop";
+    EXPECT_EQ(std::count(benOut.begin(), benOut.end(), "connected"), 2) << "and the reconnect";
+    EXPECT_EQ(benOut.back(), "shutdown");
+
+    EXPECT_TRUE(printed("winner Annie"));
+    EXPECT_TRUE(printed("chat Ann whispers: psst"));
+    EXPECT_TRUE(std::any_of(out.begin(), out.end(), [](const std::string& l) { return l.rfind("logoff Ben", 0) == 0; }) ||
+                std::any_of(out.begin(), out.end(), [](const std::string& l) { return l.rfind("login Ben2", 0) == 0; }))
+        << "the dropped member was seen to leave, or came back before that under a new name";
+}
