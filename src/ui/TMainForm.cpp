@@ -19,6 +19,7 @@
 #include "ui/TFlashingLabel.h"
 #include "ui/THelpForm.h"
 #include "ui/TLetterLabel.h"
+#include "ui/board/TLetterBoard.h"
 #include "ui/TPictureButton.h"
 #include "ui/TPlayerInfoDlg.h"
 #include "ui/TPreferencesForm.h"
@@ -60,31 +61,6 @@ const QColor kBrownText(52, 28, 8);
 
 // The area that holds the tiles and letters: a soft dark frame around the
 // board that is built, over the centre's wallpaper.
-class BoardArea : public QWidget {
-public:
-    explicit BoardArea(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TranslucentBackground); }
-    void setFrame(const QRect& r)
-    {
-        frame_ = r;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (frame_.isEmpty() || lowColourDisplay())
-            return;
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(255, 236, 200, 60), 1.5));
-        p.setBrush(QColor(25, 12, 4, 105));
-        p.drawRoundedRect(QRectF(frame_).adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
-    }
-
-private:
-    QRect frame_;
-};
-
 void setTextColour(QWidget* w, const QColor& c)
 {
     QPalette pal = w->palette();
@@ -358,8 +334,11 @@ void TMainForm::buildCentre()
     pnlCenter_->setBevels(TAdvancedPanel::Bevel::None, TAdvancedPanel::Bevel::None, 0);
     pnlCenter_->installEventFilter(this);
 
-    boardArea_ = new BoardArea(pnlCenter_);
-    boardArea_->setObjectName(QStringLiteral("pnlBoard"));
+    board_ = new TLetterBoard(pnlCenter_);
+    board_->setObjectName(QStringLiteral("pnlBoard"));
+    board_->setFramed(true, kBoardPad);
+    connect(board_, &TLetterBoard::cellPressed, this,
+            [this](int column, int row, Qt::MouseButton button) { letterPressed(column * 100 + row, button); });
 
     buildRoundTimePanel();
     buildInfoPanel();
@@ -722,7 +701,7 @@ void TMainForm::fitToScreen()
 {
     auto sizeCentre = [this] {
         const QSize board = BoardLayout::fullBoardSize(tileSize_) + QSize(2 * kBoardPad, 2 * kBoardPad);
-        boardArea_->setFixedSize(board);
+        board_->setFixedSize(board);
         pnlCenter_->setMinimumSize(board.width() + kColumnGap + kRightColumnWidth + 2 * kMargin,
                                    board.height() + 2 * kMargin + 52);
     };
@@ -780,6 +759,8 @@ void TMainForm::writeSettings() const
 
 QWidget* TMainForm::centrePanel() const { return pnlCenter_; }
 
+QWidget* TMainForm::boardArea() const { return board_; }
+
 QPoint TMainForm::tilePrototypePosition() const { return {kBoardPad, kBoardPad}; }
 
 // The centre's parts: the board area with the play panels to its right, the
@@ -789,11 +770,11 @@ void TMainForm::layoutCentre()
     if (building_)
         return;
     const QSize centre = pnlCenter_->size();
-    const QSize board = boardArea_->size();
+    const QSize board = board_->size();
     const int contentWidth = board.width() + kColumnGap + kRightColumnWidth;
     const int left = std::max(kMargin, (centre.width() - contentWidth) / 2);
     const int top = kMargin;
-    boardArea_->move(left, top);
+    board_->move(left, top);
 
     const int x = left + board.width() + kColumnGap;
     int y = top;
@@ -1119,10 +1100,7 @@ void TMainForm::runPreferences(int page)
     preferences_->showPage(page == 0 ? TPreferencesForm::Page::General : TPreferencesForm::Page::Sounds);
     applyPreferences();
     if (game_ && preferences_->fontChanged())
-        for (const auto& column : letters_)
-            for (TLetterLabel* l : column)
-                if (l)
-                    l->setFont(letterFont_);
+        board_->setBoardFont(letterFont_);
     if (pauseAround && game_ && game_->round() && game_->round()->paused)
         actRoundPauseExecute();
 }
@@ -1199,79 +1177,24 @@ void TMainForm::showPlayerLabels()
 
 // ------------------------------------------------------------------ the board
 
-void TMainForm::removeBoard()
-{
-    for (auto& column : tiles_)
-        for (QLabel*& t : column) {
-            delete t;
-            t = nullptr;
-        }
-    for (auto& column : letters_)
-        for (TLetterLabel*& l : column) {
-            delete l;
-            l = nullptr;
-        }
-    boardColumns_ = boardRows_ = 0;
-    static_cast<BoardArea*>(boardArea_)->setFrame(QRect());
-}
+void TMainForm::removeBoard() { board_->clear(); }
 
-TLetterLabel* TMainForm::letterAt(int column, int row) const
-{
-    if (column < 0 || row < 0 || column >= 12 || row >= 12)
-        return nullptr;
-    return letters_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
-}
+TLetterLabel* TMainForm::letterAt(int column, int row) const { return board_->letterAt(column, row); }
 
-QLabel* TMainForm::tileAt(int column, int row) const
-{
-    if (column < 0 || row < 0 || column >= 12 || row >= 12)
-        return nullptr;
-    return tiles_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
-}
+QLabel* TMainForm::tileAt(int column, int row) const { return board_->tileAt(column, row); }
 
 void TMainForm::buildBoard(const Grid& grid)
 {
     lblTimeLeft_->clear();
     building_ = true;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    removeBoard();
-
     const int columns = std::clamp(Grid::columns(), 3, 12);
     const int rows = std::clamp(Grid::rows(), 3, 12);
-    const bool low = lowColourDisplay();
-    const SharedPictures& pics = SharedPictures::instance();
-    const QPoint prototype = tilePrototypePosition();
-    for (int c = columns - 1; c >= 0; --c)
-        for (int r = rows - 1; r >= 0; --r) {
-            const QRect at = BoardLayout::tileRect(prototype, tileSize_, columns, rows, c, r);
-            auto* tile = new QLabel(boardArea_);
-            tile->setObjectName(QStringLiteral("tile%1").arg(c * 100 + r));
-            tile->setScaledContents(true);
-            tile->setPixmap(low ? pics.lowColourTile : pics.tiles[Random::instance().below(6)]);
-            tile->setGeometry(at);
-
-            auto* letter = new TLetterLabel(boardArea_);
-            letter->setObjectName(QStringLiteral("letter%1").arg(c * 100 + r));
-            letter->setTag(c * 100 + r);
-            letter->setFont(letterFont_);
-            setTextColour(letter, letterColour_);
-            const char ch = grid.letterAt(c + 1, r + 1);
-            letter->setText(QString(QChar::fromLatin1(ch)));
-            letter->setGeometry(at);
-            connect(letter, &TLetterLabel::mouseButtonPressed, this, &TMainForm::letterPressed);
-            const bool hole = ch == ' ';
-            tile->setVisible(!hole);
-            letter->setVisible(!hole);
-            tiles_[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = tile;
-            letters_[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = letter;
-        }
-    boardColumns_ = columns;
-    boardRows_ = rows;
-    const QRect first = BoardLayout::tileRect(prototype, tileSize_, columns, rows, 0, 0);
-    const QRect last = BoardLayout::tileRect(prototype, tileSize_, columns, rows, columns - 1, rows - 1);
-    boardBottom_ = last.top() + tileSize_.height();
-    static_cast<BoardArea*>(boardArea_)->setFrame(first.united(last).adjusted(-kBoardPad + 2, -kBoardPad + 2, kBoardPad - 2, kBoardPad - 2));
-
+    board_->setPlacement(TLetterBoard::Placement::WholeTiles, tilePrototypePosition());
+    board_->setTileSize(tileSize_);
+    board_->setBoardFont(letterFont_);
+    board_->setTextColour(letterColour_);
+    board_->build(grid, columns, rows);
     building_ = false;
     updDimCol_->setValue(columns);
     updDimRow_->setValue(rows);
@@ -1281,27 +1204,13 @@ void TMainForm::buildBoard(const Grid& grid)
 void TMainForm::showAllCells(bool show)
 {
     const Round* round = game_ ? game_->round() : nullptr;
-    for (int c = 0; c < boardColumns_; ++c)
-        for (int r = 0; r < boardRows_; ++r) {
-            const bool visible = show && round && round->grid().letterAt(c + 1, r + 1) != ' ';
-            if (QLabel* t = tileAt(c, r))
-                t->setVisible(visible);
-            if (TLetterLabel* l = letterAt(c, r))
-                l->setVisible(visible);
-        }
+    if (round)
+        board_->showCells(round->grid(), show);
+    else
+        board_->showCells(Grid(false), false);
 }
 
-void TMainForm::showCellsForPause(const Grid& grid, bool show)
-{
-    for (int c = 0; c < boardColumns_; ++c)
-        for (int r = 0; r < boardRows_; ++r) {
-            const bool visible = show && grid.letterAt(c + 1, r + 1) != ' ';
-            if (QLabel* t = tileAt(c, r))
-                t->setVisible(visible);
-            if (TLetterLabel* l = letterAt(c, r))
-                l->setVisible(visible);
-        }
-}
+void TMainForm::showCellsForPause(const Grid& grid, bool show) { board_->showCells(grid, show); }
 
 void TMainForm::letterPressed(int tag, Qt::MouseButton button)
 {
@@ -1394,9 +1303,9 @@ void TMainForm::placeWordEntryPanel(bool show)
     }
     pnlWordEntry_->adjustSize();
     const QSize panel = pnlWordEntry_->size();
-    const int bottom = boardArea_->y() + boardBottom_;
+    const int bottom = board_->y() + board_->cellsBottom();
     const int top = BoardLayout::wordEntryTop(bottom, pnlCenter_->height(), panel.height());
-    const int left = boardArea_->x() + (boardArea_->width() - panel.width()) / 2;
+    const int left = board_->x() + (board_->width() - panel.width()) / 2;
     pnlWordEntry_->move(std::max(0, left), std::max(bottom + 3, top));
     pnlWordEntry_->show();
     pnlWordEntry_->raise();
@@ -1410,8 +1319,8 @@ void TMainForm::refreshLetterCells()
         return;
     const WordEntry& entry = game_->wordEntry();
     const QString tip = QString::fromLatin1(entry.mouseWord().c_str());
-    for (int c = 0; c < boardColumns_; ++c)
-        for (int r = 0; r < boardRows_; ++r)
+    for (int c = 0; c < board_->columns(); ++c)
+        for (int r = 0; r < board_->rows(); ++r)
             if (TLetterLabel* l = letterAt(c, r)) {
                 l->setLetterColour(cellColour(entry.colourAt(c, r)));
                 l->setCursor(cellCursor(entry.cursorAt(c, r)));

@@ -25,6 +25,7 @@ class Game;
 class TAdvancedPanel;
 class TFlashingLabel;
 class TFlatButton;
+class TLetterBoard;
 class TLetterLabel;
 class TPictureButton;
 class TPreferencesForm;
@@ -111,7 +112,7 @@ public:
     QSize tileSize() const { return tileSize_; }
     // Where the prototype tile sits in the board area.
     QPoint tilePrototypePosition() const;
-    QWidget* boardArea() const { return boardArea_; }
+    QWidget* boardArea() const;
     QWidget* centrePanel() const;
 
     // ---- GameView
@@ -216,7 +217,7 @@ private:
 
     // centre
     TAdvancedPanel* pnlCenter_ = nullptr;
-    QWidget* boardArea_ = nullptr;
+    TLetterBoard* board_ = nullptr;
     TAdvancedPanel* pnlWelcome_ = nullptr;
     std::array<TPictureButton*, 4> welcomeButtons_{};
     TFlatButton* joinCaption_ = nullptr;
@@ -244,11 +245,6 @@ private:
     double zoom_ = 1.0; // the tiles' size against their design size
     QFont letterFont_;
     QColor letterColour_{Qt::black};
-    std::array<std::array<QLabel*, 12>, 12> tiles_{};
-    std::array<std::array<TLetterLabel*, 12>, 12> letters_{};
-    int boardColumns_ = 0;
-    int boardRows_ = 0;
-    int boardBottom_ = 0; // in the centre panel, below the last built board
     bool building_ = false;
 
     // status bar

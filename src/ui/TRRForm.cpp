@@ -1,5 +1,8 @@
 #include "ui/TRRForm.h"
 
+#include "ui/TLetterLabel.h"
+#include "ui/board/TLetterBoard.h"
+
 #include "core/game/Game.h"
 #include "core/game/Player.h"
 #include "core/game/Round.h"
@@ -333,32 +336,19 @@ QWidget* TRRForm::buildGridPanel()
     // The block is centred as if the grid were 12 x 12.
     const int baseLeft = bonusTop + bonusHeight + 18;
     const int baseTop = bonusTop + bonusHeight + 6;
-    const int left = baseLeft + (kMaxCells - columns_) * pitchW / 2;
-    const int top = baseTop + (kMaxCells - rows_) * pitchH / 2;
     pnlGrid_->setFixedSize(baseLeft * 2 + kMaxCells * pitchW, baseTop + kMaxCells * pitchH + baseLeft - 8);
 
-    tiles_.assign(kMaxCells * kMaxCells, nullptr);
-    letters_.assign(kMaxCells * kMaxCells, nullptr);
-    const Grid& g = round_.grid();
-    for (int c = 0; c < columns_; ++c) {
-        for (int r = 0; r < rows_; ++r) {
-            const char letter = g.letterAt(c + 1, r + 1);
-            if (letter == ' ')
-                continue; // a hole: neither tile nor letter
-            const QRect place(left + c * pitchW, top + r * pitchH, tileW, tileH);
-            auto* t = new QLabel(pnlGrid_);
-            t->setPixmap(picture);
-            t->setScaledContents(true);
-            t->setGeometry(place);
-            auto* l = new QLabel(QString(QChar::fromLatin1(letter)), pnlGrid_);
-            l->setAlignment(Qt::AlignCenter);
-            l->setGeometry(place);
-            l->setAttribute(Qt::WA_TransparentForMouseEvents);
-            const auto at = static_cast<std::size_t>(c * kMaxCells + r);
-            tiles_[at] = t;
-            letters_[at] = l;
-        }
-    }
+    board_ = new TLetterBoard(pnlGrid_);
+    board_->setObjectName(QStringLiteral("brdGrid"));
+    board_->setGeometry(pnlGrid_->rect());
+    board_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    board_->setPlacement(TLetterBoard::Placement::Centred, QPoint(baseLeft, baseTop));
+    board_->setTileSize(QSize(tileW, tileH));
+    board_->setBlanks(TLetterBoard::Blanks::Absent);
+    board_->setVariedTiles(false);
+    board_->setPressable(false);
+    board_->build(round_.grid(), columns_, rows_);
+    board_->lower();
     return pnlGrid_;
 }
 
@@ -473,18 +463,8 @@ void TRRForm::applyFonts()
     for (TWordListBox* list : lists_)
         list->applyFont(listFont);
     lbxSolution_->applyFont(listFont);
-    const QFont board = preferredGameBoardFont();
-    for (QLabel* l : letters_)
-        if (l)
-            l->setFont(board);
-    // The highlight's bold face follows the new font.
-    for (int c = 0; c < columns_; ++c)
-        for (int r = 0; r < rows_; ++r)
-            if (QLabel* l = letterLabel(c, r)) {
-                QFont f = board;
-                f.setBold(isHighlighted(c, r));
-                l->setFont(f);
-            }
+    // Letters of a highlighted path keep their bold face in the new font.
+    board_->setBoardFont(preferredGameBoardFont());
 }
 
 void TRRForm::applyColours()
@@ -574,19 +554,9 @@ void TRRForm::keyPressEvent(QKeyEvent* event)
 
 // ------------------------------------------------------------------ grid
 
-QLabel* TRRForm::letterLabel(int column, int row) const
-{
-    if (column < 0 || row < 0 || column >= columns_ || row >= rows_)
-        return nullptr;
-    return letters_[static_cast<std::size_t>(column * kMaxCells + row)];
-}
+QLabel* TRRForm::letterLabel(int column, int row) const { return board_->letterAt(column, row); }
 
-QLabel* TRRForm::tile(int column, int row) const
-{
-    if (column < 0 || row < 0 || column >= columns_ || row >= rows_)
-        return nullptr;
-    return tiles_[static_cast<std::size_t>(column * kMaxCells + row)];
-}
+QLabel* TRRForm::tile(int column, int row) const { return board_->tileAt(column, row); }
 
 bool TRRForm::isHighlighted(int column, int row) const
 {
@@ -598,21 +568,11 @@ void TRRForm::highlightWord(const std::string& word)
 {
     path_.fill(GridCell());
     round_.grid().tracePath(word, path_);
-    const QFont board = preferredGameBoardFont();
-    for (int c = 0; c < columns_; ++c) {
+    for (int c = 0; c < columns_; ++c)
         for (int r = 0; r < rows_; ++r) {
-            QLabel* l = letterLabel(c, r);
-            if (!l)
-                continue;
             const bool on = isHighlighted(c, r);
-            QFont f = board;
-            f.setBold(on);
-            l->setFont(f);
-            QPalette pal = l->palette();
-            pal.setColor(QPalette::WindowText, on ? QColor(Qt::blue) : QColor(Qt::black));
-            l->setPalette(pal);
+            board_->setCellStyle(c, r, on ? QColor(Qt::blue) : QColor(Qt::black), on);
         }
-    }
 }
 
 // ------------------------------------------------------------------ lists

@@ -23,6 +23,7 @@ class Player;
 class Round;
 class TAdvancedPanel;
 class TClickLabel;
+class TLetterBoard;
 class TWordListBox;
 
 // The round results window: every player's words with their verdicts, the
@@ -133,8 +134,7 @@ private:
     QLabel* lblCount_ = nullptr;
     TClickLabel* lblBonus_ = nullptr;
     TClickLabel* lblBonusWord_ = nullptr;
-    std::vector<QLabel*> tiles_;   // column * 12 + row; null for holes
-    std::vector<QLabel*> letters_; // the same
+    TLetterBoard* board_ = nullptr;
     PathTable path_{};
 
     QMenuBar* mnuMain_ = nullptr;

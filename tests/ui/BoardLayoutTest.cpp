@@ -38,3 +38,92 @@ TEST(BoardLayout, WindowFitsLowScreensAndTilesGrowOnTallOnes)
     EXPECT_EQ(BoardLayout::fitToScreen(1200, 720, tile).tile, QSize(48, 47));
     EXPECT_EQ(BoardLayout::scaledPanelWidth(360, 1024), 288);
 }
+
+// The letter board shared by the game, the results window and the grid designer.
+#include "core/grid/Grid.h"
+#include "core/grid/GridOptions.h"
+#include "ui/TLetterLabel.h"
+#include "ui/board/TLetterBoard.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+Grid gridOf(const std::vector<std::string>& rows)
+{
+    gridOptions().gridColumns = static_cast<int>(rows[0].size());
+    gridOptions().gridRows = static_cast<int>(rows.size());
+    Grid g(false);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            g.setLetter(static_cast<int>(c) + 1, static_cast<int>(r) + 1, rows[r][c]);
+    return g;
+}
+
+} // namespace
+
+TEST(LetterBoard, BuildsEveryCellLastFirstWithBlanksAsAsked)
+{
+    const Grid g = gridOf({"CAT", "O P", "SAT"});
+    QWidget host;
+    TLetterBoard board(&host);
+    board.setPlacement(TLetterBoard::Placement::WholeTiles, QPoint(8, 8));
+    board.build(g, 3, 3);
+    ASSERT_NE(board.letterAt(1, 1), nullptr) << "a hole in play is built, hidden";
+    EXPECT_FALSE(board.letterAt(1, 1)->isVisibleTo(&host));
+    EXPECT_FALSE(board.tileAt(1, 1)->isVisibleTo(&host));
+    EXPECT_EQ(board.letterAt(2, 0)->text(), "T");
+    EXPECT_EQ(board.letterAt(2, 0)->objectName(), "letter200");
+    EXPECT_EQ(board.tileAt(0, 2)->objectName(), "tile2");
+    EXPECT_EQ(board.letterAt(3, 0), nullptr);
+    // Last cell first: the first child is the last cell's tile.
+    EXPECT_EQ(board.children().first()->objectName(), "tile202");
+    EXPECT_EQ(board.tileAt(0, 0)->geometry(), BoardLayout::tileRect(QPoint(8, 8), board.tileSize(), 3, 3, 0, 0));
+
+    board.setBlanks(TLetterBoard::Blanks::Absent);
+    board.build(g, 3, 3);
+    EXPECT_EQ(board.letterAt(1, 1), nullptr);
+    EXPECT_EQ(board.tileAt(1, 1), nullptr);
+
+    board.setBlanks(TLetterBoard::Blanks::Tiled);
+    board.build(g, 3, 3);
+    ASSERT_NE(board.tileAt(1, 1), nullptr);
+    EXPECT_TRUE(board.tileAt(1, 1)->isVisibleTo(&host)) << "the designer shows every cell";
+    board.showCells(g, false);
+    EXPECT_FALSE(board.tileAt(0, 0)->isVisibleTo(&host));
+    board.showCells(g, true);
+    EXPECT_TRUE(board.tileAt(1, 1)->isVisibleTo(&host));
+}
+
+TEST(LetterBoard, ReportsPressesAndKeepsAPathsBoldThroughAFontChange)
+{
+    const Grid g = gridOf({"CATS", "OPOT", "ATSX", "XXXX"});
+    QWidget host;
+    host.resize(600, 600);
+    TLetterBoard board(&host);
+    board.resize(600, 600);
+    board.build(g, 4, 4);
+    host.show();
+    QSignalSpy presses(&board, &TLetterBoard::cellPressed);
+    QTest::mouseClick(board.letterAt(2, 3), Qt::RightButton);
+    ASSERT_EQ(presses.count(), 1);
+    EXPECT_EQ(presses.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(presses.at(0).at(1).toInt(), 3);
+    EXPECT_EQ(presses.at(0).at(2).value<Qt::MouseButton>(), Qt::RightButton);
+
+    board.setCellStyle(1, 0, Qt::blue, true);
+    QFont other = board.boardFont();
+    other.setPointSize(other.pointSize() + 4);
+    board.setBoardFont(other);
+    EXPECT_TRUE(board.letterAt(1, 0)->font().bold());
+    EXPECT_FALSE(board.letterAt(0, 0)->font().bold());
+    EXPECT_EQ(board.letterAt(1, 0)->font().pointSize(), other.pointSize());
+    EXPECT_EQ(board.letterAt(1, 0)->palette().color(QPalette::WindowText), QColor(Qt::blue));
+
+    board.setPressable(false);
+    board.build(g, 4, 4);
+    QTest::mouseClick(board.letterAt(0, 0), Qt::LeftButton);
+    EXPECT_EQ(presses.count(), 1) << "letters that take no presses";
+    gridOptions() = GridOptions{};
+}

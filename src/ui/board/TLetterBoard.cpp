@@ -1,0 +1,183 @@
+#include "ui/board/TLetterBoard.h"
+
+#include "core/grid/Grid.h"
+#include "core/platform/Random.h"
+#include "ui/BoardLayout.h"
+#include "ui/LowColour.h"
+#include "ui/SharedPictures.h"
+#include "ui/TLetterLabel.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace lettrava {
+
+namespace {
+
+void setWindowText(QWidget* w, const QColor& c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+}
+
+} // namespace
+
+TLetterBoard::TLetterBoard(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TranslucentBackground); }
+
+void TLetterBoard::setFramed(bool framed, int pad)
+{
+    framed_ = framed;
+    framePad_ = pad;
+    update();
+}
+
+QRect TLetterBoard::cellRect(int column, int row) const
+{
+    if (placement_ == Placement::WholeTiles)
+        return BoardLayout::tileRect(origin_, tileSize_, columns_, rows_, column, row);
+    const int pitchW = tileSize_.width() + BoardLayout::kTileGap;
+    const int pitchH = tileSize_.height() + BoardLayout::kTileGap;
+    const int left = origin_.x() + (kMaxCells - columns_) * pitchW / 2;
+    const int top = origin_.y() + (kMaxCells - rows_) * pitchH / 2;
+    return {left + column * pitchW, top + row * pitchH, tileSize_.width(), tileSize_.height()};
+}
+
+int TLetterBoard::cellsBottom() const
+{
+    if (columns_ == 0 || rows_ == 0)
+        return 0;
+    return cellRect(columns_ - 1, rows_ - 1).bottom() + 1;
+}
+
+void TLetterBoard::clear()
+{
+    for (QLabel*& t : tiles_) {
+        delete t;
+        t = nullptr;
+    }
+    for (TLetterLabel*& l : letters_) {
+        delete l;
+        l = nullptr;
+    }
+    bold_.fill(false);
+    columns_ = rows_ = 0;
+    update();
+}
+
+void TLetterBoard::build(const Grid& grid, int columns, int rows)
+{
+    clear();
+    columns_ = std::clamp(columns, 1, kMaxCells);
+    rows_ = std::clamp(rows, 1, kMaxCells);
+    const bool low = lowColourDisplay();
+    const SharedPictures& pics = SharedPictures::instance();
+    for (int c = columns_ - 1; c >= 0; --c)
+        for (int r = rows_ - 1; r >= 0; --r) {
+            const char ch = grid.letterAt(c + 1, r + 1);
+            const bool blank = ch == ' ';
+            if (blank && blanks_ == Blanks::Absent)
+                continue;
+            const QRect at = cellRect(c, r);
+            const int tag = c * 100 + r;
+            auto* tile = new QLabel(this);
+            tile->setObjectName(QStringLiteral("tile%1").arg(tag));
+            tile->setScaledContents(true);
+            tile->setPixmap(low ? pics.lowColourTile : pics.tiles[variedTiles_ ? Random::instance().below(6) : 0]);
+            tile->setGeometry(at);
+
+            auto* letter = new TLetterLabel(this);
+            letter->setObjectName(QStringLiteral("letter%1").arg(tag));
+            letter->setTag(tag);
+            letter->setAlignment(Qt::AlignCenter);
+            letter->setFont(font_);
+            setWindowText(letter, textColour_);
+            letter->setText(QString(QChar::fromLatin1(ch)));
+            letter->setGeometry(at);
+            if (pressable_)
+                connect(letter, &TLetterLabel::mouseButtonPressed, this, [this](int t, Qt::MouseButton button) {
+                    emit cellPressed(t / 100, t % 100, button);
+                });
+            else
+                letter->setAttribute(Qt::WA_TransparentForMouseEvents);
+            const bool visible = !blank || blanks_ == Blanks::Tiled;
+            tile->setVisible(visible);
+            letter->setVisible(visible);
+            tiles_[index(c, r)] = tile;
+            letters_[index(c, r)] = letter;
+        }
+    update();
+}
+
+TLetterLabel* TLetterBoard::letterAt(int column, int row) const
+{
+    return inside(column, row) ? letters_[index(column, row)] : nullptr;
+}
+
+QLabel* TLetterBoard::tileAt(int column, int row) const
+{
+    return inside(column, row) ? tiles_[index(column, row)] : nullptr;
+}
+
+void TLetterBoard::setBoardFont(const QFont& font)
+{
+    font_ = font;
+    for (int c = 0; c < columns_; ++c)
+        for (int r = 0; r < rows_; ++r)
+            if (TLetterLabel* l = letterAt(c, r)) {
+                QFont f = font_;
+                f.setBold(bold_[index(c, r)] || font_.bold());
+                l->setFont(f);
+            }
+}
+
+void TLetterBoard::setTextColour(const QColor& colour)
+{
+    textColour_ = colour;
+    for (TLetterLabel* l : letters_)
+        if (l)
+            setWindowText(l, colour);
+}
+
+void TLetterBoard::setCellStyle(int column, int row, const QColor& colour, bool bold)
+{
+    TLetterLabel* l = letterAt(column, row);
+    if (!l)
+        return;
+    bold_[index(column, row)] = bold;
+    QFont f = font_;
+    f.setBold(bold);
+    l->setFont(f);
+    setWindowText(l, colour);
+}
+
+bool TLetterBoard::cellBold(int column, int row) const { return inside(column, row) && bold_[index(column, row)]; }
+
+void TLetterBoard::showCells(const Grid& grid, bool show)
+{
+    for (int c = 0; c < columns_; ++c)
+        for (int r = 0; r < rows_; ++r) {
+            const bool visible = show && (grid.letterAt(c + 1, r + 1) != ' ' || blanks_ == Blanks::Tiled);
+            if (QLabel* t = tileAt(c, r))
+                t->setVisible(visible);
+            if (TLetterLabel* l = letterAt(c, r))
+                l->setVisible(visible);
+        }
+}
+
+void TLetterBoard::paintEvent(QPaintEvent*)
+{
+    if (!framed_ || columns_ == 0 || lowColourDisplay())
+        return;
+    // A soft frame a little outside the cells.
+    const int kPad = framePad_;
+    const QRect cells = cellRect(0, 0).united(cellRect(columns_ - 1, rows_ - 1));
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 236, 200, 60), 1.5));
+    p.setBrush(QColor(25, 12, 4, 105));
+    p.drawRoundedRect(QRectF(cells.adjusted(-kPad + 2, -kPad + 2, kPad - 2, kPad - 2)).adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
+}
+
+} // namespace lettrava
