@@ -1,10 +1,10 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Paths.h"
-#include "ui/DesktopSetup.h"
-#include "ui/DesktopSwitches.h"
-#include "ui/GameWindows.h"
-#include "ui/QtTime.h"
-#include "ui/TMainForm.h"
+#include "ui/platform/DesktopSetup.h"
+#include "ui/platform/DesktopSwitches.h"
+#include "ui/shell/GameWindows.h"
+#include "ui/platform/QtTime.h"
+#include "ui/shell/TMainForm.h"
 
 #include <QApplication>
 #include <QMessageBox>

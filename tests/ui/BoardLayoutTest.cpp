@@ -1,4 +1,4 @@
-#include "ui/BoardLayout.h"
+#include "ui/board/BoardLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ TEST(BoardLayout, WindowFitsLowScreensAndTilesGrowOnTallOnes)
 // The letter board shared by the game, the results window and the grid designer.
 #include "core/grid/Grid.h"
 #include "core/grid/GridOptions.h"
-#include "ui/TLetterLabel.h"
+#include "ui/board/TLetterLabel.h"
 #include "ui/board/TLetterBoard.h"
 
 #include <QSignalSpy>

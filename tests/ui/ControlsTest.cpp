@@ -1,16 +1,16 @@
 #include "UiTestSupport.h"
 
 #include "core/platform/Paths.h"
-#include "ui/DesktopSetup.h"
-#include "ui/DesktopSwitches.h"
-#include "ui/LowColour.h"
-#include "ui/SoundOutput.h"
-#include "ui/QtDialogs.h"
-#include "ui/SharedPictures.h"
-#include "ui/TAdvancedPanel.h"
-#include "ui/TFlashingLabel.h"
-#include "ui/THelpForm.h"
-#include "ui/TPictureButton.h"
+#include "ui/platform/DesktopSetup.h"
+#include "ui/platform/DesktopSwitches.h"
+#include "ui/platform/LowColour.h"
+#include "ui/platform/SoundOutput.h"
+#include "ui/platform/QtDialogs.h"
+#include "ui/platform/SharedPictures.h"
+#include "ui/widgets/TAdvancedPanel.h"
+#include "ui/widgets/TFlashingLabel.h"
+#include "ui/dialogs/THelpForm.h"
+#include "ui/widgets/TPictureButton.h"
 
 #include <QApplication>
 #include <QDir>

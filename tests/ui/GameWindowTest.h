@@ -10,8 +10,8 @@
 #include "core/platform/RecordingGameView.h"
 #include "core/platform/Sounds.h"
 #include "core/players/PlayerFileManager.h"
-#include "ui/GameWindows.h"
-#include "ui/TRRForm.h"
+#include "ui/shell/GameWindows.h"
+#include "ui/dialogs/TRRForm.h"
 
 #include <QApplication>
 #include <QTimer>

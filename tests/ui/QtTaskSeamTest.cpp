@@ -1,5 +1,5 @@
 #include "core/platform/TaskSeam.h"
-#include "ui/QtTaskSeam.h"
+#include "ui/platform/QtTaskSeam.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
-#include "ui/QtSoundPlayer.h"
-#include "ui/Settings.h"
+#include "ui/platform/QtSoundPlayer.h"
+#include "ui/platform/Settings.h"
 
 #include <QSettings>
 

@@ -1,13 +1,13 @@
 #include "UiTestSupport.h"
 
 #include "core/platform/Random.h"
-#include "ui/FileChooser.h"
-#include "ui/QSoundEffectOutput.h"
-#include "ui/QtSoundPlayer.h"
-#include "ui/Settings.h"
-#include "ui/SharedPictures.h"
-#include "ui/TPictureButton.h"
-#include "ui/TPreferencesForm.h"
+#include "ui/platform/FileChooser.h"
+#include "ui/platform/QSoundEffectOutput.h"
+#include "ui/platform/QtSoundPlayer.h"
+#include "ui/platform/Settings.h"
+#include "ui/platform/SharedPictures.h"
+#include "ui/widgets/TPictureButton.h"
+#include "ui/dialogs/TPreferencesForm.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "core/game/Player.h"
 #include "core/grid/GridOptions.h"
 #include "core/players/PlayerFileManager.h"
-#include "ui/FileChooser.h"
-#include "ui/Settings.h"
-#include "ui/TGridFileList.h"
-#include "ui/TPictureButton.h"
-#include "ui/TPlayerInfoDlg.h"
+#include "ui/platform/FileChooser.h"
+#include "ui/platform/Settings.h"
+#include "ui/widgets/TGridFileList.h"
+#include "ui/widgets/TPictureButton.h"
+#include "ui/dialogs/TPlayerInfoDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #include "UiTestSupport.h"
 
 #include "core/words/Dictionary.h"
-#include "ui/FileChooser.h"
-#include "ui/LowColour.h"
-#include "ui/Settings.h"
-#include "ui/TAdvancedPanel.h"
-#include "ui/TPreferencesForm.h"
+#include "ui/platform/FileChooser.h"
+#include "ui/platform/LowColour.h"
+#include "ui/platform/Settings.h"
+#include "ui/widgets/TAdvancedPanel.h"
+#include "ui/dialogs/TPreferencesForm.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "UiTestSupport.h"
 
 #include "core/platform/Paths.h"
-#include "ui/LowColour.h"
-#include "ui/SettingsStore.h"
+#include "ui/platform/LowColour.h"
+#include "ui/platform/SettingsStore.h"
 
 #include <QFile>
 #include <QTextStream>

@@ -2,7 +2,7 @@
 
 #include "core/platform/RecordingDialogs.h"
 #include "support/TestSupport.h"
-#include "ui/SoundOutput.h"
+#include "ui/platform/SoundOutput.h"
 
 #include <QSettings>
 #include <QString>

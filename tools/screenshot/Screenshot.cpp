@@ -15,11 +15,11 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Paths.h"
 #include "core/platform/Random.h"
-#include "ui/DesktopSetup.h"
-#include "ui/DesktopSwitches.h"
-#include "ui/QtTime.h"
-#include "ui/TLetterLabel.h"
-#include "ui/TMainForm.h"
+#include "ui/platform/DesktopSetup.h"
+#include "ui/platform/DesktopSwitches.h"
+#include "ui/platform/QtTime.h"
+#include "ui/board/TLetterLabel.h"
+#include "ui/shell/TMainForm.h"
 
 #include <QApplication>
 #include <QCheckBox>

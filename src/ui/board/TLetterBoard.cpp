@@ -2,10 +2,10 @@
 
 #include "core/grid/Grid.h"
 #include "core/platform/Random.h"
-#include "ui/BoardLayout.h"
-#include "ui/LowColour.h"
-#include "ui/SharedPictures.h"
-#include "ui/TLetterLabel.h"
+#include "ui/board/BoardLayout.h"
+#include "ui/platform/LowColour.h"
+#include "ui/platform/SharedPictures.h"
+#include "ui/board/TLetterLabel.h"
 
 #include <QPainter>
 

@@ -1,9 +1,0 @@
-#include "ui/Settings.h"
-
-#include "core/platform/Paths.h"
-
-namespace lettrava::settings {
-
-QString programFolderText() { return QString::fromStdString(Paths::programFolder().string()); }
-
-} // namespace lettrava::settings

@@ -1,0 +1,69 @@
+#include "ui/dialogs/TPlayerStatsForm.h"
+
+#include "core/game/Player.h"
+#include "core/views/PlayerStats.h"
+#include "ui/platform/SharedPictures.h"
+#include "ui/widgets/TAdvancedPanel.h"
+#include "ui/widgets/WindowParts.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lettrava {
+
+TPlayerStatsForm::TPlayerStatsForm(const Player& player, QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("PlayerStatsForm"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setWindowTitle(QString::fromLatin1(PlayerStats::cardCaption(player.name).c_str()));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* panel = new TAdvancedPanel(this);
+    panel->setObjectName(QStringLiteral("pnlStats"));
+    panel->setWallpaper(SharedPictures::instance().woodB);
+    outer->addWidget(panel);
+
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(16, 14, 16, 10);
+    grid->setHorizontalSpacing(12);
+    const std::pair<const char*, QString> rows[] = {
+        {"Name:", QString::fromLatin1(player.name.c_str())},
+        {"Games Completed:", QString::number(player.gamesCompleted)},
+        {"Games Won:", QString::number(player.gamesWon)},
+        {"Longest Word:", QString::fromLatin1(player.longestWord.c_str())},
+    };
+    int r = 0;
+    for (const auto& [caption, text] : rows) {
+        auto* c = new QLabel(QLatin1String(caption), panel);
+        auto* v = new QLabel(text, panel);
+        v->setTextFormat(Qt::PlainText);
+        v->setObjectName(QStringLiteral("value") + QString(QLatin1String(caption)).remove(QLatin1Char(' ')).remove(QLatin1Char(':')));
+        c->setBuddy(v);
+        QFont bold = v->font();
+        bold.setBold(true);
+        v->setFont(bold);
+        grid->addWidget(c, r, 0, Qt::AlignRight);
+        grid->addWidget(v, r, 1, Qt::AlignLeft);
+        ++r;
+    }
+    auto* ok = new QPushButton(QStringLiteral("OK"), panel);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    grid->addWidget(ok, r, 0, 1, 2, Qt::AlignCenter);
+    setFixedSize(sizeHint());
+}
+
+QString TPlayerStatsForm::value(const QString& caption) const
+{
+    for (const QLabel* c : findChildren<QLabel*>())
+        if (c->text() == caption && c->buddy())
+            if (const auto* v = qobject_cast<const QLabel*>(c->buddy()))
+                return v->text();
+    return {};
+}
+
+} // namespace lettrava

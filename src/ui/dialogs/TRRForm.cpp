@@ -1,0 +1,724 @@
+#include "ui/dialogs/TRRForm.h"
+
+#include "ui/board/TLetterLabel.h"
+#include "ui/board/TLetterBoard.h"
+
+#include "core/game/Game.h"
+#include "core/game/Player.h"
+#include "core/game/Round.h"
+#include "core/grid/Grid.h"
+#include "core/platform/Dialogs.h"
+#include "core/views/ResultsRules.h"
+#include "core/words/Dictionary.h"
+#include "ui/platform/LowColour.h"
+#include "ui/platform/Settings.h"
+#include "ui/platform/SettingsStore.h"
+#include "ui/platform/SharedPictures.h"
+#include "ui/dialogs/TAddWordForm.h"
+#include "ui/widgets/TAdvancedPanel.h"
+#include "ui/dialogs/THelpForm.h"
+#include "ui/dialogs/TPlayerStatsForm.h"
+#include "ui/dialogs/TPreferencesForm.h"
+#include "ui/widgets/TWordListBox.h"
+#include "ui/widgets/WindowParts.h"
+#include "ui/platform/WordLookup.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lettrava {
+
+namespace {
+
+constexpr int kTileGap = 3;
+constexpr int kMaxCells = Grid::kMaxInterior;
+constexpr const char* kOrderNames[4] = {"Input Order", "Alphabetically", "Length Ascending", "Length Descending"};
+
+QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+
+QString menuCaption(const std::string& name) { return latin1(name).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+QLabel* textLabel(const QString& text, QWidget* parent, const char* name = nullptr)
+{
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+// A header or footer: a navy-in-plain-look panel with yellow text.
+TAdvancedPanel* headerPanel(QWidget* parent, QLabel*& label, const QString& text)
+{
+    auto* panel = new TAdvancedPanel(parent);
+    panel->setRole(TAdvancedPanel::Role::Header);
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    panel->setBevels(TAdvancedPanel::Bevel::Raised, TAdvancedPanel::Bevel::None, 1);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(6, 2, 6, 2);
+    label = textLabel(text, panel);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    label->setPalette(pal);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    layout->addWidget(label);
+    return panel;
+}
+
+} // namespace
+
+TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
+    : QDialog(parent), game_(game), round_(round), chatVisible_(chatVisible)
+{
+    WaitCursor wait;
+    setObjectName(QStringLiteral("RRForm"));
+    setWindowTitle(QString::fromStdString(ResultsRules::title(game.currentRound, game.roundsPerGame)));
+    setWindowIcon(SharedPictures::instance().appIcon);
+
+    playerCount_ = std::clamp(game.playerCount, 0, 4);
+    for (int i = 0; i < playerCount_; ++i)
+        players_[static_cast<std::size_t>(i)] = game.playerAt(i);
+    columns_ = std::clamp(Grid::columns(), 0, kMaxCells);
+    rows_ = std::clamp(Grid::rows(), 0, kMaxCells);
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->geometry().height() < 768)
+        scale_ = 0.9;
+
+    const TPreferencesForm* prefs = TPreferencesForm::instance();
+    solutionShown_ = prefs ? prefs->solutionVisible() : SettingsStore::read(settings::SolutionVisible);
+    solutionOrder_ = std::clamp(prefs ? prefs->solutionSortOrder() : SettingsStore::read(settings::SolutionSortOrder), 0, 3);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    buildMenus();
+    outer->setMenuBar(mnuMain_);
+
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(4, 4, 4, 4);
+    row->setSpacing(4);
+    outer->addLayout(row);
+
+    leftColumn_ = new QWidget(this);
+    auto* left = new QVBoxLayout(leftColumn_);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(buildPlayerPanel(0));
+    left->addWidget(buildPlayerPanel(2));
+    row->addWidget(leftColumn_);
+
+    auto* centre = new QVBoxLayout;
+    centre->addWidget(buildScorePanel());
+    centre->addWidget(buildGridPanel());
+    row->addLayout(centre);
+
+    rightColumn_ = new QWidget(this);
+    auto* right = new QVBoxLayout(rightColumn_);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(buildPlayerPanel(1));
+    right->addWidget(buildPlayerPanel(3));
+    row->addWidget(rightColumn_);
+    row->addWidget(buildSolutionPanel());
+
+    buildPopup();
+
+    // Every present player's list, header, score row and menu.
+    for (int i = 0; i < 4; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        const Player* p = players_[s];
+        playerPanels_[s]->setVisible(p != nullptr);
+        playerMenus_[s].menu->menuAction()->setVisible(p != nullptr);
+        if (!p)
+            continue;
+        lists_[s]->setWords(p->words);
+        playerMenus_[s].menu->setTitle(menuCaption(p->name));
+    }
+    // Player 1's list starts in the order chosen in the preferences.
+    if (players_[0])
+        lists_[0]->sortBy(prefs ? prefs->defaultSortOrder() : SettingsStore::read(settings::SortOrder));
+    rightColumn_->setVisible(playerCount_ > 1);
+    leftColumn_->setVisible(playerCount_ > 0);
+
+    applyFonts();
+    applyColours();
+
+    if (!round_.bonusWord.empty()) {
+        lblBonus_->show();
+        lblBonusWord_->setText(latin1(round_.bonusWord));
+        lblBonusWord_->show();
+    }
+    setSolutionShown(solutionShown_);
+
+    const Dictionary& d = Dictionary::instance();
+    popLocal_->setVisible(d.localLookup());
+    popPage1_->setText(menuCaption(d.lookupPage1Name()));
+    popPage1_->setVisible(!d.lookupPage1Name().empty());
+    popPage2_->setText(menuCaption(d.lookupPage2Name()));
+    popPage2_->setVisible(!d.lookupPage2Name().empty());
+
+    if (prefs)
+        move(prefs->resultsLeft(), prefs->resultsTop());
+    else
+        move(SettingsStore::read(settings::RRLeft), SettingsStore::read(settings::RRTop));
+}
+
+TRRForm::~TRRForm()
+{
+    if (TPreferencesForm* prefs = TPreferencesForm::instance()) {
+        prefs->setResultsPosition(x(), y());
+        prefs->setSolutionVisible(solutionShown_);
+        prefs->setSolutionSortOrder(solutionOrder_);
+    }
+    WordLookup::instance().closeLocalLookup();
+}
+
+// ------------------------------------------------------------------ building
+
+QWidget* TRRForm::buildPlayerPanel(int slot)
+{
+    const auto s = static_cast<std::size_t>(slot);
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("pnlPlayer%1").arg(slot + 1));
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QLabel* name = nullptr;
+    const Player* p = players_[s];
+    TAdvancedPanel* header = headerPanel(panel, name, p ? latin1(p->name) : QString());
+    name->setObjectName(QStringLiteral("lblPlayerName%1").arg(slot + 1));
+    headers_.push_back(header);
+    layout->addWidget(header);
+
+    auto* list = new TWordListBox(TWordListBox::Kind::Player, panel);
+    list->setObjectName(QStringLiteral("lbxPlayer%1").arg(slot + 1));
+    list->setFixedWidth(150);
+    list->setMinimumHeight(static_cast<int>(std::lround(230 * scale_)));
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &TWordListBox::entrySelected, this, [this, list] { entrySelected(list); });
+    connect(list, &QWidget::customContextMenuRequested, this,
+            [this, list](const QPoint& pos) { popupAt(list, list->viewport()->mapToGlobal(pos)); });
+    layout->addWidget(list, 1);
+    lists_[s] = list;
+    playerPanels_[s] = panel;
+    return panel;
+}
+
+QWidget* TRRForm::buildScorePanel()
+{
+    pnlScores_ = new TAdvancedPanel(this);
+    pnlScores_->setObjectName(QStringLiteral("pnlScores"));
+    pnlScores_->setWallpaper(SharedPictures::instance().woodB);
+    auto* grid = new QGridLayout(pnlScores_);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+
+    QFont headFont = font();
+    headFont.setBold(true);
+    auto head = [&](const QString& text, int r, int c, int span = 1) {
+        QLabel* l = textLabel(text, pnlScores_);
+        l->setFont(headFont);
+        l->setAlignment(Qt::AlignCenter);
+        grid->addWidget(l, r, c, 1, span);
+    };
+    head(QStringLiteral("     Round     "), 0, 1, 2);
+    head(QStringLiteral("     Game     "), 0, 3, 2);
+    head(QStringLiteral("Words    Points"), 1, 1, 2);
+    head(QStringLiteral("Words    Points"), 1, 3, 2);
+    head(QStringLiteral("Longest Word"), 1, 7);
+
+    for (int i = 0; i < 4; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        const Player* p = players_[s];
+        const int r = i + 2;
+        auto cell = [&](const QString& text, int c, const QString& name) {
+            QLabel* l = textLabel(text, pnlScores_);
+            l->setObjectName(name + QString::number(i + 1));
+            l->setAlignment(c == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
+            l->setVisible(p != nullptr);
+            grid->addWidget(l, r, c);
+            return l;
+        };
+        if (!p) {
+            // Absent players' rows stay hidden (and take no room).
+            continue;
+        }
+        cell(latin1(p->name), 0, QStringLiteral("lblScoreName"));
+        cell(QString::number(p->wordsThisRound), 1, QStringLiteral("lblRoundWords"));
+        cell(QString::number(p->roundScore), 2, QStringLiteral("lblRoundPoints"));
+        cell(QString::number(p->wordsThisGame), 3, QStringLiteral("lblGameWords"));
+        cell(QString::number(p->gameScore), 4, QStringLiteral("lblGamePoints"));
+        QLabel* b = cell(QStringLiteral("B"), 5, QStringLiteral("lblBonusMark"));
+        b->setToolTip(QStringLiteral("Player found bonus word this round"));
+        b->setVisible(p->bonusFound);
+        QLabel* v = cell(QStringLiteral("V"), 6, QStringLiteral("lblValidMark"));
+        v->setToolTip(QStringLiteral("Player got all valid bonus this round"));
+        v->setVisible(p->allValid);
+        for (QLabel* mark : {b, v}) {
+            QFont f = mark->font();
+            f.setBold(true);
+            mark->setFont(f);
+        }
+        auto* longest = new TClickLabel(latin1(p->longestThisGame), pnlScores_);
+        longest->setObjectName(QStringLiteral("lblLongest%1").arg(i + 1));
+        longest->setTextFormat(Qt::PlainText);
+        QFont f = longest->font();
+        f.setBold(p->newLongestThisGame);
+        longest->setFont(f);
+        longest->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(longest, &TClickLabel::clicked, this, [this, i] {
+            const Player* q = players_[static_cast<std::size_t>(i)];
+            if (q && ResultsRules::longestWordTraceable(*q))
+                highlightWord(q->longestThisGame);
+        });
+        connect(longest, &QWidget::customContextMenuRequested, this,
+                [this, longest](const QPoint& pos) { popupAt(longest, longest->mapToGlobal(pos)); });
+        grid->addWidget(longest, r, 7);
+        lblLongest_[s] = longest;
+    }
+    return pnlScores_;
+}
+
+QWidget* TRRForm::buildGridPanel()
+{
+    pnlGrid_ = new TAdvancedPanel(this);
+    pnlGrid_->setObjectName(QStringLiteral("pnlGrid"));
+    pnlGrid_->setRole(TAdvancedPanel::Role::Header);
+    pnlGrid_->setBevels(TAdvancedPanel::Bevel::Lowered, TAdvancedPanel::Bevel::None, 2);
+
+    const bool plain = lowColourDisplay();
+    const QPixmap picture = plain ? SharedPictures::instance().lowColourTile : SharedPictures::instance().tiles[0];
+    const QSize logical = picture.deviceIndependentSize().toSize();
+    const int tileW = static_cast<int>(std::lround(logical.width() * scale_));
+    const int tileH = static_cast<int>(std::lround(logical.height() * scale_));
+    const int pitchW = tileW + kTileGap;
+    const int pitchH = tileH + kTileGap;
+
+    lblBonus_ = new TClickLabel(QStringLiteral("Bonus:"), pnlGrid_);
+    lblBonus_->setObjectName(QStringLiteral("lblBonus"));
+    lblBonusWord_ = new TClickLabel(QString(), pnlGrid_);
+    lblBonusWord_->setObjectName(QStringLiteral("lblBonusWord"));
+    lblBonusWord_->setTextFormat(Qt::PlainText);
+    for (TClickLabel* l : {lblBonus_, lblBonusWord_}) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+        l->setPalette(pal);
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->hide();
+        l->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(l, &TClickLabel::clicked, this, [this] {
+            if (!round_.bonusWord.empty())
+                highlightWord(round_.bonusWord);
+        });
+        connect(l, &QWidget::customContextMenuRequested, this,
+                [this, l](const QPoint& pos) { popupAt(l, l->mapToGlobal(pos)); });
+    }
+    const int bonusTop = 4;
+    const int bonusHeight = lblBonus_->sizeHint().height();
+    lblBonus_->move(8, bonusTop);
+    lblBonusWord_->move(8 + lblBonus_->sizeHint().width() + 6, bonusTop);
+    lblBonusWord_->resize(12 * pitchW, bonusHeight);
+
+    // The block is centred as if the grid were 12 x 12.
+    const int baseLeft = bonusTop + bonusHeight + 18;
+    const int baseTop = bonusTop + bonusHeight + 6;
+    pnlGrid_->setFixedSize(baseLeft * 2 + kMaxCells * pitchW, baseTop + kMaxCells * pitchH + baseLeft - 8);
+
+    board_ = new TLetterBoard(pnlGrid_);
+    board_->setObjectName(QStringLiteral("brdGrid"));
+    board_->setGeometry(pnlGrid_->rect());
+    board_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    board_->setPlacement(TLetterBoard::Placement::Centred, QPoint(baseLeft, baseTop));
+    board_->setTileSize(QSize(tileW, tileH));
+    board_->setBlanks(TLetterBoard::Blanks::Absent);
+    board_->setVariedTiles(false);
+    board_->setPressable(false);
+    board_->build(round_.grid(), columns_, rows_);
+    board_->lower();
+    return pnlGrid_;
+}
+
+QWidget* TRRForm::buildSolutionPanel()
+{
+    pnlSolution_ = new QWidget(this);
+    pnlSolution_->setObjectName(QStringLiteral("pnlSolution"));
+    auto* layout = new QVBoxLayout(pnlSolution_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QLabel* title = nullptr;
+    headers_.push_back(headerPanel(pnlSolution_, title, QStringLiteral("Solution")));
+    layout->addWidget(headers_.back());
+
+    lbxSolution_ = new TWordListBox(TWordListBox::Kind::Solution, pnlSolution_);
+    lbxSolution_->setObjectName(QStringLiteral("lbxSolution"));
+    lbxSolution_->setFixedWidth(160);
+    lbxSolution_->setMinimumHeight(static_cast<int>(std::lround(420 * scale_)));
+    lbxSolution_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lbxSolution_, &TWordListBox::entrySelected, this, [this] { entrySelected(lbxSolution_); });
+    connect(lbxSolution_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { popupAt(lbxSolution_, lbxSolution_->viewport()->mapToGlobal(pos)); });
+    layout->addWidget(lbxSolution_, 1);
+
+    QLabel* countCaption = nullptr;
+    TAdvancedPanel* footer = headerPanel(pnlSolution_, countCaption, QStringLiteral("Count:"));
+    lblCount_ = textLabel(QStringLiteral("0"), footer, "lblCount");
+    lblCount_->setPalette(countCaption->palette());
+    lblCount_->setFont(countCaption->font());
+    footer->layout()->addWidget(lblCount_);
+    auto* hide = new QPushButton(QStringLiteral("Hide"), footer);
+    hide->setObjectName(QStringLiteral("btnHideSolution"));
+    hide->setAutoDefault(false);
+    connect(hide, &QPushButton::clicked, this, [this] { setSolutionShown(false); });
+    static_cast<QHBoxLayout*>(footer->layout())->addStretch(1);
+    footer->layout()->addWidget(hide);
+    headers_.push_back(footer);
+    layout->addWidget(footer);
+    return pnlSolution_;
+}
+
+void TRRForm::buildMenus()
+{
+    mnuMain_ = new QMenuBar(this);
+    mnuMain_->setObjectName(QStringLiteral("mnuMain"));
+    QMenu* wordList = mnuMain_->addMenu(QStringLiteral("&Word List"));
+    for (int i = 0; i < 4; ++i) {
+        PlayerMenu& pm = playerMenus_[static_cast<std::size_t>(i)];
+        pm.menu = wordList->addMenu(QStringLiteral("Player %1").arg(i + 1));
+        QMenu* lookup = pm.menu->addMenu(QStringLiteral("Lookup"));
+        pm.lookupLocal = lookup->addAction(QStringLiteral("Local"), this, [this, i] { lookUpLocally(lists_[static_cast<std::size_t>(i)]); });
+        pm.lookupInternet =
+            lookup->addAction(QStringLiteral("Internet"), this, [this, i] { lookUpOnInternet(lists_[static_cast<std::size_t>(i)]); });
+        pm.addWord = pm.menu->addAction(QStringLiteral("Add Word"), this, [this, i] { addWord(i); });
+        pm.addWord->setEnabled(false);
+        pm.menu->addSeparator();
+        pm.menu->addAction(QStringLiteral("View Stats"), this, [this, i] { viewStats(i); });
+        QMenu* sort = pm.menu->addMenu(QStringLiteral("Sort Order"));
+        for (int order = 0; order < 4; ++order)
+            sort->addAction(QLatin1String(kOrderNames[order]), this, [this, i, order] { sortPlayerList(i, order); });
+    }
+    QMenu* solution = wordList->addMenu(QStringLiteral("Solution"));
+    actSolutionShow_ = solution->addAction(QStringLiteral("Hide"), this, [this] { setSolutionShown(!solutionShown_); });
+    solution->addSeparator();
+    mnuSolutionLookup_ = solution->addMenu(QStringLiteral("Lookup"));
+    mnuSolutionLookup_->addAction(QStringLiteral("Local"), this, [this] { lookUpLocally(lbxSolution_); });
+    mnuSolutionLookup_->addAction(QStringLiteral("Internet"), this, [this] { lookUpOnInternet(lbxSolution_); });
+    solution->addSeparator();
+    mnuSolutionSort_ = solution->addMenu(QStringLiteral("Sort Order"));
+    for (int order = 1; order < 4; ++order)
+        mnuSolutionSort_->addAction(QLatin1String(kOrderNames[order]), this, [this, order] { setSolutionSortOrder(order); });
+
+    mnuMain_->addAction(QStringLiteral("&Return to Game"), this, [this] { done(QDialog::Accepted); });
+    mnuMain_->addAction(QStringLiteral("&Help"), this, [] { showHelpTopic(QStringLiteral("RoundResults.htm")); });
+}
+
+void TRRForm::buildPopup()
+{
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("popWords"));
+    mnuPopupLookup_ = popup_->addMenu(QStringLiteral("Lookup"));
+    popLocal_ = mnuPopupLookup_->addAction(QStringLiteral("Local Dictionary"), this,
+                                           [this] { WordLookup::instance().lookUpLocally(latin1(popupWord())); });
+    popPage1_ = mnuPopupLookup_->addAction(QString(), this,
+                                           [this] { WordLookup::instance().lookUpOnDictionaryPage(latin1(popupWord()), 1); });
+    popPage2_ = mnuPopupLookup_->addAction(QString(), this,
+                                           [this] { WordLookup::instance().lookUpOnDictionaryPage(latin1(popupWord()), 2); });
+    popAddWord_ = popup_->addAction(QStringLiteral("Add Word"), this, [this] {
+        if (const int slot = slotOf(popupSource_); slot >= 0)
+            addWord(slot);
+    });
+    popSeparator_ = popup_->addSeparator();
+    popViewStats_ = popup_->addAction(QStringLiteral("View Stats"), this, [this] {
+        if (const int slot = slotOf(popupSource_); slot >= 0)
+            viewStats(slot);
+    });
+    QMenu* sort = popup_->addMenu(QStringLiteral("Sort Order"));
+    popSort_ = sort->menuAction();
+    for (int order = 0; order < 4; ++order) {
+        popOrders_[static_cast<std::size_t>(order)] = sort->addAction(QLatin1String(kOrderNames[order]), this, [this, order] {
+            if (const int slot = slotOf(popupSource_); slot >= 0)
+                sortPlayerList(slot, order);
+            else if (popupSource_ == lbxSolution_)
+                setSolutionSortOrder(order);
+        });
+    }
+}
+
+void TRRForm::applyFonts()
+{
+    const QFont listFont = preferredWordListFont();
+    for (TWordListBox* list : lists_)
+        list->applyFont(listFont);
+    lbxSolution_->applyFont(listFont);
+    // Letters of a highlighted path keep their bold face in the new font.
+    board_->setBoardFont(preferredGameBoardFont());
+}
+
+void TRRForm::applyColours()
+{
+    const bool plain = lowColourDisplay();
+    const TPreferencesForm* prefs = TPreferencesForm::instance();
+    const QPixmap wallpaper = prefs ? prefs->wallpaperPicture() : SharedPictures::instance().defaultWallpaper;
+    const bool tiled = prefs ? prefs->wallpaperTiled() : true;
+    if (!plain) {
+        pnlGrid_->setWallpaper(wallpaper, tiled);
+        for (TAdvancedPanel* h : headers_)
+            h->setWallpaper(wallpaper, tiled);
+    }
+    for (TWordListBox* list : std::array<TWordListBox*, 5>{lists_[0], lists_[1], lists_[2], lists_[3], lbxSolution_}) {
+        QPalette pal = list->palette();
+        pal.setColor(QPalette::Base, plain ? lowColourPanel() : QColor(Qt::white));
+        list->setPalette(pal);
+    }
+}
+
+// ------------------------------------------------------------------ showing
+
+void TRRForm::showModal()
+{
+    modeless_ = false;
+    exec();
+}
+
+void TRRForm::showModeless()
+{
+    modeless_ = true;
+    released_ = false;
+    show();
+    raise();
+    activateWindow();
+}
+
+void TRRForm::requestHide()
+{
+    released_ = true;
+    hide();
+}
+
+void TRRForm::showEvent(QShowEvent* event)
+{
+    applyColours();
+    applyFonts();
+    if (!round_.bonusWord.empty())
+        highlightWord(round_.bonusWord);
+    QDialog::showEvent(event);
+}
+
+void TRRForm::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (event->spontaneous())
+        return; // minimised: still up
+    game_.view().setMainWindowVisible(true);
+    if (modeless_ && !released_) {
+        released_ = true;
+        if (onReleased)
+            onReleased();
+    }
+}
+
+void TRRForm::closing()
+{
+    if (TPreferencesForm* prefs = TPreferencesForm::instance())
+        prefs->setSolutionVisible(solutionShown_);
+    WordLookup::instance().closeLocalLookup();
+}
+
+void TRRForm::done(int result)
+{
+    closing();
+    QDialog::done(result);
+}
+
+void TRRForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        showHelpTopic(QStringLiteral("RoundResults.htm"));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ------------------------------------------------------------------ grid
+
+QLabel* TRRForm::letterLabel(int column, int row) const { return board_->letterAt(column, row); }
+
+QLabel* TRRForm::tile(int column, int row) const { return board_->tileAt(column, row); }
+
+bool TRRForm::isHighlighted(int column, int row) const
+{
+    return std::any_of(path_.begin(), path_.end(),
+                       [&](const GridCell& c) { return !c.empty() && c.x == column && c.y == row; });
+}
+
+void TRRForm::highlightWord(const std::string& word)
+{
+    path_.fill(GridCell());
+    round_.grid().tracePath(word, path_);
+    for (int c = 0; c < columns_; ++c)
+        for (int r = 0; r < rows_; ++r) {
+            const bool on = isHighlighted(c, r);
+            board_->setCellStyle(c, r, on ? QColor(Qt::blue) : QColor(Qt::black), on);
+        }
+}
+
+// ------------------------------------------------------------------ lists
+
+int TRRForm::slotOf(const QWidget* w) const
+{
+    for (int i = 0; i < 4; ++i)
+        if (w && w == lists_[static_cast<std::size_t>(i)])
+            return i;
+    return -1;
+}
+
+void TRRForm::entrySelected(TWordListBox* list)
+{
+    if (list->count() == 0)
+        return;
+    if (const LVWord* w = list->selectedWord())
+        highlightWord(w->text);
+    if (const int slot = slotOf(list); slot >= 0)
+        updateAddWord(slot);
+}
+
+void TRRForm::updateAddWord(int slot)
+{
+    const PlayerMenu& pm = playerMenus_[static_cast<std::size_t>(slot)];
+    const LVWord* w = lists_[static_cast<std::size_t>(slot)]->selectedWord();
+    pm.addWord->setEnabled(w && ResultsRules::mayAddWord(*w, Dictionary::instance()));
+}
+
+void TRRForm::sortPlayerList(int slot, int order)
+{
+    if (slot < 0 || slot >= 4 || !players_[static_cast<std::size_t>(slot)])
+        return;
+    std::unique_ptr<WaitCursor> wait;
+    if (order != 0)
+        wait = std::make_unique<WaitCursor>();
+    lists_[static_cast<std::size_t>(slot)]->sortBy(order);
+    updateAddWord(slot);
+}
+
+void TRRForm::fillSolution()
+{
+    std::vector<LVWord> words = ResultsRules::solutionWords(round_.solver());
+    ResultsRules::sortSolution(words, solutionOrder_);
+    lblCount_->setText(QString::number(words.size()));
+    lbxSolution_->setWords(std::move(words));
+}
+
+void TRRForm::setSolutionSortOrder(int order)
+{
+    solutionOrder_ = std::clamp(order, 0, 3);
+    if (lbxSolution_->count() == 0) {
+        if (solutionShown_)
+            fillSolution();
+        return;
+    }
+    std::vector<LVWord> words = lbxSolution_->words();
+    ResultsRules::sortSolution(words, solutionOrder_);
+    lbxSolution_->setWords(std::move(words));
+}
+
+void TRRForm::setSolutionShown(bool shown)
+{
+    solutionShown_ = shown;
+    if (shown && lbxSolution_->count() == 0)
+        fillSolution();
+    pnlSolution_->setVisible(shown);
+    actSolutionShow_->setText(shown ? QStringLiteral("Hide") : QStringLiteral("Show"));
+    mnuSolutionLookup_->setEnabled(shown);
+    mnuSolutionSort_->setEnabled(shown);
+}
+
+// ------------------------------------------------------------------ commands
+
+QMenu* TRRForm::preparePopup(QWidget* source)
+{
+    popupSource_ = source;
+    auto* list = qobject_cast<TWordListBox*>(source);
+    if (!list) {
+        mnuPopupLookup_->menuAction()->setEnabled(true);
+        for (QAction* a : {popAddWord_, popViewStats_, popSort_, popSeparator_})
+            a->setVisible(false);
+        return popup_;
+    }
+    const bool playerList = slotOf(list) >= 0;
+    const LVWord* w = list->selectedWord();
+    mnuPopupLookup_->menuAction()->setEnabled(w != nullptr);
+    popViewStats_->setVisible(playerList);
+    popOrders_[0]->setVisible(playerList);
+    popAddWord_->setVisible(true);
+    popAddWord_->setEnabled(playerList && w && ResultsRules::mayAddWord(*w, Dictionary::instance()));
+    popSort_->setVisible(true);
+    popSeparator_->setVisible(true);
+    return popup_;
+}
+
+void TRRForm::popupAt(QWidget* source, const QPoint& globalPos) { preparePopup(source)->popup(globalPos); }
+
+std::string TRRForm::popupWord() const
+{
+    if (auto* list = qobject_cast<TWordListBox*>(popupSource_)) {
+        const LVWord* w = list->selectedWord();
+        return w ? w->text : std::string();
+    }
+    if (popupSource_ == lblBonus_ || popupSource_ == lblBonusWord_)
+        return round_.bonusWord;
+    if (auto* label = qobject_cast<QLabel*>(popupSource_))
+        return label->text().toLatin1().toStdString();
+    return {};
+}
+
+void TRRForm::lookUpLocally(TWordListBox* list)
+{
+    if (const LVWord* w = list ? list->selectedWord() : nullptr)
+        WordLookup::instance().lookUpLocally(latin1(w->text));
+}
+
+void TRRForm::lookUpOnInternet(TWordListBox* list)
+{
+    if (const LVWord* w = list ? list->selectedWord() : nullptr)
+        WordLookup::instance().lookUpOnInternet(latin1(w->text));
+}
+
+void TRRForm::addWord(int slot)
+{
+    if (slot < 0 || slot >= 4)
+        return;
+    const LVWord* w = lists_[static_cast<std::size_t>(slot)]->selectedWord();
+    if (!w || !ResultsRules::mayAddWord(*w, Dictionary::instance()))
+        return;
+    TAddWordForm form(w->text, this);
+    form.exec();
+    updateAddWord(slot);
+}
+
+void TRRForm::viewStats(int slot)
+{
+    if (slot < 0 || slot >= 4 || !players_[static_cast<std::size_t>(slot)])
+        return;
+    TPlayerStatsForm card(*players_[static_cast<std::size_t>(slot)], this);
+    card.exec();
+}
+
+std::unique_ptr<ResultsWindow> makeResultsWindow(Game& game, Round& round, QWidget* parent, bool chatVisible)
+{
+    return std::make_unique<TRRForm>(chatVisible, game, round, parent);
+}
+
+} // namespace lettrava

@@ -1,0 +1,146 @@
+#include "ui/platform/WordLookup.h"
+
+#include "core/platform/Dialogs.h"
+#include "core/views/LookupAddress.h"
+#include "core/words/Dictionary.h"
+#include "net/DictClient.h"
+#include "ui/platform/Settings.h"
+#include "ui/platform/SettingsStore.h"
+#include "ui/dialogs/TLookupWindow.h"
+#include "ui/dialogs/TPreferencesForm.h"
+#include "ui/widgets/WindowParts.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QUrl>
+
+namespace lettrava {
+
+namespace {
+
+WordLookup::Opener& opener()
+{
+    static WordLookup::Opener o;
+    return o;
+}
+
+DictClient localServer(std::chrono::milliseconds timeout)
+{
+    const int port = SettingsStore::read(settings::DictPort);
+    return DictClient(SettingsStore::read(settings::DictServer).toStdString(),
+                      static_cast<std::uint16_t>(port > 0 && port < 65536 ? port : dict::kDefaultPort), timeout);
+}
+
+QString definitionAddress()
+{
+    if (const TPreferencesForm* prefs = TPreferencesForm::instance())
+        return prefs->definitionLookupURL();
+    return SettingsStore::read(settings::LookupURL);
+}
+
+} // namespace
+
+WordLookup& WordLookup::instance()
+{
+    static WordLookup* lookup = new WordLookup; // lives to the program's end, like the application
+    return *lookup;
+}
+
+TLookupWindow* WordLookup::lookupWindow() const { return window_.data(); }
+
+void WordLookup::setAddressOpener(Opener o) { opener() = std::move(o); }
+
+bool WordLookup::localLookupAvailable() { return localServer(std::chrono::milliseconds(1500)).probe(); }
+
+QString WordLookup::notInstalledText()
+{
+    return QStringLiteral("It appears you do not have the dictionary installed. ")
+           + QStringLiteral("If you downloaded the non-dictionary version ")
+           + QStringLiteral("and would now like to be able to look up ")
+           + QStringLiteral("definitions locally, please visit ") + QLatin1String(kProductWebSite)
+           + QStringLiteral(" ") + QStringLiteral("and download and install the dictionary version.\n\n");
+}
+
+void WordLookup::lookUpLocally(const QString& word)
+{
+    DictClient::Result result;
+    {
+        WaitCursor wait;
+        result = localServer(std::chrono::milliseconds(3000)).define(word.toStdString());
+    }
+    if (result.status == DictClient::Result::Status::Unavailable) {
+        dialogs().showMessage(notInstalledText().toStdString(), "Sorry");
+        return;
+    }
+    closeLocalLookup();
+    if (result.status == DictClient::Result::Status::Failed) {
+        dialogs().showMessage(kNotAvailableText, "Sorry");
+        return;
+    }
+    window_ = new TLookupWindow(nullptr);
+    window_->setAttribute(Qt::WA_DeleteOnClose);
+    window_->showDefinitions(word, result.definitions);
+    window_->show();
+    window_->raise();
+}
+
+void WordLookup::closeLocalLookup()
+{
+    if (!window_)
+        return;
+    TLookupWindow* w = window_.data();
+    window_.clear();
+    w->recordPosition();
+    w->hide();
+    w->deleteLater();
+}
+
+bool WordLookup::askForAddress(QString& address)
+{
+    bool ok = false;
+    const QString suggestion =
+        QString::fromStdString(LookupAddress::withoutScheme(settings::LookupURL.defaultValue));
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), QStringLiteral("URL Needed"),
+                                               QStringLiteral("Please enter a location (accept the default if unsure)"),
+                                               QLineEdit::Normal, suggestion, &ok);
+    if (!ok)
+        return false;
+    address = text;
+    return true;
+}
+
+void WordLookup::lookUpOnInternet(const QString& word)
+{
+    QString base = definitionAddress();
+    if (static_cast<std::size_t>(base.size()) < LookupAddress::kMinimumLength) {
+        if (!askForAddress(base))
+            return;
+        if (TPreferencesForm* prefs = TPreferencesForm::instance())
+            prefs->setDefinitionLookupURL(base);
+        else
+            SettingsStore::write(settings::LookupURL, base);
+    }
+    openAddress(QString::fromStdString(LookupAddress::definitionPage(base.toStdString(), word.toStdString())));
+}
+
+void WordLookup::lookUpOnDictionaryPage(const QString& word, int which)
+{
+    const Dictionary& d = Dictionary::instance();
+    const std::string page = which == 2 ? d.lookupPage2() : d.lookupPage1();
+    openAddress(QString::fromStdString(LookupAddress::dictionaryPage(page, word.toStdString())));
+}
+
+void WordLookup::openAddress(QString address)
+{
+    if (static_cast<std::size_t>(address.size()) < LookupAddress::kMinimumLength && !askForAddress(address))
+        return;
+    WaitCursor wait;
+    if (opener()) {
+        opener()(address);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+} // namespace lettrava

@@ -1,0 +1,266 @@
+#pragma once
+
+#include "core/platform/GameView.h"
+#include "ui/platform/QtTextLabel.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPainter;
+class QToolButton;
+
+namespace lettrava {
+
+class Game;
+class TAdvancedPanel;
+class TFlashingLabel;
+class TFlatButton;
+class TLetterBoard;
+class TLetterLabel;
+class TPictureButton;
+class TPreferencesForm;
+class TUpDown;
+
+// The program's main window, "Lettrava": the welcome panel while there is no
+// game; the board of letter cells with the players' scores, the round clock,
+// the bonus panel and the word entry field during play; the game's commands
+// in menus, a speed bar and keys.
+//
+// It owns the current game (or none) and is the game's view: every change of
+// the window that a game step asks for arrives through the GameView methods;
+// every rule of play is the game's own (Game, Round, WordEntry, SetupRules).
+//
+// The windows of the results, the statistics, the tips and the about box are
+// opened through replaceable hooks; while a hook is not set the window does
+// what the game does without that window.
+class TMainForm : public QMainWindow, public GameView {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    static constexpr const char* kTitle = "Lettrava";
+    // Design size of a letter tile, before fitting the window to the screen.
+    static constexpr int kTileWidth = 32;
+    static constexpr int kTileHeight = 31;
+
+    // ---- hooks for windows made elsewhere
+    // The results window of a counted round; none while not set.
+    std::function<std::unique_ptr<ResultsWindow>(Game&, Round&)> resultsWindowFactory;
+    // The congratulations window at the end of a game, shown modally.
+    std::function<void(const std::string& text, bool humanWinner)> congratulationsHandler;
+    // The statistics summary of "View Player Stats" when the store holds records.
+    std::function<void()> playerStatsHandler;
+    // "Tip of the Day" and "About" in the Help menu; the entries are offered
+    // only while their hooks are set.
+    std::function<void()> tipOfTheDayHandler;
+    std::function<void()> aboutHandler;
+    // The tips at the window's first activation (when the preferences ask for
+    // them): in order on the program's first run, at random otherwise.
+    std::function<void(bool inOrder)> startupTipsHandler;
+    // The warning that the help cannot be shown, at start-up.
+    std::function<void()> helpWarningHandler;
+    // "Join an Internet Game"; the picture is disabled while not set.
+    std::function<void()> joinGameHandler;
+    // Whether the setup dialog may offer "Listen for network players".
+    bool networkChoiceAvailable = false;
+
+    Game* game() const { return game_.get(); }
+    TPreferencesForm& preferencesForm() const { return *preferences_; }
+
+    // ---- commands
+    void mnuGameNewClick();
+    void mnuGameLoadClick();
+    // Save and Save As; false when nothing was saved (cancelled or failed).
+    bool actGameSaveExecute();
+    bool actGameSaveAsExecute();
+    void mnuViewPlayerStatsClick();
+    void actRoundStartExecute();
+    void actRoundPauseExecute();
+    void abortRoundStillCounts();
+    void abortRoundDoesNotCount();
+    void actRoundClearExecute();
+    void mnuShowResultsClick();
+    void mnuPrintGridClick();
+    void mnuSaveGridClick();
+    void mnuPreferencesGeneralClick();
+    void mnuPreferencesSoundClick();
+    void mnuGameOptionsClick();
+    void mnuHelpTopicsClick();
+    void howToPlayClick();
+    // Asks whether to save a game with unsaved rounds: false on Cancel.
+    bool confirmSaveGame();
+    // Paints the window as it is printed, scaled into `page`.
+    void renderForPrinting(QPainter& painter, const QRect& page);
+
+    // ---- the board
+    void removeBoard();
+    void showAllCells(bool show);
+    void showCellsForPause(const Grid& grid, bool show);
+    TLetterLabel* letterAt(int column, int row) const;
+    QLabel* tileAt(int column, int row) const;
+    QSize tileSize() const { return tileSize_; }
+    // Where the prototype tile sits in the board area.
+    QPoint tilePrototypePosition() const;
+    QWidget* boardArea() const;
+    QWidget* centrePanel() const;
+
+    // ---- GameView
+    void setStatusText(const std::string& text) override;
+    TextLabel& scoreLabel(int slot) override;
+    TextLabel& nameLabel(int slot) override;
+    void manualGridSize(int& columns, int& rows) override;
+    void roundStarting() override;
+    void enterRoundMode(const Game& game) override;
+    void buildBoard(const Grid& grid) override;
+    void placeWordEntryPanel(bool show) override;
+    void refreshLetterCells() override;
+    void setClockText(const std::string& text) override;
+    void setClockFlashing(bool flashing) override;
+    void setPaused(bool paused) override;
+    void showBonusHint(const std::string& letters, const std::string& value) override;
+    void leaveRoundMode(const Game& game, bool counts) override;
+    void prepareNextRound(const Game& game) override;
+    void setRoundLabel(const std::string& text) override;
+    void setRoundTimeHint(const std::string& text) override;
+    void setShowResultsEnabled(bool enabled) override;
+    void setMainWindowVisible(bool visible) override;
+    std::unique_ptr<ResultsWindow> createResultsWindow(Game& game, Round& round) override;
+    void showCongratulations(const std::string& text, bool humanWinner) override;
+    bool runSetupDialog(GameSetup& setup, bool isNew, bool allowNetworkChoice) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildActions();
+    void buildMenus();
+    void buildSpeedBar();
+    void buildCentre();
+    void buildWelcome();
+    void buildRoundTimePanel();
+    void buildInfoPanel();
+    void buildBonusPanel();
+    void buildWordEntryPanel();
+    void buildPausePanel();
+    void buildStatusBar();
+    void applyColours();
+    void applyPreferences();
+    void fitToScreen();
+    void readSettings();
+    void writeSettings() const;
+    void layoutCentre();
+    void firstActivation();
+
+    // New and Load share their second half.
+    void newGame(bool load, const QString& file);
+    bool saveGame(bool askForFile);
+    void setCaptionFile(const QString& file);
+    void fillStatusPanels();
+    void clearStatusPanels();
+    void showPlayerLabels();
+    void setWelcomeVisible(bool visible);
+    void letterPressed(int tag, Qt::MouseButton button);
+    void wordEntryEdited(const QString& text);
+    void submitTypedWord();
+    void runPreferences(int page);
+    void refreshBetweenRounds();
+
+    std::unique_ptr<Game> game_;
+    TPreferencesForm* preferences_ = nullptr;
+
+    // menus and commands
+    QMenu* mnuGame_ = nullptr;
+    QMenu* mnuRound_ = nullptr;
+    QMenu* mnuAbort_ = nullptr;
+    QMenu* mnuPreferences_ = nullptr;
+    QMenu* mnuHelp_ = nullptr;
+    QAction* actGameNew_ = nullptr;
+    QAction* actGameLoad_ = nullptr;
+    QAction* actGameSave_ = nullptr;
+    QAction* actGameSaveAs_ = nullptr;
+    QAction* actViewPlayerStats_ = nullptr;
+    QAction* actExit_ = nullptr;
+    QAction* actRoundStart_ = nullptr;
+    QAction* actRoundPause_ = nullptr;
+    QAction* actAbortCounts_ = nullptr;
+    QAction* actAbortNoCount_ = nullptr;
+    QAction* actPrintGrid_ = nullptr;
+    QAction* actPrintSeparator_ = nullptr;
+    QAction* actSaveGrid_ = nullptr;
+    QAction* actRoundClear_ = nullptr;
+    QAction* actShowResults_ = nullptr;
+    QAction* actPrefsGeneral_ = nullptr;
+    QAction* actPrefsSound_ = nullptr;
+    QAction* actGameOptions_ = nullptr;
+    QAction* actHelpTopics_ = nullptr;
+    QAction* actTipOfTheDay_ = nullptr;
+    QAction* actAbout_ = nullptr;
+    std::array<QAction*, 3> actWelcomeKeys_{};
+
+    // speed bar
+    TAdvancedPanel* pnlSpeedBar_ = nullptr;
+    QToolButton* btnClearClicks_ = nullptr;
+    QToolButton* btnAbort_ = nullptr;
+
+    // centre
+    TAdvancedPanel* pnlCenter_ = nullptr;
+    TLetterBoard* board_ = nullptr;
+    TAdvancedPanel* pnlWelcome_ = nullptr;
+    std::array<TPictureButton*, 4> welcomeButtons_{};
+    TFlatButton* joinCaption_ = nullptr;
+    TAdvancedPanel* pnlRoundTime_ = nullptr;
+    std::array<QLabel*, 4> lblPlayerName_{};
+    std::array<QLabel*, 4> lblPlayerScore_{};
+    std::array<QtTextLabel, 4> nameLabels_;
+    std::array<QtTextLabel, 4> scoreLabels_;
+    QLabel* lblRound_ = nullptr;
+    TFlashingLabel* lblTimeLeft_ = nullptr;
+    QLabel* imgSetRoundTime_ = nullptr;
+    QWidget* pnlInfo_ = nullptr;
+    TAdvancedPanel* pnlGridSize_ = nullptr;
+    TUpDown* updDimCol_ = nullptr;
+    TUpDown* updDimRow_ = nullptr;
+    TAdvancedPanel* pnlBonus_ = nullptr;
+    std::array<QLabel*, 10> lblBonusLetter_{};
+    QLabel* lblBonusValue_ = nullptr;
+    TAdvancedPanel* pnlWordEntry_ = nullptr;
+    QLineEdit* edtWordEntry_ = nullptr;
+    TAdvancedPanel* pnlPaused_ = nullptr;
+
+    // the board
+    QSize tileSize_{kTileWidth, kTileHeight};
+    double zoom_ = 1.0; // the tiles' size against their design size
+    QFont letterFont_;
+    QColor letterColour_{Qt::black};
+    bool building_ = false;
+
+    // status bar
+    QLabel* stbPanel0_ = nullptr;
+    QLabel* stbPanel1_ = nullptr;
+    QLabel* stbPanel2_ = nullptr;
+
+    QString saveFile_;
+    bool activatedOnce_ = false;
+    bool wordEntryWanted_ = false;
+    // Kept from the settings store for the windows that use them.
+    int factoryMinWL_ = 3;
+    int factoryMaxWL_ = 18;
+    int factorySort_ = 1;
+    bool factoryAllowReuse_ = true;
+    bool memberList_ = true;
+};
+
+} // namespace lettrava
