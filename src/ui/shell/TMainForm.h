@@ -26,6 +26,7 @@ class TAdvancedPanel;
 class TFlashingLabel;
 class TFlatButton;
 class TLetterBoard;
+class TPlayPanels;
 class TLetterLabel;
 class TPictureButton;
 class TPreferencesForm;
@@ -150,11 +151,6 @@ private:
     void buildSpeedBar();
     void buildCentre();
     void buildWelcome();
-    void buildRoundTimePanel();
-    void buildInfoPanel();
-    void buildBonusPanel();
-    void buildWordEntryPanel();
-    void buildPausePanel();
     void buildStatusBar();
     void applyColours();
     void applyPreferences();
@@ -221,24 +217,7 @@ private:
     TAdvancedPanel* pnlWelcome_ = nullptr;
     std::array<TPictureButton*, 4> welcomeButtons_{};
     TFlatButton* joinCaption_ = nullptr;
-    TAdvancedPanel* pnlRoundTime_ = nullptr;
-    std::array<QLabel*, 4> lblPlayerName_{};
-    std::array<QLabel*, 4> lblPlayerScore_{};
-    std::array<QtTextLabel, 4> nameLabels_;
-    std::array<QtTextLabel, 4> scoreLabels_;
-    QLabel* lblRound_ = nullptr;
-    TFlashingLabel* lblTimeLeft_ = nullptr;
-    QLabel* imgSetRoundTime_ = nullptr;
-    QWidget* pnlInfo_ = nullptr;
-    TAdvancedPanel* pnlGridSize_ = nullptr;
-    TUpDown* updDimCol_ = nullptr;
-    TUpDown* updDimRow_ = nullptr;
-    TAdvancedPanel* pnlBonus_ = nullptr;
-    std::array<QLabel*, 10> lblBonusLetter_{};
-    QLabel* lblBonusValue_ = nullptr;
-    TAdvancedPanel* pnlWordEntry_ = nullptr;
-    QLineEdit* edtWordEntry_ = nullptr;
-    TAdvancedPanel* pnlPaused_ = nullptr;
+    TPlayPanels* play_ = nullptr; // the panels of play, children of the centre
 
     // the board
     QSize tileSize_{kTileWidth, kTileHeight};
