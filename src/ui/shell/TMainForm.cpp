@@ -466,6 +466,31 @@ void TMainForm::mnuGameLoadClick()
     newGame(true, file);
 }
 
+void TMainForm::setMode(Mode mode)
+{
+    mode_ = mode;
+    const bool play = mode == Mode::Play;
+    setWelcomeVisible(!play);
+    play_->pnlRoundTime->setVisible(play);
+    play_->pnlInfo->setVisible(play);
+    if (play) {
+        pnlSpeedBar_->show();
+        return;
+    }
+    // Between games nothing of play is left up.
+    for (std::size_t i = 0; i < 4; ++i) {
+        play_->lblPlayerName[i]->hide();
+        play_->lblPlayerScore[i]->hide();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{play_->pnlWordEntry, play_->pnlBonus, play_->pnlGridSize,
+                                                     play_->pnlPaused, play_->imgSetRoundTime})
+        w->hide();
+    wordEntryWanted_ = false;
+    mnuRound_->menuAction()->setEnabled(false);
+    actGameOptions_->setEnabled(false);
+    clearStatusPanels();
+}
+
 void TMainForm::newGame(bool load, const QString& file)
 {
     setWelcomeVisible(false);
@@ -492,26 +517,16 @@ void TMainForm::newGame(bool load, const QString& file)
     actShowResults_->setEnabled(false);
     if (!created->isReady()) {
         created.reset();
-        setWelcomeVisible(true);
-        mnuRound_->menuAction()->setEnabled(false);
-        clearStatusPanels();
-        actGameOptions_->setEnabled(false);
-        play_->pnlRoundTime->hide();
-        for (std::size_t i = 0; i < 4; ++i) {
-            play_->lblPlayerName[i]->hide();
-            play_->lblPlayerScore[i]->hide();
-        }
+        setMode(Mode::Welcome);
         return;
     }
 
     game_ = std::move(created);
+    setMode(Mode::Play);
     showAllCells(false);
-    pnlSpeedBar_->show();
     fillStatusPanels();
     showPlayerLabels();
     btnClearClicks_->setVisible(game_->hasMousePlayer);
-    play_->pnlRoundTime->show();
-    play_->pnlInfo->show();
     play_->lblTimeLeft->setFlashing(false);
     play_->lblTimeLeft->clear();
     play_->pnlGridSize->setVisible(game_->manualGridSize && game_->networkMode != NetworkMode::Client);

@@ -79,6 +79,11 @@ public:
     Game* game() const { return game_.get(); }
     TPreferencesForm& preferencesForm() const { return *preferences_; }
 
+    // The window's modes: the welcome panel between games, the board and
+    // the panels of play during one. Every switch goes through setMode.
+    enum class Mode { Welcome, Play };
+    Mode mode() const { return mode_; }
+
     // ---- commands
     void mnuGameNewClick();
     void mnuGameLoadClick();
@@ -167,6 +172,7 @@ private:
     void fillStatusPanels();
     void clearStatusPanels();
     void showPlayerLabels();
+    void setMode(Mode mode);
     void setWelcomeVisible(bool visible);
     void letterPressed(int tag, Qt::MouseButton button);
     void wordEntryEdited(const QString& text);
@@ -175,6 +181,7 @@ private:
     void refreshBetweenRounds();
 
     std::unique_ptr<Game> game_;
+    Mode mode_ = Mode::Welcome;
     TPreferencesForm* preferences_ = nullptr;
 
     // menus and commands
