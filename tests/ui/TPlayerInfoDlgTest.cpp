@@ -378,6 +378,47 @@ TEST_F(SetupDialogTest, GameOptionsFixThePlayersAndKeepTheRest)
     EXPECT_EQ(stored().at("Player1Name").toString(), "Ann");
 }
 
+TEST_F(SetupDialogTest, GameOptionsShowOnlyTheGamesSlotsAndKeepTheStoredChoicesOfTheOthers)
+{
+    // What the last new game stored for four slots.
+    {
+        auto first = open();
+        typeName(*first, 1, "Ann");
+        first->tryAccept();
+        ASSERT_EQ(first->result(), QDialog::Accepted) << lastMessage();
+    }
+    const auto before = stored();
+    ASSERT_EQ(before.at("Player3InputMethod").toInt(), InputMethod::Computer);
+
+    GameSetup current;
+    current.playerCount = 2;
+    current.players[0] = {InputMethod::KeyboardOnly, "Ann", 0};
+    current.players[1] = {InputMethod::Computer, "Ken Boogy", 4};
+    current.portText = "0"; // a local game has no port
+    auto d = open(TPlayerInfoDlg::Purpose::GameOptions, current);
+    d->show();
+    EXPECT_TRUE(input(*d, 2)->isVisible());
+    EXPECT_FALSE(input(*d, 3)->isVisible()) << "the count was already 2: the slots must still follow it";
+    EXPECT_FALSE(name(*d, 4)->isVisible());
+    d->tryAccept();
+    ASSERT_EQ(d->result(), QDialog::Accepted);
+    const auto after = stored();
+    EXPECT_EQ(after.at("Player3InputMethod"), before.at("Player3InputMethod"));
+    EXPECT_EQ(after.at("Player3Name"), before.at("Player3Name"));
+    EXPECT_EQ(after.at("Player4InputMethod"), before.at("Player4InputMethod"));
+    EXPECT_EQ(after.at("Port"), before.at("Port")) << "no port the user did not choose";
+    EXPECT_EQ(after.at("Player1Name").toString(), "Ann");
+
+    // The client's read-only view has the same slots.
+    GameSetup host = current;
+    host.showPlayerKinds = true;
+    host.playerKinds = {0, 1, 0, 0};
+    auto view = open(TPlayerInfoDlg::Purpose::ReadOnly, host);
+    view->show();
+    EXPECT_FALSE(input(*view, 3)->isVisible());
+    EXPECT_TRUE(input(*view, 2)->isVisible());
+}
+
 TEST_F(SetupDialogTest, TheClientsViewCannotBeAccepted)
 {
     GameSetup host;

@@ -757,6 +757,9 @@ void TPlayerInfoDlg::fillFromSetup(const GameSetup& s)
         --programmatic_;
     }
     updNumPlayers_->setValue(std::clamp(s.playerCount, 1, 4));
+    // The spinner may already hold the count (its default is 2): the slots
+    // are shown for it whether or not it changed.
+    numPlayersChanged();
     cmbGridSizeOrder_->setCurrentIndex(std::clamp(s.gridSizeOrder, 0, 3));
     QStringList files;
     for (const std::string& f : s.gridFiles)
@@ -870,8 +873,11 @@ void TPlayerInfoDlg::tryAccept()
 
 void TPlayerInfoDlg::storeChoices() const
 {
+    // A running game's options hold no choices for the slots it does not
+    // use: those keep what the last new game stored.
+    const int slotCount = purpose_ == Purpose::NewGame ? 4 : playerCount();
     if (!kindsShown_)
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < slotCount; ++i) {
             const auto s = static_cast<std::size_t>(i);
             SettingsStore::write(settings::PlayerInputMethod[s], inputMethod(i));
             SettingsStore::write(settings::PlayerName[s], nameOf(i));
@@ -882,7 +888,9 @@ void TPlayerInfoDlg::storeChoices() const
     SettingsStore::write(settings::RoundDurationMin, durationNumber(edtRoundDurationMinutes_->text(), 2));
     SettingsStore::write(settings::RoundDurationSec, durationNumber(edtRoundDurationSeconds_->text(), 0));
     SettingsStore::write(settings::Network, chkWaitForNetworkPlayers_->isChecked());
-    SettingsStore::write(settings::Port, edtPort_->text());
+    // A local game has no port of its own to remember.
+    if (purpose_ == Purpose::NewGame || chkWaitForNetworkPlayers_->isChecked())
+        SettingsStore::write(settings::Port, edtPort_->text());
     SettingsStore::write(settings::BonusEnabled, chkBonusWordEnabled_->isChecked());
     SettingsStore::write(settings::LetterReuse, chkAllowLetterReuse_->isChecked());
     SettingsStore::write(settings::MinimumWL, updMinimumWordLength_->value());
