@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QGuiApplication>
 #include <QTest>
 
 using namespace lettrava;
@@ -89,9 +90,13 @@ TEST_F(ResultsWindowTest, CountedRoundShowsTitleMarksListsAndSolution)
         EXPECT_FALSE(view.mainVisible) << "the main window is hidden meanwhile";
         TWordListBox& list = *w.playerList(0);
         ASSERT_EQ(texts(list), (std::vector<std::string>{"CATS", "XXX", "DODO", "ZZZ"}));
-        EXPECT_TRUE(rowShows(list, 1, QColor(Qt::red))) << "a word the dictionary refused is red";
-        EXPECT_FALSE(rowShows(list, 0, QColor(Qt::red)));
-        EXPECT_FALSE(rowShows(list, 2, QColor(Qt::red))) << "a word not in the grid is struck through, not red";
+        // What each entry is drawn with (not its pixels: those depend on the fonts installed).
+        EXPECT_EQ(list.entryLook(1, false).colour, QColor(Qt::red)) << "a word the dictionary refused is red";
+        EXPECT_FALSE(list.entryLook(1, false).struckOut);
+        EXPECT_NE(list.entryLook(0, false).colour, QColor(Qt::red));
+        EXPECT_NE(list.entryLook(2, false).colour, QColor(Qt::red)) << "a word not in the grid is struck through, not red";
+        EXPECT_TRUE(list.entryLook(2, false).struckOut);
+        EXPECT_EQ(list.entryLook(0, false).bolt, list.words()[0].unique);
         EXPECT_EQ(rowShows(list, 0, QColor(255, 200, 0), true), list.words()[0].unique) << "the bolt";
 
         const Player& bob = *game->playerAt(0);
@@ -416,6 +421,23 @@ TEST_F(ResultsWindowTest, WindowValuesGoBackToThePreferences)
     EXPECT_EQ(prefs.resultsLeft(), 70);
     EXPECT_EQ(prefs.resultsTop(), 90);
     EXPECT_EQ(prefs.solutionSortOrder(), 3);
+}
+
+TEST_F(ResultsWindowTest, OpensOnAScreenWithAddWordFollowingTheFirstEntry)
+{
+    TPreferencesForm prefs;
+    prefs.setResultsPosition(-6000, -4000); // a monitor that is gone
+    newGame({human("Bob")}, gridFile(kGrid), 2);
+    startRound();
+    type("XXX"); // in the grid, not in the dictionary: it may be added
+    whenModal<TRRForm>([&](TRRForm& w) {
+        EXPECT_NE(QGuiApplication::screenAt(w.pos() + QPoint(40, 20)), nullptr) << "placed where it can be seen";
+        ASSERT_NE(w.playerList(0)->selectedWord(), nullptr);
+        EXPECT_EQ(w.playerList(0)->selectedWord()->text, "XXX");
+        EXPECT_TRUE(w.playerAddWordAction(0)->isEnabled()) << "before any click";
+        w.accept();
+    });
+    runToRoundEnd();
 }
 
 TEST_F(ResultsWindowTest, HelpKeyAndAClientsWindowThatIsHidden)

@@ -2,6 +2,7 @@
 
 #include "ui/board/TLetterLabel.h"
 #include "ui/board/TLetterBoard.h"
+#include "ui/platform/ScreenPlace.h"
 
 #include "core/game/Game.h"
 #include "core/game/Player.h"
@@ -148,6 +149,10 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
     // Player 1's list starts in the order chosen in the preferences.
     if (players_[0])
         lists_[0]->sortBy(prefs ? prefs->defaultSortOrder() : SettingsStore::read(settings::SortOrder));
+    // The menus' "Add Word" follows each list's first, selected entry from the start.
+    for (int i = 0; i < static_cast<int>(players_.size()); ++i)
+        if (players_[static_cast<std::size_t>(i)])
+            updateAddWord(i);
     rightColumn_->setVisible(playerCount_ > 1);
     leftColumn_->setVisible(playerCount_ > 0);
 
@@ -168,10 +173,10 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
     popPage2_->setText(menuCaption(d.lookupPage2Name()));
     popPage2_->setVisible(!d.lookupPage2Name().empty());
 
-    if (prefs)
-        move(prefs->resultsLeft(), prefs->resultsTop());
-    else
-        move(SettingsStore::read(settings::RRLeft), SettingsStore::read(settings::RRTop));
+    // The main window is hidden meanwhile: a place on no screen would show nothing at all.
+    const QPoint stored = prefs ? QPoint(prefs->resultsLeft(), prefs->resultsTop())
+                                : QPoint(SettingsStore::read(settings::RRLeft), SettingsStore::read(settings::RRTop));
+    move(placeOnScreen(stored, sizeHint()));
 }
 
 TRRForm::~TRRForm()

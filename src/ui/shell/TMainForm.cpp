@@ -1,5 +1,6 @@
 #include "ui/shell/TMainForm.h"
 #include "ui/shell/MainFormParts.h"
+#include "ui/platform/ScreenPlace.h"
 
 #include "core/game/Game.h"
 #include "core/game/SavedGameFile.h"
@@ -306,15 +307,7 @@ void TMainForm::readSettings()
 
     const int left = SettingsStore::read(settings::MainLeft);
     const int top = SettingsStore::read(settings::MainTop);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
-    // A stored place that lies on no screen any more (another monitor set-up)
-    // is treated like no place at all.
-    const bool onScreen = QGuiApplication::screenAt(QPoint(left + 40, top + 20)) != nullptr;
-    if (left == settings::kCentreOnScreen || !onScreen)
-        move(area.x() + (area.width() - width()) / 2, area.y() + std::max(0, (area.height() - height()) / 2));
-    else
-        move(left, top);
+    move(placeOnScreen(QPoint(left, top), size(), left == settings::kCentreOnScreen));
 }
 
 void TMainForm::writeSettings() const

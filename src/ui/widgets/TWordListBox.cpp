@@ -32,18 +32,15 @@ public:
         p->save();
         if (selected)
             p->fillRect(option.rect, option.palette.color(QPalette::Highlight));
-        if (w.unique) {
+        if (list_->entryLook(row, selected).bolt) {
             const QPixmap bolt = TWordListBox::boltPicture(option.rect.height());
             p->drawPixmap(option.rect.left(), option.rect.top(), bolt);
         }
+        const TWordListBox::EntryLook look = list_->entryLook(row, selected);
         QFont f = list_->font();
-        QColor colour = selected ? option.palette.color(QPalette::HighlightedText) : option.palette.color(QPalette::Text);
-        if (!w.inGrid)
-            f.setStrikeOut(true);
-        else if (!w.inDictionary)
-            colour = selected ? QColor(255, 160, 160) : QColor(Qt::red);
+        f.setStrikeOut(look.struckOut);
         p->setFont(f);
-        p->setPen(colour);
+        p->setPen(look.colour);
         p->drawText(option.rect.adjusted(list_->textLeft(), 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                     QString::fromLatin1(w.text.data(), static_cast<int>(w.text.size())));
         p->restore();
@@ -52,6 +49,20 @@ public:
 private:
     TWordListBox* list_;
 };
+
+TWordListBox::EntryLook TWordListBox::entryLook(int row, bool selected) const
+{
+    EntryLook look;
+    if (row < 0 || static_cast<std::size_t>(row) >= words_.size())
+        return look;
+    const LVWord& w = words_[static_cast<std::size_t>(row)];
+    look.colour = selected ? palette().color(QPalette::HighlightedText) : palette().color(QPalette::Text);
+    look.struckOut = !w.inGrid;
+    if (w.inGrid && !w.inDictionary)
+        look.colour = selected ? QColor(255, 160, 160) : QColor(Qt::red);
+    look.bolt = w.unique;
+    return look;
+}
 
 TWordListBox::TWordListBox(Kind kind, QWidget* parent) : QListWidget(parent), kind_(kind)
 {

@@ -40,6 +40,15 @@ public:
     void applyFont(const QFont& font);
     int itemHeight() const { return itemHeight_; }
 
+    // How an entry is drawn: its text colour, whether it is struck through,
+    // whether the bolt stands beside it.
+    struct EntryLook {
+        QColor colour;
+        bool struckOut = false;
+        bool bolt = false;
+    };
+    EntryLook entryLook(int row, bool selected) const;
+
     // The bolt drawn beside a unique word, and the left edge of the text.
     static QPixmap boltPicture(int height);
     int textLeft() const;
