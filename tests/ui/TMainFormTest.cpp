@@ -719,6 +719,16 @@ TEST_F(MainWindowTest, TheLowColourLookHasNoWallpaperAndOneTile)
     EXPECT_FALSE(action("mnuPrintGrid")->isEnabled());
 }
 
+TEST_F(MainWindowTest, ThePauseNoticeIsOfTheWordEntrysWood)
+{
+    auto* paused = child<TAdvancedPanel>("pnlPaused");
+    auto* entry = child<TAdvancedPanel>("pnlWordEntry");
+    ASSERT_FALSE(entry->wallpaper().isNull());
+    EXPECT_EQ(paused->wallpaper().toImage(), entry->wallpaper().toImage());
+    EXPECT_NE(paused->wallpaper().toImage(), child<TAdvancedPanel>("pnlWelcome")->wallpaper().toImage());
+    EXPECT_EQ(paused->palette().color(QPalette::WindowText), entry->palette().color(QPalette::WindowText));
+}
+
 TEST_F(MainWindowTest, GameOptionsBetweenRoundsChangeTheRules)
 {
     newGame({{InputMethod::KeyboardOnly, "Ann"}, {InputMethod::Computer, "Patsy"}});

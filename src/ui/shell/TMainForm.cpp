@@ -232,16 +232,18 @@ void TMainForm::applyColours()
     } else {
         pnlSpeedBar_->setWallpaper(pics.woodA);
         pnlWelcome_->setWallpaper(pics.woodA);
-        play_->pnlPaused->setWallpaper(pics.woodA);
-        for (TAdvancedPanel* p : {play_->pnlRoundTime, play_->pnlGridSize, play_->pnlBonus, play_->pnlWordEntry})
+        // The pause notice is of the word entry's wood, like every panel of play.
+        for (TAdvancedPanel* p : {play_->pnlRoundTime, play_->pnlGridSize, play_->pnlBonus, play_->pnlWordEntry,
+                                  play_->pnlPaused})
             p->setWallpaper(pics.woodB);
     }
     // Dark text on the honey wood and on pale yellow; ivory on the dark wood.
     const QColor onLight = low ? QColor(0, 0, 0) : kBrownText;
     const QColor onDark = low ? QColor(0, 0, 0) : kIvoryText;
-    for (QWidget* w : std::initializer_list<QWidget*>{pnlSpeedBar_, pnlWelcome_, play_->pnlPaused})
+    for (QWidget* w : std::initializer_list<QWidget*>{pnlSpeedBar_, pnlWelcome_})
         setTextColour(w, onLight);
-    for (QWidget* w : std::initializer_list<QWidget*>{play_->pnlRoundTime, play_->pnlGridSize, play_->pnlBonus, play_->pnlWordEntry})
+    for (QWidget* w : std::initializer_list<QWidget*>{play_->pnlRoundTime, play_->pnlGridSize, play_->pnlBonus,
+                                                      play_->pnlWordEntry, play_->pnlPaused})
         setTextColour(w, onDark);
     play_->lblTimeLeft->setStyleSheet(
         low ? QStringLiteral("QLabel { color: rgb(128, 0, 0); }")
