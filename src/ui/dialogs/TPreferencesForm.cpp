@@ -200,7 +200,7 @@ void TPreferencesForm::buildMenus()
     connect(actStyleTile_, &QAction::triggered, this, [this] { setTiled(true); });
     connect(actStyleStretch_, &QAction::triggered, this, [this] { setTiled(false); });
 
-    QMenu* sound = mnuSounds_->addMenu(QStringLiteral("&Sound"));
+    QMenu* sound = mnuSounds_->addMenu(QStringLiteral("Sou&nd"));
     QAction* browse = sound->addAction(QStringLiteral("Browse"), this, [this] {
         if (int row = focusedSoundRow(); row >= 0)
             browseSound(row);
@@ -246,7 +246,7 @@ QWidget* TPreferencesForm::buildGeneralPage()
     auto* btnGameFont = plainButton(QStringLiteral("&Modify"), "btnGameFont", fonts);
     lblWordListSample_ = new QLabel(QStringLiteral("WORDS  LETTERS"), fonts);
     lblWordListSample_->setObjectName(QStringLiteral("lblWordListSample"));
-    auto* btnListFont = plainButton(QStringLiteral("M&odify"), "btnWordListFont", fonts);
+    auto* btnListFont = plainButton(QStringLiteral("Modif&y"), "btnWordListFont", fonts);
     fontGrid->addWidget(new QLabel(QStringLiteral("Game board font:"), fonts), 0, 0);
     fontGrid->addWidget(lblProto_, 0, 1);
     fontGrid->addWidget(btnGameFont, 0, 2);
@@ -259,7 +259,7 @@ QWidget* TPreferencesForm::buildGeneralPage()
     cmbDefaultSortOrder_->setObjectName(QStringLiteral("cmbDefaultSortOrder"));
     for (const char* order : kSortOrders)
         cmbDefaultSortOrder_->addItem(QString::fromLatin1(order));
-    auto* sortLabel = new QLabel(QStringLiteral("Default sort &order:"), fonts);
+    auto* sortLabel = new QLabel(QStringLiteral("De&fault sort order:"), fonts);
     sortLabel->setBuddy(cmbDefaultSortOrder_);
     fontGrid->addWidget(sortLabel, 3, 0);
     fontGrid->addWidget(cmbDefaultSortOrder_, 3, 1, 1, 2);
@@ -276,7 +276,7 @@ QWidget* TPreferencesForm::buildGeneralPage()
     auto* miscGrid = new QGridLayout(misc);
     edtDefinitionLookupURL_ = new QLineEdit(misc);
     edtDefinitionLookupURL_->setObjectName(QStringLiteral("edtDefinitionLookupURL"));
-    auto* urlLabel = new QLabel(QStringLiteral("Definition &lookup address:"), misc);
+    auto* urlLabel = new QLabel(QStringLiteral("Definition loo&kup address:"), misc);
     urlLabel->setBuddy(edtDefinitionLookupURL_);
     miscGrid->addWidget(urlLabel, 0, 0, 1, 2);
     miscGrid->addWidget(edtDefinitionLookupURL_, 1, 0, 1, 2);
@@ -302,7 +302,7 @@ QWidget* TPreferencesForm::buildGeneralPage()
     btnWallpaperBrowse_ = plainButton(QStringLiteral("&Browse..."), "btnWallpaperBrowse", wall);
     chkWallpaperTile_ = new QCheckBox(QStringLiteral("T&ile"), wall);
     chkWallpaperTile_->setObjectName(QStringLiteral("chkWallpaperTile"));
-    chkWallpaperStretch_ = new QCheckBox(QStringLiteral("Stretc&h"), wall);
+    chkWallpaperStretch_ = new QCheckBox(QStringLiteral("Str&etch"), wall);
     chkWallpaperStretch_->setObjectName(QStringLiteral("chkWallpaperStretch"));
     btnWallpaperRevert_ = plainButton(QStringLiteral("Re&vert To Default"), "btnWallpaperRevert", wall);
     pnlWallpaper_ = new TAdvancedPanel(wall);
@@ -430,7 +430,7 @@ QWidget* TPreferencesForm::buildBottomBar()
     };
     const Item items[] = {{"btnSave", "&Save", &TPreferencesForm::save},
                           {"btnClose", "&Close", &TPreferencesForm::closeWithoutSaving},
-                          {"btnHelp", "&Help", nullptr}};
+                          {"btnHelp", "Hel&p", nullptr}}; // Alt+H belongs to the "&Help" menu
     for (const Item& item : items) {
         auto* button = new TPictureButton(pnlBottom_);
         button->setObjectName(QLatin1String(item.name));
