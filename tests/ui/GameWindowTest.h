@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UiTestSupport.h"
+#include "support/GameBench.h"
 
 #include "core/game/Game.h"
 #include "core/grid/CompSearchThread.h"
@@ -70,35 +71,21 @@ public:
     TRRForm* lastResults = nullptr;
 };
 
-// A whole game under test with real windows: a small dictionary, a manual
-// clock and timers, recorded sounds and dialogs, a player file and custom
-// words in temporary folders.
-class GameWindowTest : public UiTest {
+// A whole game under test with real windows: the game bench, and custom
+// words in the program folder.
+class GameWindowTest : public UiTest, public GameBench {
 protected:
     GameWindowTest();
     ~GameWindowTest() override;
 
-    static std::vector<std::string> defaultWords();
-    std::string gridFile(const std::vector<std::string>& rows, const std::string& name = "round.grd");
-    static PlayerChoice human(const std::string& name, std::int32_t method = InputMethod::KeyboardAndMouse);
-    static PlayerChoice computer(const std::string& name);
+    // Rounds of half a minute unless a test says otherwise.
     Game& newGame(const std::vector<PlayerChoice>& players, const std::string& grid, int rounds,
-                  const std::string& duration = "0:30");
-    void startRound();
-    VerdictCode type(const std::string& word);
-    // Runs the clock to the round's end; the windows it opens are handled by
-    // the whenModal actions set up before.
-    void runToRoundEnd();
+                  const std::string& duration = "0:30")
+    {
+        return GameBench::newGame(players, grid, rounds, duration);
+    }
 
-    TempDir home_;
-    ScopedDictionary dictionary_;
-    ManualClock clock_;
-    ManualTimers timers_{clock_};
-    ScopedTime time_;
-    RecordingSounds sounds_;
-    ScopedSounds installSounds_;
     WindowedGameView view;
-    std::unique_ptr<Game> game;
 };
 
 } // namespace lettrava::test
