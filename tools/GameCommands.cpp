@@ -42,27 +42,21 @@ std::string upperCased(std::string s)
 
 std::vector<ScriptLine> readScript(const std::string& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw ToolError("cannot read script " + file);
     std::vector<ScriptLine> lines;
-    int number = 0;
-    readTextLines(in, 1024, 16u * 1024 * 1024, [&](std::string_view text) {
-        ++number;
+    forEachScriptLine(file, "script", [&](std::string_view text, int number) {
         std::istringstream fields{std::string(text)};
         ScriptLine s;
         std::string round, seconds;
         if (!(fields >> round))
-            return true; // an empty line
+            return; // an empty line
         if (round[0] == '#')
-            return true;
+            return;
         if (!(fields >> seconds >> s.name >> s.word))
             throw ToolError("script line " + std::to_string(number) + ": expected ROUND SECONDS NAME WORD");
         s.round = parseInteger(round, "script round", 1, 20);
         s.seconds = parseInteger(seconds, "script seconds", 0, 6000);
         s.word = upperCased(s.word);
         lines.push_back(s);
-        return true;
     });
     return lines;
 }

@@ -41,21 +41,15 @@ struct ChatScriptLine {
 
 std::vector<ChatScriptLine> readChatScript(const std::string& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw ToolError("cannot read chat script " + file);
     std::vector<ChatScriptLine> lines;
-    int number = 0;
-    readTextLines(in, 1024, 1024u * 1024, [&](std::string_view text) {
-        ++number;
+    forEachScriptLine(file, "chat script", [&](std::string_view text, int number) {
         const auto space = text.find(' ');
         if (text.empty())
-            return true;
+            return;
         if (space == std::string_view::npos)
             throw ToolError("chat script line " + std::to_string(number) + ": expected SECONDS TEXT");
         const int seconds = parseInteger(std::string(text.substr(0, space)), "chat script seconds", 0, 86400);
         lines.push_back({static_cast<std::uint32_t>(seconds) * 1000, std::string(text.substr(space + 1))});
-        return true;
     });
     std::stable_sort(lines.begin(), lines.end(),
                      [](const ChatScriptLine& a, const ChatScriptLine& b) { return a.atMs < b.atMs; });
@@ -279,17 +273,12 @@ struct JoinScriptLine {
 
 std::vector<JoinScriptLine> readJoinScript(const std::string& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw ToolError("cannot read script " + file);
     std::vector<JoinScriptLine> lines;
-    int number = 0;
-    readTextLines(in, 1024, 1024u * 1024, [&](std::string_view raw) {
-        ++number;
+    forEachScriptLine(file, "script", [&](std::string_view raw, int number) {
         std::istringstream fields{std::string(raw)};
         std::string first, seconds;
         if (!(fields >> first) || first[0] == '#')
-            return true;
+            return;
         const std::string where = "script line " + std::to_string(number);
         JoinScriptLine line;
         if (!(fields >> seconds))
@@ -311,7 +300,6 @@ std::vector<JoinScriptLine> readJoinScript(const std::string& file)
             line.text = rest;
         }
         lines.push_back(line);
-        return true;
     });
     return lines;
 }

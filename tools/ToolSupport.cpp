@@ -1,10 +1,12 @@
 #include "ToolSupport.h"
 
 #include "core/platform/Preferences.h"
+#include "core/platform/TextLines.h"
 #include "core/words/Dictionary.h"
 
 #include <charconv>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace lettrava::tool {
@@ -116,6 +118,19 @@ void loadDictionaryForTool(const std::string& file, const std::optional<std::str
     setPreferences(&choice);
     if (dictionary.load() != Dictionary::LoadStatus::Loaded)
         throw ToolError("cannot load dictionary " + file);
+}
+
+void forEachScriptLine(const std::string& file, const std::string& what,
+                       const std::function<void(std::string_view line, int number)>& line)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw ToolError("cannot read " + what + " " + file);
+    int number = 0;
+    readTextLines(in, 1024, 16u * 1024 * 1024, [&](std::string_view text) {
+        line(text, ++number);
+        return true;
+    });
 }
 
 } // namespace lettrava::tool

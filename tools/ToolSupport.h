@@ -3,11 +3,13 @@
 #include "core/platform/Dialogs.h"
 #include "core/platform/Preferences.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lettrava::tool {
@@ -69,5 +71,10 @@ FixedPreferences& toolPreferences();
 void loadDictionaryForTool(const std::string& file, const std::optional<std::string>& customFile);
 
 int parseInteger(const std::string& text, const std::string& what, long low, long high);
+
+// Calls `line` with every line of a script file (lines of at most 1024
+// bytes) and its number from 1; ToolError when the file cannot be read.
+void forEachScriptLine(const std::string& file, const std::string& what,
+                       const std::function<void(std::string_view line, int number)>& line);
 
 } // namespace lettrava::tool
