@@ -109,10 +109,19 @@ int main(int argc, char** argv)
     lettrava::Random::instance().seed(7);
 
     bool setupSaved = false;
-    QTimer::singleShot(200, [setupOnly, &output, &setupSaved] {
+    // The setup dialog, once it is up; a window of the first start (the tips)
+    // that comes before it is closed.
+    auto* poll = new QTimer(&window);
+    poll->setInterval(200);
+    QObject::connect(poll, &QTimer::timeout, [poll, setupOnly, &output, &setupSaved] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
+        if (!dialog->findChild<QSpinBox*>(QStringLiteral("updNumPlayers"))) {
+            dialog->reject();
+            return;
+        }
+        poll->stop();
         dialog->findChild<QSpinBox*>(QStringLiteral("updNumPlayers"))->setValue(2);
         dialog->findChild<QComboBox*>(QStringLiteral("cmbPlayer1Input"))->setCurrentIndex(0);
         dialog->findChild<QComboBox*>(QStringLiteral("cmbPlayer1Name"))->setEditText(QStringLiteral("Annie"));
@@ -130,6 +139,7 @@ int main(int argc, char** argv)
         }
         QMetaObject::invokeMethod(dialog, "tryAccept");
     });
+    poll->start();
     window.mnuGameNewClick();
     if (setupOnly) {
         std::cout << (setupSaved ? "wrote " : "cannot write ") << output.toStdString() << "\n";
