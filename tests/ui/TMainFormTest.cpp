@@ -35,6 +35,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTest>
 #include <QTimer>
 
@@ -717,6 +718,23 @@ TEST_F(MainWindowTest, TheLowColourLookHasNoWallpaperAndOneTile)
         for (int r = 0; r < 4; ++r)
             EXPECT_EQ(window->tileAt(c, r)->pixmap().toImage(), low);
     EXPECT_FALSE(action("mnuPrintGrid")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AChatPanelGoesUnderTheCentreWithASplitter)
+{
+    QSplitter* splitter = window->chatSplitter();
+    ASSERT_NE(splitter, nullptr);
+    EXPECT_EQ(splitter->count(), 1);
+    EXPECT_EQ(splitter->widget(0), child<QWidget>("pnlCenter"));
+    auto chat = std::make_unique<QWidget>();
+    chat->setMinimumHeight(60);
+    window->setChatPanel(chat.get());
+    ASSERT_EQ(splitter->count(), 2);
+    EXPECT_EQ(splitter->widget(1), chat.get());
+    EXPECT_EQ(splitter->orientation(), Qt::Vertical);
+    window->setChatPanel(nullptr);
+    EXPECT_EQ(splitter->count(), 1);
+    EXPECT_EQ(chat->parent(), nullptr) << "the panel stays its owner's";
 }
 
 TEST_F(MainWindowTest, ThePauseNoticeIsOfTheWordEntrysWood)

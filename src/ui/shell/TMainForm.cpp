@@ -44,6 +44,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -86,7 +87,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     buildSpeedBar();
     buildCentre();
     layout->addWidget(pnlSpeedBar_);
-    layout->addWidget(pnlCenter_, 1);
+    // The centre sits in a splitter, so that a chat panel can come under the
+    // board with a handle between them.
+    splChat_ = new QSplitter(Qt::Vertical, central);
+    splChat_->setObjectName(QStringLiteral("splChat"));
+    splChat_->setChildrenCollapsible(false);
+    splChat_->addWidget(pnlCenter_);
+    splChat_->setStretchFactor(0, 1);
+    layout->addWidget(splChat_, 1);
     setCentralWidget(central);
     buildStatusBar();
 
@@ -459,6 +467,19 @@ void TMainForm::mnuGameLoadClick()
     if (file.isEmpty())
         return;
     newGame(true, file);
+}
+
+void TMainForm::setChatPanel(QWidget* panel)
+{
+    if (chatPanel_ == panel)
+        return;
+    if (chatPanel_)
+        chatPanel_->setParent(nullptr);
+    chatPanel_ = panel;
+    if (panel) {
+        splChat_->addWidget(panel);
+        splChat_->setStretchFactor(1, 0);
+    }
 }
 
 void TMainForm::setMode(Mode mode)

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPainter;
+class QSplitter;
 class QToolButton;
 
 namespace lettrava {
@@ -83,6 +84,11 @@ public:
     // the panels of play during one. Every switch goes through setMode.
     enum class Mode { Welcome, Play };
     Mode mode() const { return mode_; }
+
+    // A panel under the centre, with a splitter handle between them (the
+    // chat of a network game); none removes it, to its owner's keeping.
+    void setChatPanel(QWidget* panel);
+    QSplitter* chatSplitter() const { return splChat_; }
 
     // ---- commands
     void mnuGameNewClick();
@@ -221,6 +227,8 @@ private:
     // centre
     TAdvancedPanel* pnlCenter_ = nullptr;
     TLetterBoard* board_ = nullptr;
+    QSplitter* splChat_ = nullptr;
+    QPointer<QWidget> chatPanel_;
     TAdvancedPanel* pnlWelcome_ = nullptr;
     std::array<TPictureButton*, 4> welcomeButtons_{};
     TFlatButton* joinCaption_ = nullptr;
