@@ -7,6 +7,7 @@
 #include "core/platform/TaskLoop.h"
 #include "net/Connection.h"
 #include "net/GameClient.h"
+#include "net/GameHost.h"
 #include "net/Payloads.h"
 
 #include <asio.hpp>
@@ -512,4 +513,59 @@ TEST_F(Joining, ChatCommandsAreCheckedHere)
     ASSERT_TRUE(tickUntil([&] { return notices.handledKinds.size() >= 3; }));
     EXPECT_EQ(client->members()[1].status, MemberStatus::Ready);
     EXPECT_EQ(client->members()[0].status, MemberStatus::Connected);
+}
+
+namespace {
+
+class QuietHostNotices : public HostNotices {
+public:
+    void showChatLine(const std::string&) override {}
+};
+
+} // namespace
+
+TEST_F(Joining, AgainstTheRealHostAWordIsJudgedAndASecondAnnIsRenamed)
+{
+    // The host's game and the clients' games share this process's clock and timers.
+    RecordingGameView hostView;
+    GameSetup s = gridFileSetup({human("Hal")}, gridFile({"CATS", "OPOT", "ATSX", "XXXX"}, "host.grd"), 1, "0:30");
+    s.bonusWordEnabled = false;
+    s.listenForNetworkPlayers = true;
+    auto hostGame = Game::createFromSetup(hostView, s);
+    QuietHostNotices hostNotices;
+    GameHost host(loop, hostNotices);
+    std::string error;
+    ASSERT_TRUE(host.startHosting(0, "Hal", hostGame.get(), error)) << error;
+
+    ASSERT_TRUE(client->connect(request(host.port())));
+    ASSERT_TRUE(loop.runUntil([&] { return host.members().size() == 2; }, 10s));
+    ASSERT_TRUE(host.addSelectedMember(1));
+    ASSERT_TRUE(tickUntil([&] { return game != nullptr && notices.settingsApplied > 0; }, 100));
+    hostGame->startRoundCommand();
+    hostGame->round()->solver()->waitFor();
+    ASSERT_TRUE(tickUntil([&] { return game->roundRunning; }, 100));
+    EXPECT_EQ(game->round()->grid().letterAt(1, 1), 'C');
+
+    game->wordEntry().typedTextChanged("COATS");
+    game->wordEntry().submitTyped();
+    ASSERT_TRUE(tickUntil([&] { return handled("msgWordVerdict"); }, 100));
+    EXPECT_EQ(hostGame->findRemotePlayer("Ann")->wordsThisRound, 1);
+
+    // The same name again, while Ann is still connected: a new member with a free name.
+    RecordingClientNotices secondNotices;
+    GameClient second(loop, secondNotices);
+    ASSERT_TRUE(second.connect(request(host.port())));
+    ASSERT_TRUE(loop.runUntil([&] { return host.members().size() == 3; }, 10s));
+    EXPECT_EQ(host.members()[2].name, "Ann2");
+    const auto noteShown = [&] {
+        return std::any_of(secondNotices.chat.begin(), secondNotices.chat.end(), [](const std::string& l) {
+            return l.find("Your name was modified because it was already taken.") != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(tickUntil(noteShown, 100));
+    second.shutdown();
+    client->shutdown();
+    host.shutdown();
+    client->setGame(nullptr);
+    game.reset();
 }
