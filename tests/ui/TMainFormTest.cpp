@@ -235,12 +235,14 @@ TEST_F(MainWindowTest, StartsWithTheWelcomePanel)
     EXPECT_EQ(child<QLineEdit>("edtWordEntry")->maxLength(), 18);
     QStringList menus;
     for (QAction* a : window->menuBar()->actions())
-        menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"&Game", "&Round", "&Preferences", "&Help"}));
+        if (a->isVisible())
+            menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"&Game", "&Round", "&Preferences", "&Help"})) << "the designer's menus are hidden";
     QStringList game;
     for (QAction* a : child<QMenu>("mnuGame")->actions())
         game << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(game, (QStringList{"&New", "&Load", "-", "&Save", "Save &As..", "-", "&View Player Stats", "-", "&Exit"}));
+    EXPECT_EQ(game, (QStringList{"&New", "&Load", "-", "&Save", "Save &As..", "-", "&View Player Stats", "&Grid Factory",
+                                 "-", "&Exit"}));
 
     // A cancelled setup leaves the welcome panel.
     whenSetupDialogShows([](TPlayerInfoDlg&) {}, false);

@@ -1,7 +1,7 @@
 // Plays the first seconds of a game in the main window and saves a picture
 // of it, for the README. Run it on a display (for example under xvfb-run):
 //
-//   lettrava-screenshot [--home DIR] [--welcome|--setup] OUTPUT.png [WIDTHxHEIGHT]
+//   lettrava-screenshot [--home DIR] [--welcome|--setup|--factory] OUTPUT.png [WIDTHxHEIGHT]
 //
 // It sets up a game of one person against a computer opponent through the
 // setup dialog, starts a round, types two words, clicks the letters of a
@@ -19,7 +19,9 @@
 #include "ui/platform/DesktopSwitches.h"
 #include "ui/platform/QtTime.h"
 #include "ui/board/TLetterLabel.h"
+#include "ui/factory/TFactoryMode.h"
 #include "ui/shell/TMainForm.h"
+#include "ui/widgets/TWordListBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -70,13 +72,14 @@ int main(int argc, char** argv)
     auto args = lettrava::applyDesktopSwitches(lettrava::Paths::initialise(argc, argv));
     const bool welcomeOnly = !args.empty() && args[0] == "--welcome";
     const bool setupOnly = !args.empty() && args[0] == "--setup";
-    if (welcomeOnly || setupOnly)
+    const bool factoryOnly = !args.empty() && args[0] == "--factory";
+    if (welcomeOnly || setupOnly || factoryOnly)
         args.erase(args.begin());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lettrava"));
     lettrava::initialiseDesktopApplication(app);
     if (args.empty()) {
-        std::cerr << "usage: lettrava-screenshot [--home DIR] [--welcome|--setup] OUTPUT.png [WIDTHxHEIGHT]\n";
+        std::cerr << "usage: lettrava-screenshot [--home DIR] [--welcome|--setup|--factory] OUTPUT.png [WIDTHxHEIGHT]\n";
         return 2;
     }
     const QString output = QString::fromStdString(args[0]);
@@ -107,6 +110,22 @@ int main(int argc, char** argv)
     if (welcomeOnly)
         return grab() ? 0 : 1;
     lettrava::Random::instance().seed(7);
+    if (factoryOnly) {
+        // The grid designer with a random 6 x 6 grid, solved, one word shown.
+        window.findChild<QSpinBox*>(QStringLiteral("updDimCol"))->setValue(6);
+        window.findChild<QSpinBox*>(QStringLiteral("updDimRow"))->setValue(6);
+        window.mnuGridFactoryClick();
+        lettrava::TFactoryMode* factory = window.factory();
+        factory->randomGrid();
+        factory->solve();
+        factory->setSortOrder(3);
+        if (factory->solutionList()->count() > 0) {
+            factory->solutionList()->setCurrentRow(0);
+            factory->showWordPath(factory->solutionList()->words().front().text);
+        }
+        wait(400);
+        return grab() ? 0 : 1;
+    }
 
     bool setupSaved = false;
     // The setup dialog, once it is up; a window of the first start (the tips)

@@ -195,7 +195,7 @@ void TMainForm::enterRoundMode(const Game& game)
     fillStatusPanels();
     play_->imgSetRoundTime->hide();
     for (QAction* a : {actGameOptions_, actGameNew_, actGameLoad_, actGameSaveAs_, actViewPlayerStats_, actGameSave_,
-                       actShowResults_, actRoundClear_})
+                       actShowResults_, actRoundClear_, actGridFactory_})
         a->setEnabled(false);
     actRoundPause_->setEnabled(game.networkMode == NetworkMode::Local);
     actAbortCounts_->setEnabled(!client);
@@ -299,7 +299,7 @@ void TMainForm::leaveRoundMode(const Game& game, bool)
         a->setEnabled(false);
     mnuAbort_->menuAction()->setEnabled(false);
     if (!client)
-        for (QAction* a : {actViewPlayerStats_, actGameSave_, actGameNew_, actGameLoad_, actGameSaveAs_})
+        for (QAction* a : {actViewPlayerStats_, actGameSave_, actGameNew_, actGameLoad_, actGameSaveAs_, actGridFactory_})
             a->setEnabled(true);
     actGameOptions_->setEnabled(true);
 }

@@ -1,5 +1,6 @@
 #include "ui/shell/TMainForm.h"
 #include "ui/shell/MainFormParts.h"
+#include "ui/factory/TFactoryMode.h"
 #include "ui/platform/ScreenPlace.h"
 
 #include "core/game/Game.h"
@@ -102,6 +103,19 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     applyPreferences();
     applyColours();
     readSettings();
+
+    TFactoryMode::Lent lent;
+    lent.window = this;
+    lent.menuBar = menuBar();
+    lent.bars = layout;
+    lent.centre = pnlCenter_;
+    lent.board = board_;
+    lent.columns = play_->updDimCol;
+    lent.rows = play_->updDimRow;
+    factory_ = new TFactoryMode(lent, {factoryMinWL_, factoryMaxWL_, factoryAllowReuse_, factorySort_});
+    connect(factory_, &TFactoryMode::exitRequested, this, &TMainForm::leaveFactory);
+    connect(factory_, &TFactoryMode::quitRequested, this, &QWidget::close);
+    connect(factory_, &TFactoryMode::preferencesRequested, this, [this] { runPreferences(0); });
     setWelcomeVisible(true);
     layoutCentre();
 }
@@ -124,8 +138,12 @@ void TMainForm::buildCentre()
     board_ = new TLetterBoard(pnlCenter_);
     board_->setObjectName(QStringLiteral("pnlBoard"));
     board_->setFramed(true, kBoardPad);
-    connect(board_, &TLetterBoard::cellPressed, this,
-            [this](int column, int row, Qt::MouseButton button) { letterPressed(column * 100 + row, button); });
+    connect(board_, &TLetterBoard::cellPressed, this, [this](int column, int row, Qt::MouseButton button) {
+        if (mode_ == Mode::Factory)
+            factory_->cellPressed(column, row);
+        else
+            letterPressed(column * 100 + row, button);
+    });
 
     play_ = new TPlayPanels(pnlCenter_, this);
     connect(play_, &TPlayPanels::clockClicked, this, [this] {
@@ -326,10 +344,13 @@ void TMainForm::writeSettings() const
     SettingsStore::write(settings::MainTop, pos().y());
     SettingsStore::write(settings::GridCol, play_->updDimCol->value());
     SettingsStore::write(settings::GridRow, play_->updDimRow->value());
-    SettingsStore::write(settings::FactoryMinWL, factoryMinWL_);
-    SettingsStore::write(settings::FactoryMaxWL, factoryMaxWL_);
-    SettingsStore::write(settings::FactorySort, factorySort_);
-    SettingsStore::write(settings::FactoryAllowReuse, factoryAllowReuse_);
+    const TFactoryMode::Choices factory =
+        factory_ ? factory_->choices()
+                 : TFactoryMode::Choices{factoryMinWL_, factoryMaxWL_, factoryAllowReuse_, factorySort_};
+    SettingsStore::write(settings::FactoryMinWL, factory.minWordLength);
+    SettingsStore::write(settings::FactoryMaxWL, factory.maxWordLength);
+    SettingsStore::write(settings::FactorySort, factory.sortOrder);
+    SettingsStore::write(settings::FactoryAllowReuse, factory.allowReuse);
     SettingsStore::write(settings::MemberList, memberList_);
 }
 
@@ -354,8 +375,14 @@ void TMainForm::layoutCentre()
 
     const int x = left + board.width() + kColumnGap;
     int y = top;
-    for (QWidget* w : std::initializer_list<QWidget*>{play_->pnlRoundTime, play_->pnlInfo, play_->pnlBonus}) {
-        const int h = w->sizeHint().height();
+    QList<QWidget*> column = {play_->pnlRoundTime, play_->pnlInfo, play_->pnlBonus};
+    if (mode_ == Mode::Factory)
+        column = QList<QWidget*>{play_->pnlInfo} + factory_->sidePanels();
+    for (QWidget* w : column) {
+        int h = w->sizeHint().height();
+        // The designer's solution list takes what is left of the column.
+        if (factory_ && w == factory_->solutionPanel())
+            h = std::max(h, centre.height() - y - kMargin);
         w->setGeometry(x, y, kRightColumnWidth, h);
         y += h + 10;
     }
@@ -482,13 +509,24 @@ void TMainForm::setChatPanel(QWidget* panel)
     }
 }
 
+void TMainForm::showMainMenus(bool shown)
+{
+    for (QMenu* m : {mnuGame_, mnuRound_, mnuPreferences_, mnuHelp_})
+        m->menuAction()->setVisible(shown);
+}
+
 void TMainForm::setMode(Mode mode)
 {
+    if (mode_ == Mode::Factory && mode != Mode::Factory)
+        factory_->leave();
     mode_ = mode;
     const bool play = mode == Mode::Play;
-    setWelcomeVisible(!play);
+    const bool designing = mode == Mode::Factory;
+    showMainMenus(!designing);
+    setFocusPolicy(designing ? Qt::StrongFocus : Qt::NoFocus);
+    setWelcomeVisible(mode == Mode::Welcome);
     play_->pnlRoundTime->setVisible(play);
-    play_->pnlInfo->setVisible(play);
+    play_->pnlInfo->setVisible(play || designing);
     if (play) {
         pnlSpeedBar_->show();
         return;
@@ -505,6 +543,49 @@ void TMainForm::setMode(Mode mode)
     mnuRound_->menuAction()->setEnabled(false);
     actGameOptions_->setEnabled(false);
     clearStatusPanels();
+    if (designing) {
+        pnlSpeedBar_->hide();
+        play_->pnlGridSize->show();
+        // The designer's board: the window's tile size and letters, every cell tiled.
+        board_->setPlacement(TLetterBoard::Placement::WholeTiles, tilePrototypePosition());
+        board_->setTileSize(tileSize_);
+        board_->setBoardFont(letterFont_);
+        board_->setTextColour(letterColour_);
+        factory_->enter();
+    }
+    layoutCentre();
+}
+
+void TMainForm::mnuGridFactoryClick()
+{
+    if (game_) {
+        if (!confirmSaveGame())
+            return;
+        game_->wordEntry().reset();
+    }
+    actGameSave_->setEnabled(false);
+    actGameSaveAs_->setEnabled(false);
+    actShowResults_->setEnabled(false);
+    game_.reset();
+    removeBoard();
+    setMode(Mode::Factory);
+}
+
+void TMainForm::leaveFactory()
+{
+    const TFactoryMode::Choices c = factory_->choices();
+    factoryMinWL_ = c.minWordLength;
+    factoryMaxWL_ = c.maxWordLength;
+    factoryAllowReuse_ = c.allowReuse;
+    factorySort_ = c.sortOrder;
+    setMode(Mode::Welcome);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    if (mode_ == Mode::Factory && factory_->keyPressed(event))
+        return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void TMainForm::newGame(bool load, const QString& file)

@@ -16,6 +16,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QKeyEvent;
 class QPainter;
 class QSplitter;
 class QToolButton;
@@ -26,6 +27,7 @@ class Game;
 class TAdvancedPanel;
 class TFlashingLabel;
 class TFlatButton;
+class TFactoryMode;
 class TLetterBoard;
 class TPlayPanels;
 class TLetterLabel;
@@ -82,7 +84,7 @@ public:
 
     // The window's modes: the welcome panel between games, the board and
     // the panels of play during one. Every switch goes through setMode.
-    enum class Mode { Welcome, Play };
+    enum class Mode { Welcome, Play, Factory };
     Mode mode() const { return mode_; }
 
     // A panel under the centre, with a splitter handle between them (the
@@ -97,6 +99,9 @@ public:
     bool actGameSaveExecute();
     bool actGameSaveAsExecute();
     void mnuViewPlayerStatsClick();
+    // "&Grid Factory": the game (asked about first) makes way for the grid designer.
+    void mnuGridFactoryClick();
+    TFactoryMode* factory() const { return factory_; }
     void actRoundStartExecute();
     void actRoundPauseExecute();
     void abortRoundStillCounts();
@@ -153,6 +158,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -179,6 +185,8 @@ private:
     void clearStatusPanels();
     void showPlayerLabels();
     void setMode(Mode mode);
+    void showMainMenus(bool shown);
+    void leaveFactory();
     void setWelcomeVisible(bool visible);
     void letterPressed(int tag, Qt::MouseButton button);
     void wordEntryEdited(const QString& text);
@@ -201,6 +209,7 @@ private:
     QAction* actGameSave_ = nullptr;
     QAction* actGameSaveAs_ = nullptr;
     QAction* actViewPlayerStats_ = nullptr;
+    QAction* actGridFactory_ = nullptr;
     QAction* actExit_ = nullptr;
     QAction* actRoundStart_ = nullptr;
     QAction* actRoundPause_ = nullptr;
@@ -232,6 +241,7 @@ private:
     TAdvancedPanel* pnlWelcome_ = nullptr;
     std::array<TPictureButton*, 4> welcomeButtons_{};
     TFlatButton* joinCaption_ = nullptr;
+    TFactoryMode* factory_ = nullptr; // the grid designer's mode
     TPlayPanels* play_ = nullptr; // the panels of play, children of the centre
 
     // the board

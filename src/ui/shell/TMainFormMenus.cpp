@@ -70,6 +70,7 @@ void TMainForm::buildActions()
     actGameSave_->setShortcut(QKeySequence::Save);
     actGameSaveAs_ = make(QStringLiteral("Save &As.."), "actGameSaveAs");
     actViewPlayerStats_ = make(QStringLiteral("&View Player Stats"), "mnuViewPlayerStats");
+    actGridFactory_ = make(QStringLiteral("&Grid Factory"), "mnuGridFactory");
     actExit_ = make(QStringLiteral("&Exit"), "mnuExit");
     actRoundStart_ = make(QStringLiteral("Start Round"), "actRoundStart");
     actRoundStart_->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
@@ -100,6 +101,7 @@ void TMainForm::buildActions()
     connect(actGameSave_, &QAction::triggered, this, &TMainForm::actGameSaveExecute);
     connect(actGameSaveAs_, &QAction::triggered, this, &TMainForm::actGameSaveAsExecute);
     connect(actViewPlayerStats_, &QAction::triggered, this, &TMainForm::mnuViewPlayerStatsClick);
+    connect(actGridFactory_, &QAction::triggered, this, &TMainForm::mnuGridFactoryClick);
     connect(actExit_, &QAction::triggered, this, &QWidget::close);
     connect(actRoundStart_, &QAction::triggered, this, &TMainForm::actRoundStartExecute);
     connect(actRoundPause_, &QAction::triggered, this, &TMainForm::actRoundPauseExecute);
@@ -155,6 +157,7 @@ void TMainForm::buildMenus()
     mnuGame_->addAction(actGameSaveAs_);
     mnuGame_->addSeparator();
     mnuGame_->addAction(actViewPlayerStats_);
+    mnuGame_->addAction(actGridFactory_);
     mnuGame_->addSeparator();
     mnuGame_->addAction(actExit_);
 

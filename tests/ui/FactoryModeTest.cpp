@@ -1,0 +1,218 @@
+// The Grid Factory in the main window: entering and leaving, typing with the
+// caret, Random, Solve with the solution list and its orders, a clicked word's
+// path, Load and Save through the file choosers, and the question about a
+// changed grid.
+
+#include "UiTestSupport.h"
+
+#include "core/grid/GridFile.h"
+#include "core/grid/GridOptions.h"
+#include "core/platform/Clock.h"
+#include "core/platform/RecordingDialogs.h"
+#include "core/players/PlayerFileManager.h"
+#include "ui/board/TLetterBoard.h"
+#include "ui/board/TLetterLabel.h"
+#include "ui/factory/TFactoryMode.h"
+#include "ui/platform/FileChooser.h"
+#include "ui/shell/TMainForm.h"
+#include "ui/widgets/TFlashingLabel.h"
+#include "ui/widgets/TUpDown.h"
+#include "ui/widgets/TWordListBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <filesystem>
+
+using namespace lettrava;
+using lettrava::test::UiTest;
+
+namespace {
+
+class FactoryModeTest : public UiTest {
+protected:
+    FactoryModeTest() : dictionary_({"CAT", "CATS", "ACT", "SAT", "TACO", "COAT", "COATS", "OATS", "TOP", "STOP"})
+    {
+        PlayerFileManager::useFile(dir_ / "LTPlayers.dat");
+        gridOptions() = GridOptions{};
+        setFileChooserForTests([this](const QString& title, const QString&, const QString&) {
+            asked.push_back(title);
+            return chooserAnswer;
+        });
+        window = std::make_unique<TMainForm>();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        (void)QTest::qWaitForWindowActive(window.get(), 2000);
+    }
+    ~FactoryModeTest() override
+    {
+        window.reset();
+        setFileChooserForTests(nullptr);
+        PlayerFileManager::resetInstance();
+        gridOptions() = GridOptions{};
+    }
+
+    TFactoryMode& factory() { return *window->factory(); }
+    TLetterBoard& board() { return *window->findChild<TLetterBoard*>(QStringLiteral("pnlBoard")); }
+    QString letter(int c, int r) { return board().letterAt(c, r)->text(); }
+    void keys(const QString& text)
+    {
+        for (QChar ch : text)
+            QTest::keyClick(window.get(), ch == u' ' ? Qt::Key_Space : static_cast<Qt::Key>(ch.toUpper().unicode()));
+    }
+    bool menuShown(const char* name)
+    {
+        auto* m = window->findChild<QMenu*>(QLatin1String(name));
+        return m && m->menuAction()->isVisible();
+    }
+    void enter(int columns, int rows)
+    {
+        window->findChild<TUpDown*>(QStringLiteral("updDimCol"))->setValue(columns);
+        window->findChild<TUpDown*>(QStringLiteral("updDimRow"))->setValue(rows);
+        window->mnuGridFactoryClick();
+        ASSERT_TRUE(factory().isOpen());
+    }
+
+    test::ScopedDictionary dictionary_;
+    std::unique_ptr<TMainForm> window;
+    QStringList asked;
+    QString chooserAnswer;
+};
+
+} // namespace
+
+TEST_F(FactoryModeTest, EnteringShowsTheDesignersMenusBoardAndPanelsAndLeavingRestoresTheWelcome)
+{
+    enter(3, 3);
+    EXPECT_EQ(window->mode(), TMainForm::Mode::Factory);
+    EXPECT_TRUE(menuShown("mnuFactoryGrid"));
+    EXPECT_TRUE(menuShown("mnuFactoryOptions"));
+    EXPECT_FALSE(menuShown("mnuGame"));
+    EXPECT_FALSE(window->findChild<QWidget*>("pnlWelcome")->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->findChild<QWidget*>("pnlFactorySpeedBar")->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->findChild<QWidget*>("pnlSpeedBar")->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->findChild<QWidget*>("pnlSolution")->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->findChild<QWidget*>("updDimCol")->isEnabled());
+    // Every cell has a tile, blank ones included.
+    ASSERT_EQ(board().columns(), 3);
+    EXPECT_TRUE(board().tileAt(2, 2)->isVisibleTo(window.get()));
+    EXPECT_EQ(letter(1, 1), " ");
+    EXPECT_TRUE(factory().caret()->isVisibleTo(window.get()));
+    EXPECT_TRUE(factory().caret()->isFlashing());
+
+    window->findChild<QAction*>("mnuFactoryExit")->trigger();
+    EXPECT_EQ(window->mode(), TMainForm::Mode::Welcome);
+    EXPECT_TRUE(window->findChild<QWidget*>("pnlWelcome")->isVisibleTo(window.get()));
+    EXPECT_TRUE(menuShown("mnuGame"));
+    EXPECT_FALSE(menuShown("mnuFactoryGrid"));
+    EXPECT_EQ(board().columns(), 0) << "the tiles went";
+    EXPECT_FALSE(window->findChild<QWidget*>("pnlInfo")->isVisibleTo(window.get()));
+}
+
+TEST_F(FactoryModeTest, TypingWritesThroughTheCaretAndArrowsWrap)
+{
+    enter(3, 3);
+    keys("cat");
+    EXPECT_EQ(letter(0, 0) + letter(1, 0) + letter(2, 0), "CAT");
+    EXPECT_EQ(factory().editor().cursor(), GridCell(0, 1, 3, 3));
+    const QRect cell = board().cellRect(0, 1);
+    const QRect caret = factory().caret()->geometry();
+    EXPECT_EQ(caret.left(), cell.left() + cell.width() / 3) << "a third into the cell";
+    EXPECT_NEAR(caret.center().y(), cell.center().y(), 2) << "vertically centred";
+    EXPECT_EQ(factory().caret()->font().pointSizeF(), board().boardFont().pointSizeF() + 2);
+    QTest::keyClick(window.get(), Qt::Key_Backspace);
+    EXPECT_EQ(letter(2, 0), " ");
+    QTest::keyClick(window.get(), Qt::Key_Right);
+    EXPECT_EQ(factory().editor().cursor(), GridCell(0, 0, 3, 3)) << "wraps within the row";
+    QTest::keyClick(window.get(), Qt::Key_Up);
+    EXPECT_EQ(factory().editor().cursor(), GridCell(0, 2, 3, 3)) << "wraps within the column";
+    EXPECT_TRUE(factory().editor().modified());
+
+    // A press on a cell moves the cursor there.
+    QTest::mouseClick(board().letterAt(2, 1), Qt::LeftButton);
+    EXPECT_EQ(factory().editor().cursor(), GridCell(2, 1, 3, 3));
+}
+
+TEST_F(FactoryModeTest, SolveFillsTheSolutionOnceAndAClickedWordIsDrawnBlueAndBold)
+{
+    enter(4, 4);
+    keys("catsopotatsxxxxx");
+    window->findChild<QToolButton*>("sbtGridFactorySolveGrid")->click();
+    ASSERT_TRUE(factory().editor().solutionCurrent());
+    TWordListBox* list = factory().solutionList();
+    ASSERT_GT(list->count(), 3);
+    EXPECT_EQ(factory().solutionCount()->text(), QString::number(list->count()));
+    factory().setSortOrder(2);
+    const auto& words = list->words();
+    for (std::size_t i = 1; i < words.size(); ++i)
+        EXPECT_LE(words[i - 1].text.size(), words[i].text.size());
+
+    factory().showWordPath("COATS");
+    int bold = 0;
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r)
+            bold += board().cellBold(c, r);
+    EXPECT_EQ(bold, 5) << "exactly the word's cells";
+    EXPECT_TRUE(board().cellBold(0, 0));
+    EXPECT_EQ(board().letterAt(0, 0)->palette().color(QPalette::WindowText), QColor(Qt::blue));
+
+    // A changed option makes the list stale; a second Solve runs again.
+    factory().allowReuse()->toggle();
+    EXPECT_FALSE(factory().editor().solutionCurrent());
+    EXPECT_EQ(window->findChild<QAction*>("mnuFactoryAllowReuse")->isChecked(), factory().allowReuse()->isChecked());
+    factory().solve();
+    EXPECT_TRUE(factory().editor().solutionCurrent());
+}
+
+TEST_F(FactoryModeTest, SaveLoadAndTheQuestionAboutAChangedGrid)
+{
+    RecordingDialogs answers;
+    ScopedDialogs install(answers);
+    enter(4, 4);
+    keys("catsopotatsxxxxx");
+    chooserAnswer = folder() + "/designed.grd";
+    factory().saveGrid();
+    EXPECT_EQ(asked.back(), "Save Lettrava Grid");
+    EXPECT_FALSE(factory().editor().modified());
+    ASSERT_TRUE(std::filesystem::exists(dir_ / "designed.grd"));
+
+    // A 5 x 3 grid with its own lengths and reuse takes over the panels.
+    test::writeFile(dir_ / "small.grd",
+                    "COLS=5\r\nROWS=3\r\nMIN_WORD_LENGTH=4\r\nMAX_WORD_LENGTH=6\r\nALLOW_REUSE=0\r\n>ABCDE\r\n>FGHIJ\r\n>KLMNO\r\n");
+    chooserAnswer = folder() + "/small.grd";
+    keys("z"); // changed again: Load asks first
+    answers.answers.push_back(MessageAnswer::Cancel);
+    EXPECT_FALSE(factory().loadGrid());
+    EXPECT_EQ(answers.messages.back().text, "Do you want to save the grid?");
+    EXPECT_EQ(board().columns(), 4) << "cancelled: nothing happened";
+    answers.answers.push_back(MessageAnswer::No);
+    ASSERT_TRUE(factory().loadGrid());
+    EXPECT_EQ(asked.back(), "Load Lettrava Grid");
+    EXPECT_EQ(board().columns(), 5);
+    EXPECT_EQ(board().rows(), 3);
+    EXPECT_EQ(window->findChild<TUpDown*>("updDimCol")->value(), 5);
+    EXPECT_EQ(factory().minimumLength()->value(), 4);
+    EXPECT_EQ(factory().maximumLength()->value(), 6);
+    EXPECT_FALSE(factory().allowReuse()->isChecked());
+    EXPECT_EQ(letter(4, 2), "O");
+    QTest::keyClick(window.get(), Qt::Key_Left);
+    EXPECT_EQ(factory().editor().cursor(), GridCell(4, 0, 5, 3)) << "wraps within the file's size";
+
+    chooserAnswer = folder() + "/missing.grd";
+    EXPECT_FALSE(factory().loadGrid());
+    EXPECT_EQ(answers.messages.back().text, "Unable to load grid.");
+
+    // Random fills every cell of the grid and nothing is left to save.
+    factory().randomGrid();
+    int letters = 0;
+    for (int c = 0; c < board().columns(); ++c)
+        for (int r = 0; r < board().rows(); ++r)
+            letters += letter(c, r) != " ";
+    EXPECT_GT(letters, 0);
+    EXPECT_FALSE(factory().editor().modified());
+}
