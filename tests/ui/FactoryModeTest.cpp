@@ -216,3 +216,23 @@ TEST_F(FactoryModeTest, SaveLoadAndTheQuestionAboutAChangedGrid)
     EXPECT_GT(letters, 0);
     EXPECT_FALSE(factory().editor().modified());
 }
+
+TEST_F(FactoryModeTest, RandomAtANewSizeAsksAtMostTwice)
+{
+    RecordingDialogs answers;
+    ScopedDialogs install(answers);
+    enter(3, 3);
+    keys("abc");
+    window->findChild<TUpDown*>(QStringLiteral("updDimCol"))->setValue(5);
+    answers.answers = {MessageAnswer::No, MessageAnswer::No};
+    ASSERT_TRUE(factory().randomGrid());
+    EXPECT_EQ(answers.messages.size(), 2u) << "Random asks, then the new grid asks again";
+    EXPECT_EQ(board().columns(), 5);
+    EXPECT_FALSE(factory().editor().modified());
+
+    keys("abc");
+    answers.answers = {MessageAnswer::No, MessageAnswer::Cancel};
+    window->findChild<TUpDown*>(QStringLiteral("updDimCol"))->setValue(4);
+    EXPECT_FALSE(factory().randomGrid()) << "the second question cancelled it";
+    EXPECT_EQ(board().columns(), 5);
+}

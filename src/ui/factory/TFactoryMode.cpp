@@ -440,9 +440,11 @@ bool TFactoryMode::randomGrid()
         return false;
     lbxSolution_->setWords({});
     lblSolutionCount_->clear();
+    // A new size first builds a new grid, which asks again while the grid
+    // is still marked changed (a No above keeps the mark).
     const GridCell& at = editor_.cursor();
-    if (lent_.columns->value() != at.columns || lent_.rows->value() != at.rows)
-        buildBoard();
+    if ((lent_.columns->value() != at.columns || lent_.rows->value() != at.rows) && !newGrid())
+        return false;
     editor_.grid()->randomFill();
     refreshLetters();
     editor_.randomFilled();
