@@ -13,6 +13,7 @@
 #include "ui/board/TLetterBoard.h"
 #include "ui/board/TLetterLabel.h"
 #include "ui/factory/TFactoryMode.h"
+#include "ui/factory/TFactoryWordListForm.h"
 #include "ui/platform/FileChooser.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/widgets/TFlashingLabel.h"
@@ -26,6 +27,10 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -235,4 +240,128 @@ TEST_F(FactoryModeTest, RandomAtANewSizeAsksAtMostTwice)
     window->findChild<TUpDown*>(QStringLiteral("updDimCol"))->setValue(4);
     EXPECT_FALSE(factory().randomGrid()) << "the second question cancelled it";
     EXPECT_EQ(board().columns(), 5);
+}
+
+namespace {
+
+QString labelText(QWidget& w, const char* name) { return w.findChild<QLabel*>(QLatin1String(name))->text(); }
+
+// Answers the next input dialogs with the given texts, one each time one opens.
+void answerInputs(std::shared_ptr<QStringList> texts)
+{
+    QTimer::singleShot(10, [texts] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!box) {
+            answerInputs(texts); // not up yet
+            return;
+        }
+        if (texts->isEmpty()) {
+            box->reject();
+            return;
+        }
+        box->setTextValue(texts->takeFirst());
+        box->accept();
+        if (!texts->isEmpty())
+            answerInputs(texts);
+    });
+}
+
+} // namespace
+
+TEST_F(FactoryModeTest, TheGeneratorPlacesAListThatFitsAndTheBoardShowsTheBestGrid)
+{
+    enter(4, 4);
+    window->findChild<QAction*>("mnuFactoryWordList")->trigger();
+    TFactoryWordListForm* form = factory().wordList();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(factory().caret()->isVisible()) << "the caret stays hidden once the window exists";
+    EXPECT_FALSE(form->findChild<QPushButton*>("btnGenerateGrid")->isEnabled()) << "no words yet";
+
+    // Words of the dictionary's own letters: the generator draws from its weights.
+    form->setWords({"CAT", "TOP"});
+    EXPECT_EQ(labelText(*form, "lblWordListLength"), "2");
+    form->generateGrid();
+    EXPECT_TRUE(form->findChild<QPushButton*>("btnStop")->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->running(); }, 20000)) << "two short words fit a 4 x 4 grid";
+    EXPECT_EQ(labelText(*form, "lblWordsPlaced"), "ALL!");
+    EXPECT_FALSE(form->findChild<QPushButton*>("btnStop")->isEnabled());
+    EXPECT_TRUE(factory().editor().grid()->traceWord("CAT"));
+    EXPECT_TRUE(factory().editor().grid()->traceWord("TOP"));
+    EXPECT_TRUE(form->entryPlaced(0));
+    // The board shows the bred grid.
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r)
+            EXPECT_EQ(letter(c, r), QString(QChar::fromLatin1(factory().editor().grid()->letterAt(c + 1, r + 1))));
+
+    // Typing still writes into the grid, the caret hidden.
+    keys("q");
+    EXPECT_EQ(letter(0, 0), "Q");
+    EXPECT_FALSE(factory().caret()->isVisible());
+}
+
+TEST_F(FactoryModeTest, PauseStopsTheClockLabelsNewStopsTheRunAndCloseAsksFirst)
+{
+    RecordingDialogs answers;
+    ScopedDialogs install(answers);
+    enter(3, 3);
+    factory().showWordList();
+    TFactoryWordListForm* form = factory().wordList();
+    // Words that cannot all fit a 3 x 3 grid: the run goes on until stopped.
+    form->setWords({"ABCDEFGH", "IJKLMNOP", "QRSTUVWX", "YZABCDEF"});
+    form->generateGrid();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->run()->generations() >= 3; }, 10000));
+    form->togglePause();
+    EXPECT_EQ(form->findChild<QPushButton*>("btnPause")->text(), "Resume");
+    const int generations = form->run()->generations();
+    QTest::qWait(100);
+    EXPECT_EQ(form->run()->generations(), generations) << "paused";
+    EXPECT_EQ(labelText(*form, "lblGenerations"), QString::number(generations));
+    form->togglePause();
+    EXPECT_EQ(form->findChild<QPushButton*>("btnPause")->text(), "Pause");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->run()->generations() > generations; }, 10000));
+
+    // Closing during the run: No keeps the window and the run.
+    answers.answers.push_back(MessageAnswer::No);
+    form->close();
+    EXPECT_EQ(answers.messages.back().text, "Do you want to stop the grid generation process?");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->running());
+
+    // New stops the run before it replaces the grid, and the window follows the new grid.
+    ASSERT_TRUE(factory().newGrid());
+    EXPECT_FALSE(form->running());
+    form->setWords({"CAT"});
+    form->generateGrid();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->running(); }, 20000));
+    EXPECT_TRUE(factory().editor().grid()->traceWord("CAT")) << "the run bred the designer's new grid";
+}
+
+TEST_F(FactoryModeTest, AddingWordsChecksEachAndLoadingTakesEveryRunOfLetters)
+{
+    RecordingDialogs answers;
+    ScopedDialogs install(answers);
+    enter(3, 3);
+    factory().showWordList();
+    TFactoryWordListForm* form = factory().wordList();
+    answerInputs(std::make_shared<QStringList>(QStringList{"x-ray"}));
+    form->addWord();
+    EXPECT_EQ(form->words(), std::vector<std::string>{"XRAY"});
+    answerInputs(std::make_shared<QStringList>(QStringList{"ab", "xray", "cat"}));
+    form->addWord();
+    ASSERT_EQ(answers.messages.size(), 2u);
+    EXPECT_EQ(answers.messages[0].text, "Words must be at least 3 letters long.");
+    EXPECT_EQ(answers.messages[1].text, "That word is already in the list");
+    EXPECT_EQ(form->words(), (std::vector<std::string>{"XRAY", "CAT"})) << "the box opens again after an error";
+
+    test::writeFile(dir_ / "list.txt", "cat, dog cat");
+    chooserAnswer = folder() + "/list.txt";
+    form->loadList();
+    EXPECT_EQ(asked.back(), "Open word list file");
+    EXPECT_EQ(form->words(), (std::vector<std::string>{"CAT", "DOG", "CAT"}));
+    EXPECT_EQ(labelText(*form, "lblWordListLength"), "3");
+    form->selectAll();
+    form->deleteSelected();
+    EXPECT_TRUE(form->words().empty());
+    EXPECT_FALSE(form->findChild<QPushButton*>("btnGenerateGrid")->isEnabled());
 }

@@ -13,12 +13,15 @@ void FactoryEditor::newGrid(int columns, int rows)
     rows = std::clamp(rows, 3, Grid::kMaxInterior);
     gridOptions().gridColumns = columns;
     gridOptions().gridRows = rows;
-    takeGrid(std::make_unique<Grid>(false), columns, rows);
+    takeGrid(Grid(false), columns, rows);
 }
 
-void FactoryEditor::takeGrid(std::unique_ptr<Grid> grid, int columns, int rows)
+void FactoryEditor::takeGrid(const Grid& grid, int columns, int rows)
 {
-    grid_ = std::move(grid);
+    grid_ = std::make_unique<GeneratedGrid>();
+    for (int c = 1; c <= columns; ++c)
+        for (int r = 1; r <= rows; ++r)
+            grid_->setLetter(c, r, grid.letterAt(c, r));
     cursor_ = GridCell(0, 0, columns, rows);
     // A board just built holds nothing unsaved and no solution of its own.
     modified_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/grid/GeneratedGrid.h"
 #include "core/grid/Grid.h"
 #include "core/grid/GridCell.h"
 #include "core/words/LVWord.h"
@@ -22,13 +23,15 @@ public:
     // A blank grid of columns x rows (the grid options take the size) with
     // the cursor on the first cell: what New builds.
     void newGrid(int columns, int rows);
-    // A grid read from a file, at the size the file set.
-    void takeGrid(std::unique_ptr<Grid> grid, int columns, int rows);
+    // A grid read from a file, at the size the file set (the grid options
+    // hold it already).
+    void takeGrid(const Grid& grid, int columns, int rows);
     // The designer closes: no grid, no cursor, no solution.
     void close();
 
     bool hasGrid() const { return grid_ != nullptr; }
-    Grid* grid() const { return grid_.get(); }
+    // The generator breeds into the designer's grid, so it carries use counts.
+    GeneratedGrid* grid() const { return grid_.get(); }
     const GridCell& cursor() const { return cursor_; }
 
     // A letter key (a to z, written upper case) or Space at the cursor, which
@@ -67,7 +70,7 @@ public:
 private:
     SimpleGridCell write(char letter);
 
-    std::unique_ptr<Grid> grid_;
+    std::unique_ptr<GeneratedGrid> grid_;
     GridCell cursor_;
     bool modified_ = false;
     bool solutionCurrent_ = false;

@@ -1,4 +1,5 @@
 #include "ui/factory/TFactoryMode.h"
+#include "ui/factory/TFactoryWordListForm.h"
 
 #include "core/grid/CompSearchThread.h"
 #include "core/grid/GridFile.h"
@@ -111,6 +112,10 @@ void TFactoryMode::buildMenus()
     QAction* quit = grid->addAction(QStringLiteral("Exit Lettrava"), this, [this] { emit quitRequested(); });
     quit->setObjectName(QStringLiteral("mnuFactoryExitLettrava"));
 
+    QAction* wordList = bar->addAction(QStringLiteral("Word List"));
+    wordList->setObjectName(QStringLiteral("mnuFactoryWordList"));
+    connect(wordList, &QAction::triggered, this, [this] { showWordList(); });
+
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuFactoryOptions"));
     actAllowReuse_ = options->addAction(QStringLiteral("Allow Reuse"));
@@ -131,7 +136,7 @@ void TFactoryMode::buildMenus()
     prefs->setObjectName(QStringLiteral("mnuFactoryPreferences"));
     connect(prefs, &QAction::triggered, this, [this] { emit preferencesRequested(); });
 
-    menuActions_ = {grid->menuAction(), options->menuAction(), prefs};
+    menuActions_ = {grid->menuAction(), wordList, options->menuAction(), prefs};
 }
 
 void TFactoryMode::buildSpeedBar()
@@ -300,6 +305,9 @@ void TFactoryMode::leave()
 {
     if (!open_)
         return;
+    stopGenerating();
+    if (wordList_)
+        wordList_->hide();
     open_ = false;
     setShown(false);
     if (caret_) {
@@ -315,8 +323,15 @@ void TFactoryMode::leave()
 
 // ------------------------------------------------------------------ the board
 
+void TFactoryMode::stopGenerating()
+{
+    if (wordList_)
+        wordList_->stopRun();
+}
+
 void TFactoryMode::buildBoard()
 {
+    stopGenerating();
     GridOptions& o = gridOptions();
     o.allowLetterReuse = chkAllowReuse_->isChecked();
     o.minWordLength = updMinimumWordLength_->value();
@@ -328,6 +343,8 @@ void TFactoryMode::buildBoard()
     editor_.randomFilled(); // building clears both flags, whatever the spinners did
     lbxSolution_->setWords({});
     lblSolutionCount_->clear();
+    if (wordList_)
+        wordList_->setGrid(*editor_.grid());
     placeCaret();
 }
 
@@ -344,6 +361,11 @@ void TFactoryMode::placeCaret()
 {
     if (!caret_ || !editor_.hasGrid())
         return;
+    if (wordList_) {
+        caret_->setFlashing(false);
+        caret_->hide();
+        return;
+    }
     const GridCell& at = editor_.cursor();
     const QRect cell = lent_.board->cellRect(at.x, at.y);
     QFont f = lent_.board->boardFont();
@@ -445,6 +467,7 @@ bool TFactoryMode::randomGrid()
     const GridCell& at = editor_.cursor();
     if ((lent_.columns->value() != at.columns || lent_.rows->value() != at.rows) && !newGrid())
         return false;
+    stopGenerating();
     editor_.grid()->randomFill();
     refreshLetters();
     editor_.randomFilled();
@@ -469,7 +492,9 @@ bool TFactoryMode::loadGrid()
     }
     // The file's size, lengths and reuse take over the panels.
     const GridOptions& o = gridOptions();
-    editor_.takeGrid(std::move(loaded), o.gridColumns, o.gridRows);
+    editor_.takeGrid(*loaded, o.gridColumns, o.gridRows);
+    if (wordList_)
+        wordList_->setGrid(*editor_.grid());
     lent_.board->build(*editor_.grid(), o.gridColumns, o.gridRows);
     lent_.columns->setValue(o.gridColumns);
     lent_.rows->setValue(o.gridRows);
@@ -509,6 +534,22 @@ void TFactoryMode::solve()
     editor_.solved(ResultsRules::solutionWords(&solver));
     showSolution();
     clearHighlight();
+}
+
+void TFactoryMode::showWordList()
+{
+    if (!open_ || !editor_.hasGrid())
+        return;
+    if (!wordList_) {
+        wordList_ = new TFactoryWordListForm(*editor_.grid(), lent_.window);
+        wordList_->onImproved = [this] {
+            refreshLetters();
+            editor_.settingsChanged(); // the solution belongs to the grid before
+        };
+    }
+    placeCaret();
+    wordList_->show();
+    wordList_->raise();
 }
 
 void TFactoryMode::setSortOrder(int order)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/factory/FactoryEditor.h"
+#include "ui/factory/TFactoryWordListForm.h"
 #include "ui/widgets/TFlashingLabel.h"
 
 #include <QList>
@@ -70,6 +71,10 @@ public:
     bool loadGrid();
     void saveGrid();
     void solve();
+    // "Word List": the generator window, made on first use; the caret stays
+    // hidden from then on.
+    void showWordList();
+    TFactoryWordListForm* wordList() const { return wordList_; }
     void setSortOrder(int order);
     void showWordPath(const std::string& word);
 
@@ -126,6 +131,10 @@ private:
     QLabel* lblSolutionCount_ = nullptr;
     QMenu* popup_ = nullptr;
     QPointer<TFlashingLabel> caret_;
+    QPointer<TFactoryWordListForm> wordList_;
+    // A run breeds into the designer's grid: it stops before the grid is
+    // replaced or discarded, and follows the new grid.
+    void stopGenerating();
 };
 
 } // namespace lettrava

@@ -62,7 +62,7 @@ TEST_F(Factory, ArrowsWrapWithinTheRowOrColumnOfTheGridsOwnSize)
     // A 5 x 4 grid from a file: the cursor wraps within the file's size.
     gridOptions().gridColumns = 5;
     gridOptions().gridRows = 4;
-    editor.takeGrid(std::make_unique<Grid>(false), 5, 4);
+    editor.takeGrid(Grid(false), 5, 4);
     editor.pressCell(4, 1);
     editor.move(FactoryEditor::Move::Right);
     EXPECT_EQ(editor.cursor(), GridCell(0, 1, 5, 4)) << "to the first column of the same row";
