@@ -18,8 +18,10 @@ cd "$here"
 mode=${1:-build}
 build=${2:-build}
 
+# Making the package needs the first line; checking it all of them.
+build_packages=(dpkg-dev file)        # dpkg-shlibdeps for the dependencies, file for the executables
 packages=(
-  dpkg-dev file                       # dpkg-shlibdeps for the dependencies, file for the executables
+  "${build_packages[@]}"
   desktop-file-utils appstream        # desktop-file-validate, appstreamcli
   groff-base                          # checking the manual pages
   xvfb xauth x11-utils xdotool        # the game on a virtual display: xvfb-run, xwininfo, keys
@@ -32,10 +34,10 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 as_root() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$@"; }
 
-install_missing() {
+install_missing() { # packages...
   local missing=()
   local p
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$p")
     fi
@@ -186,7 +188,7 @@ drive_game() { # home, command...
 }
 
 check() {
-  install_missing
+  install_missing "${packages[@]}"
   validate_sources
 
   echo "== the package"
@@ -307,7 +309,7 @@ check() {
 
 case "$mode" in
   build)
-    install_missing
+    install_missing "${build_packages[@]}"
     deb=$(make_package)
     echo "$deb"
     ;;
