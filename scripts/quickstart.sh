@@ -3,6 +3,7 @@
 #
 #   scripts/quickstart.sh play      install what is missing, build, start the game
 #   scripts/quickstart.sh test      install what is missing, build, run every test
+#   scripts/quickstart.sh package   install what is missing, build, make build/lettrava_*.deb
 #   scripts/quickstart.sh asan      the tests built with AddressSanitizer + UBSan (clang)
 #   scripts/quickstart.sh tsan      the engine tests built with ThreadSanitizer (clang)
 #   scripts/quickstart.sh fuzz [SECONDS]   build the fuzz targets and run each
@@ -64,6 +65,11 @@ case "$mode" in
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
+  package)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec scripts/package.sh build build
+    ;;
   asan)
     install_missing
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DLETTRAVA_SANITIZE=address \
@@ -94,7 +100,7 @@ case "$mode" in
     done
     ;;
   *)
-    sed -n '2,12p' "$0"
+    sed -n '2,13p' "$0"
     exit 2
     ;;
 esac

@@ -8,6 +8,10 @@
 #ifndef LETTRAVA_INSTALLED_DATA_DIR
 #define LETTRAVA_INSTALLED_DATA_DIR "/usr/local/share/lettrava"
 #endif
+// The installed data folder relative to the installed executable's folder.
+#ifndef LETTRAVA_DATA_DIR_FROM_EXECUTABLE
+#define LETTRAVA_DATA_DIR_FROM_EXECUTABLE "../share/lettrava"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -82,13 +86,33 @@ fs::path Paths::programFolder()
     return storedProgramFolder();
 }
 
+fs::path Paths::installedDataFolder(const fs::path& executableFolder)
+{
+    std::error_code ec;
+    if (!executableFolder.empty()) {
+        const fs::path relative =
+            (executableFolder / fs::path(LETTRAVA_DATA_DIR_FROM_EXECUTABLE)).lexically_normal();
+        if (fs::is_directory(relative, ec))
+            return relative;
+    }
+    return fs::path(LETTRAVA_INSTALLED_DATA_DIR);
+}
+
+bool Paths::isInstalledProgramFolder(const fs::path& folder, const fs::path& executableFolder)
+{
+    std::error_code ec;
+    if (folder.empty() || executableFolder.empty() || !fs::equivalent(folder, executableFolder, ec) || ec)
+        return false;
+    return !fs::exists(folder / "dict", ec);
+}
+
 fs::path Paths::dataPath(std::string_view name)
 {
     std::error_code ec;
     fs::path local = programFolder() / fs::path(name);
     if (fs::exists(local, ec))
         return local;
-    fs::path installed = fs::path(LETTRAVA_INSTALLED_DATA_DIR) / fs::path(name);
+    fs::path installed = installedDataFolder(executableFolder(nullptr)) / fs::path(name);
     if (fs::exists(installed, ec))
         return installed;
     return local;
@@ -123,7 +147,8 @@ bool Paths::isWritableFolder(const fs::path& folder)
 fs::path Paths::writableFile(std::string_view name)
 {
     const fs::path program = programFolder();
-    if (isWritableFolder(program))
+    const bool installed = !homeGiven() && isInstalledProgramFolder(program, executableFolder(nullptr));
+    if (!installed && isWritableFolder(program))
         return program / fs::path(name);
     const fs::path user = userDataFolder();
     std::error_code ec;
