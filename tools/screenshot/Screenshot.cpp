@@ -116,7 +116,17 @@ int main(int argc, char** argv)
         window.findChild<QSpinBox*>(QStringLiteral("updDimRow"))->setValue(6);
         window.mnuGridFactoryClick();
         lettrava::TFactoryMode* factory = window.factory();
-        factory->randomGrid();
+        // A grid bred from a few words, then solved.
+        factory->showWordList();
+        lettrava::TFactoryWordListForm* list = factory->wordList();
+        list->setWords({"GRID", "FACTORY", "WORDS", "TILES", "GAME"});
+        list->generateGrid();
+        QElapsedTimer breeding;
+        breeding.start();
+        while (list->running() && breeding.elapsed() < 20000)
+            wait(50);
+        list->stopRun();
+        list->hide();
         factory->solve();
         factory->setSortOrder(3);
         if (factory->solutionList()->count() > 0) {
