@@ -138,6 +138,16 @@ TEST_F(FactoryModeTest, TypingWritesThroughTheCaretAndArrowsWrap)
     EXPECT_EQ(factory().editor().cursor(), GridCell(0, 2, 3, 3)) << "wraps within the column";
     EXPECT_TRUE(factory().editor().modified());
 
+    // Tab leaves every control: the grid takes the keys again.
+    auto* columns = window->findChild<TUpDown*>(QStringLiteral("updDimCol"));
+    columns->setFocus();
+    QTest::keyClick(columns, Qt::Key_Tab);
+    EXPECT_FALSE(columns->hasFocus());
+    QTest::keyClick(window.get(), Qt::Key_Tab);
+    EXPECT_TRUE(window->hasFocus() || QApplication::focusWidget() == nullptr) << "no control took it";
+    keys("x");
+    EXPECT_EQ(letter(0, 2), "X") << "typed into the grid at the cursor";
+
     // A press on a cell moves the cursor there.
     QTest::mouseClick(board().letterAt(2, 1), Qt::LeftButton);
     EXPECT_EQ(factory().editor().cursor(), GridCell(2, 1, 3, 3));

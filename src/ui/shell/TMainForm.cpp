@@ -404,6 +404,13 @@ bool TMainForm::event(QEvent* e)
         activatedOnce_ = true;
         QTimer::singleShot(0, this, &TMainForm::firstActivation);
     }
+    // In the designer Tab takes the focus away from every control instead of
+    // moving it along.
+    if (mode_ == Mode::Factory && e->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && factory_->keyPressed(key))
+            return true;
+    }
     return QMainWindow::event(e);
 }
 
