@@ -144,8 +144,12 @@ TEST_F(Hosting, LoginsGetFreeNamesAndTheNotesOfTheirCase)
             return x.kind == K::msgMemberList && decodeMemberList(x.payload).size() == 4;
         });
     }));
-    const auto lines = bob->lines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), " *** bob3 logged in from <<testbox (127.0.0.1) >>"), lines.end());
+    // The system lines follow the member list: wait for the line itself.
+    EXPECT_TRUE(bob->waitFor(loop, [](const std::vector<Frame>& f) {
+        return std::any_of(f.begin(), f.end(), [](const Frame& x) {
+            return x.kind == K::msgChatLine && text(x) == " *** bob3 logged in from <<testbox (127.0.0.1) >>";
+        });
+    }));
 }
 
 TEST_F(Hosting, NewMembersAreToldWhetherASeatIsFree)
