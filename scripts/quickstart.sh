@@ -89,8 +89,10 @@ case "$mode" in
       mkdir -p "build-fuzz/corpus/$name"
       seeds=()
       [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+      dict=()
+      [ -f "fuzz/dicts/$name.dict" ] && dict=("-dict=fuzz/dicts/$name.dict")
       echo "== $name for ${seconds}s"
-      "$target" -max_total_time="$seconds" -print_final_stats=1 "build-fuzz/corpus/$name" "${seeds[@]}"
+      "$target" -max_total_time="$seconds" -print_final_stats=1 "${dict[@]}" "build-fuzz/corpus/$name" "${seeds[@]}"
     done
     ;;
   *)
