@@ -1,8 +1,13 @@
 // Feeds arbitrary bytes to the frame decoder, in pieces whose sizes the input
-// chooses, and every frame it yields to each payload decoder. Whatever a
+// chooses, and every frame it yields to each payload decoder, the players'
+// images and word lists included, as a client game takes them. Whatever a
 // decoder accepts must stay within its bounds and encode back to a payload
 // that decodes to the same values.
 
+#include "core/game/Game.h"
+#include "core/game/Player.h"
+#include "core/platform/RecordingGameView.h"
+#include "core/words/LVWord.h"
 #include "net/Frame.h"
 #include "net/Payloads.h"
 #include "net/TGameClient.h"
@@ -64,6 +69,31 @@ void decodeEverything(std::string_view p)
     check(login.toImage().size() == TGameClient::kImageSize);
     (void)decodeInt32(p);
     check(decodeText(p).size() <= p.size());
+
+    // The players' images and one player's word list, into a client game.
+    RecordingGameView view;
+    Game game(view);
+    game.playerCount = Game::kMaxPlayers;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(p.data());
+    game.replacePlayers(bytes, p.size());
+    game.replaceWordList(bytes, p.size());
+    for (int i = 0; i < game.playerCount; ++i) {
+        const Player* player = game.playerAt(i);
+        check(player != nullptr);
+        check(player->name.size() <= Player::kMaxNameLength && player->longestWord.size() <= Player::kMaxWordLength
+              && player->longestThisGame.size() <= Player::kMaxWordLength);
+        const std::string image = player->toImage();
+        check(image.size() == Player::kImageSize);
+        Player again;
+        again.assignImage(reinterpret_cast<const unsigned char*>(image.data()), image.size());
+        check(again.toImage() == image);
+        for (const LVWord& w : player->words) {
+            check(w.text.size() <= LVWord::kMaxLength);
+            unsigned char wordImage[LVWord::kImageSize];
+            w.writeImage(wordImage);
+            check(LVWord::fromImage(wordImage, sizeof wordImage) == w);
+        }
+    }
 }
 
 } // namespace

@@ -90,13 +90,20 @@ case "$mode" in
     seconds=${1:-60}
     build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLETTRAVA_BUILD_FUZZ=ON \
       -DLETTRAVA_BUILD_UI=OFF -DLETTRAVA_BUILD_TESTS=OFF -DLETTRAVA_BUILD_BENCH=OFF
+    # New inputs go to build-fuzz/corpus/TARGET, the committed seeds are only
+    # read; an input that crashes is kept as build-fuzz/artifacts/TARGET-crash-...
+    # and stops the script with the fuzzer's failure.
+    mkdir -p build-fuzz/artifacts
     for target in build-fuzz/fuzz/fuzz_*; do
       name=$(basename "$target")
       mkdir -p "build-fuzz/corpus/$name"
       seeds=()
       [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+      dict=()
+      [ -f "fuzz/dicts/$name.dict" ] && dict=("-dict=fuzz/dicts/$name.dict")
       echo "== $name for ${seconds}s"
-      "$target" -max_total_time="$seconds" -print_final_stats=1 "build-fuzz/corpus/$name" "${seeds[@]}"
+      "$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
+        "${dict[@]}" "build-fuzz/corpus/$name" "${seeds[@]}"
     done
     ;;
   *)
