@@ -65,6 +65,7 @@ struct HeadlessHost : HostNotices {
 
     QtTaskSeam seam;
     RecordingGameView view;
+    std::unique_ptr<Game> game; // outlives the host, which points to it
     GameHost host;
     std::vector<std::string> chat;
     int memberChanges = 0;
@@ -295,10 +296,11 @@ TEST_F(NetworkWindowTest, AJoiningWindowPlaysAgainstAHeadlessHostThroughResultsA
     HeadlessHost hal;
     GameSetup setup = test::gridFileSetup({test::GameBench::human(std::string("Hal"))}, gridPath.toStdString(), 2, "0:40");
     setup.listenForNetworkPlayers = true;
-    std::unique_ptr<Game> halGame = Game::createFromSetup(hal.view, setup);
+    hal.game = Game::createFromSetup(hal.view, setup);
+    Game* halGame = hal.game.get();
     ASSERT_TRUE(halGame->isReady());
     std::string error;
-    ASSERT_TRUE(hal.host.startHosting(0, "Hal", halGame.get(), error)) << error;
+    ASSERT_TRUE(hal.host.startHosting(0, "Hal", halGame, error)) << error;
     const std::uint16_t port = hal.host.port();
 
     // The connection window: its texts, the digits-only port, the fields.

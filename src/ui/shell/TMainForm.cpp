@@ -656,8 +656,8 @@ void TMainForm::newGame(bool load, const QString& file)
         play_->lblBonusValue->clear();
         play_->pnlGridSize->hide();
         removeBoard();
-        // A game made while hosting is hosted too.
-        if (!load && tcpForm_->host()) {
+        // A game made or continued while hosting is hosted too.
+        if (tcpForm_->host()) {
             created->networkMode = NetworkMode::Host;
             created->hostPort = tcpForm_->host()->port();
         }

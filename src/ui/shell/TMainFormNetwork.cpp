@@ -30,7 +30,9 @@ namespace lettrava {
 
 void TMainForm::buildChat()
 {
-    pnlChat_ = new TChatPanel(TChatPanel::Place::MainWindow);
+    // The window keeps the panel while the splitter does not show it.
+    pnlChat_ = new TChatPanel(TChatPanel::Place::MainWindow, this);
+    pnlChat_->hide();
     pnlChat_->setMemberListShown(memberList_);
     connect(pnlChat_, &TChatPanel::textEntered, this, [this](const QString& text) {
         if (tcpForm_)
@@ -74,6 +76,8 @@ void TMainForm::showChat(bool shown)
     } else {
         pnlChat_->hide();
         setChatPanel(nullptr);
+        pnlChat_->setParent(this);
+        pnlChat_->hide();
     }
     // With the chat up, Enter belongs to the chat's input line.
     if (shown)
