@@ -9,6 +9,7 @@
 #include "ui/platform/LowColour.h"
 #include "ui/platform/SharedPictures.h"
 #include "ui/widgets/TAdvancedPanel.h"
+#include "core/words/Latin1.h"
 #include "ui/platform/GameText.h"
 
 #include <QCloseEvent>
@@ -278,7 +279,10 @@ void TFactoryWordListForm::loadList()
         return;
     }
     const QByteArray bytes = in.read(kMaxListFile);
-    setWords(WordList::wordsFromText(bytes.toStdString()));
+    // A list may be saved as UTF-8 (as most editors do) or as single bytes;
+    // text that is not well-formed UTF-8 is taken as single bytes.
+    const std::string raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    setWords(WordList::wordsFromText(latin1::fromUtf8(raw).value_or(raw)));
 }
 
 // ------------------------------------------------------------------ the run
