@@ -636,6 +636,17 @@ void TPlayerInfoDlg::gridOrderChanged()
         adjustSize();
 }
 
+void TPlayerInfoDlg::keepHosting(std::uint16_t port)
+{
+    chkWaitForNetworkPlayers_->setChecked(true);
+    chkWaitForNetworkPlayers_->setEnabled(false);
+    chkWaitForNetworkPlayers_->setToolTip(QStringLiteral("The new game is hosted on the connections already open."));
+    edtPort_->setText(QString::number(port));
+    edtPort_->setEnabled(false);
+    listenToggled();
+    recomputeMarks();
+}
+
 void TPlayerInfoDlg::listenToggled()
 {
     const bool on = chkWaitForNetworkPlayers_->isChecked();

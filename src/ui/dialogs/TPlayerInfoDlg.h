@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
@@ -49,6 +50,10 @@ public:
     TPlayerInfoDlg(Purpose purpose, const GameSetup& current, bool allowNetworkChoice, QWidget* parent = nullptr);
 
     Purpose purpose() const { return purpose_; }
+    // A new game while this program hosts one already: the new game is
+    // hosted too, on the same port ("Listen for network players" checked
+    // and fixed).
+    void keepHosting(std::uint16_t port);
     // The choices as the dialog holds them now.
     GameSetup setup() const;
     // The slots marked because their input method conflicts with a later one.

@@ -1,5 +1,7 @@
 #include "ui/dialogs/TPreferencesForm.h"
 
+#include "ui/platform/GameText.h"
+
 #include "core/platform/Paths.h"
 #include "core/words/Dictionary.h"
 #include "ui/platform/FileChooser.h"
@@ -149,6 +151,12 @@ TPreferencesForm::~TPreferencesForm()
     }
     if (theForm() == this)
         theForm() = nullptr;
+}
+
+std::string TPreferencesForm::settingText(const std::string& name, const std::string& fallback)
+{
+    const TextSetting setting{"", name.c_str(), fallback.c_str()};
+    return toBytes(SettingsStore::read(setting));
 }
 
 void TPreferencesForm::installSeams()

@@ -73,6 +73,8 @@ public:
 
     // ---- Preferences
     std::string selectedDictionaryFile() override;
+    // The host's "Email" and "Message", as the setup dialog stored them.
+    std::string settingText(const std::string& name, const std::string& fallback) override;
     QStringList dictionaryNames() const;
     // "Reload Dictionaries": loads the chosen dictionary again.
     void reloadDictionaries();

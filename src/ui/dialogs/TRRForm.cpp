@@ -16,6 +16,7 @@
 #include "ui/platform/SettingsStore.h"
 #include "ui/platform/SharedPictures.h"
 #include "ui/dialogs/TAddWordForm.h"
+#include "ui/net/TChatPanel.h"
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TPlayerStatsForm.h"
@@ -34,6 +35,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -123,7 +125,20 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
 
     auto* centre = new QVBoxLayout;
     centre->addWidget(buildScorePanel());
-    centre->addWidget(buildGridPanel());
+    if (chatVisible_) {
+        // The chat sits under the grid, with a handle between them.
+        auto* split = new QSplitter(Qt::Vertical, this);
+        split->setObjectName(QStringLiteral("splRRChat"));
+        split->setChildrenCollapsible(false);
+        split->addWidget(buildGridPanel());
+        chat_ = new TChatPanel(TChatPanel::Place::ResultsWindow, split);
+        chat_->setMinimumSize(380, 140);
+        chat_->setMemberListShown(prefs ? prefs->memberListVisible() : SettingsStore::read(settings::RRMemberList));
+        split->addWidget(chat_);
+        centre->addWidget(split);
+    } else {
+        centre->addWidget(buildGridPanel());
+    }
     row->addLayout(centre);
 
     rightColumn_ = new QWidget(this);
@@ -521,6 +536,8 @@ void TRRForm::showEvent(QShowEvent* event)
     if (!round_.bonusWord.empty())
         highlightWord(round_.bonusWord);
     QDialog::showEvent(event);
+    if (chat_ && onChatShown)
+        onChatShown(chat_);
 }
 
 void TRRForm::hideEvent(QHideEvent* event)
@@ -528,6 +545,13 @@ void TRRForm::hideEvent(QHideEvent* event)
     QDialog::hideEvent(event);
     if (event->spontaneous())
         return; // minimised: still up
+    if (chat_) {
+        if (TPreferencesForm* prefs = TPreferencesForm::instance())
+            prefs->setMemberListVisible(chat_->memberListShown());
+        SettingsStore::write(settings::RRMemberList, chat_->memberListShown());
+        if (onChatHidden)
+            onChatHidden();
+    }
     game_.view().setMainWindowVisible(true);
     if (modeless_ && !released_) {
         released_ = true;

@@ -22,6 +22,7 @@ class Game;
 class Player;
 class Round;
 class TAdvancedPanel;
+class TChatPanel;
 class TClickLabel;
 class TLetterBoard;
 class TWordListBox;
@@ -50,6 +51,11 @@ public:
     // (a network client then tells its host that the user is ready).
     std::function<void()> onReleased;
     bool released() const { return released_; }
+    // In a network game: the window's chat panel takes the chat while the
+    // window is up, and gives it back when it is hidden.
+    TChatPanel* chatPanel() const { return chat_; }
+    std::function<void(TChatPanel*)> onChatShown;
+    std::function<void()> onChatHidden;
 
     // ---- what the window shows (also for tests)
     int playerCount() const { return playerCount_; }
@@ -159,6 +165,7 @@ private:
     int solutionOrder_ = 3;
     bool modeless_ = false;
     bool released_ = false;
+    TChatPanel* chat_ = nullptr;
 };
 
 // The results window of a round for the game's main window: the game engine

@@ -2,6 +2,8 @@
 // asks for them (the GameView side of the main window).
 
 #include "ui/shell/TMainForm.h"
+
+#include "ui/dialogs/TRRForm.h"
 #include "ui/shell/MainFormParts.h"
 
 #include "core/game/Game.h"
@@ -65,10 +67,6 @@ void TMainForm::setWelcomeVisible(bool visible)
         pnlWelcome_->raise();
     for (QAction* a : actWelcomeKeys_)
         a->setEnabled(visible);
-    welcomeButtons_[3]->setEnabled(static_cast<bool>(joinGameHandler));
-    joinCaption_->setEnabled(static_cast<bool>(joinGameHandler));
-    if (!joinGameHandler)
-        welcomeButtons_[3]->setToolTip(QStringLiteral("Network games are not available in this version"));
     if (visible)
         welcomeButtons_[0]->setFocus();
 }
@@ -219,6 +217,8 @@ void TMainForm::enterRoundMode(const Game& game)
     actSaveGrid_->setEnabled(true);
     for (QAction* a : actWelcomeKeys_)
         a->setEnabled(false);
+    if (tcpForm_)
+        tcpForm_->disableAddPlayerButton();
     layoutCentre();
 }
 
@@ -305,6 +305,11 @@ void TMainForm::leaveRoundMode(const Game& game, bool)
         for (QAction* a : {actViewPlayerStats_, actGameSave_, actGameNew_, actGameLoad_, actGameSaveAs_, actGridFactory_})
             a->setEnabled(true);
     actGameOptions_->setEnabled(true);
+    if (tcpForm_) {
+        // No designing while a network game is up; the add-player rule applies again.
+        actGridFactory_->setEnabled(false);
+        tcpForm_->enableAddPlayerButton();
+    }
 }
 
 void TMainForm::prepareNextRound(const Game& game)
@@ -328,7 +333,10 @@ void TMainForm::setMainWindowVisible(bool visible) { setVisible(visible); }
 
 std::unique_ptr<ResultsWindow> TMainForm::createResultsWindow(Game& game, Round& round)
 {
-    return resultsWindowFactory ? resultsWindowFactory(game, round) : nullptr;
+    auto window = resultsWindowFactory ? resultsWindowFactory(game, round) : nullptr;
+    if (auto* form = dynamic_cast<TRRForm*>(window.get()))
+        attachResultsChat(*form);
+    return window;
 }
 
 void TMainForm::showCongratulations(const std::string& text, bool humanWinner)
@@ -343,7 +351,9 @@ bool TMainForm::runSetupDialog(GameSetup& setup, bool isNew, bool allowNetworkCh
     if (!isNew)
         purpose = game_ && game_->networkMode == NetworkMode::Client ? TPlayerInfoDlg::Purpose::ReadOnly
                                                                      : TPlayerInfoDlg::Purpose::GameOptions;
-    TPlayerInfoDlg dialog(purpose, setup, allowNetworkChoice && networkChoiceAvailable, this);
+    TPlayerInfoDlg dialog(purpose, setup, allowNetworkChoice && networkChoiceAvailable && !tcpForm_, this);
+    if (isNew && tcpForm_ && tcpForm_->host())
+        dialog.keepHosting(tcpForm_->host()->port());
     if (dialog.exec() != QDialog::Accepted || purpose == TPlayerInfoDlg::Purpose::ReadOnly)
         return false;
     setup = dialog.setup();

@@ -85,7 +85,7 @@ void installGameWindows(TMainForm& window)
     // Each window is parented to the main window, which the game hides while
     // they are up.
     window.resultsWindowFactory = [&window](Game& game, Round& round) {
-        return makeResultsWindow(game, round, &window);
+        return makeResultsWindow(game, round, &window, window.chatShown());
     };
     window.congratulationsHandler = [&window](const std::string& text, bool humanWinner) {
         showCongratulations(&window, text, humanWinner);

@@ -82,6 +82,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     buildActions();
     buildMenus();
+    buildChat();
+    menuBar()->insertMenu(mnuHelp_->menuAction(), mnuHost_);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -124,6 +126,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 TMainForm::~TMainForm()
 {
     writeSettings();
+    // The connections end before the game they report to.
+    if (tcpForm_) {
+        tcpForm_->shutdown();
+        tcpForm_.reset();
+    }
     game_.reset();
     shutDownHelp();
 }
@@ -210,10 +217,7 @@ void TMainForm::buildWelcome()
     connect(welcomeButtons_[0], &TPictureButton::clicked, this, &TMainForm::mnuGameNewClick);
     connect(welcomeButtons_[1], &TPictureButton::clicked, this, &TMainForm::mnuGameLoadClick);
     connect(welcomeButtons_[2], &TPictureButton::clicked, this, &TMainForm::howToPlayClick);
-    connect(welcomeButtons_[3], &TPictureButton::clicked, this, [this] {
-        if (joinGameHandler)
-            joinGameHandler();
-    });
+    connect(welcomeButtons_[3], &TPictureButton::clicked, this, &TMainForm::joinGameClick);
     layout->addLayout(grid);
     auto* line = new QLabel(QStringLiteral("Click a dot or use the Menu to let the fun begin!"), pnlWelcome_);
     line->setAlignment(Qt::AlignCenter);
@@ -471,6 +475,8 @@ void TMainForm::closeEvent(QCloseEvent* e)
             }
         }
     }
+    if (tcpForm_)
+        tcpForm_->shutdown();
     // The help window goes with the main window, so that the program ends.
     shutDownHelp();
     e->accept();
@@ -598,11 +604,18 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
 
 void TMainForm::newGame(bool load, const QString& file)
 {
+    // A client's game is its host's: it starts none of its own.
+    if (tcpForm_ && tcpForm_->role() == TTCPForm::Role::Client)
+        return;
     setWelcomeVisible(false);
+    // While hosting, the old game stays until the new one is ready.
+    const bool keepOld = tcpForm_ != nullptr;
     if (game_) {
         game_->wordEntry().reset();
         if (!load && !confirmSaveGame())
             return;
+    }
+    if (game_ && !keepOld) {
         game_.reset();
         actRoundStart_->setEnabled(false);
         play_->imgSetRoundTime->hide();
@@ -618,14 +631,38 @@ void TMainForm::newGame(bool load, const QString& file)
     }
 
     std::unique_ptr<Game> created = load ? Game::createFromFile(*this, qtToPath(file))
-                                         : Game::createNew(*this, true);
+                                         : Game::createNew(*this, !keepOld);
     actShowResults_->setEnabled(false);
     if (!created->isReady()) {
         created.reset();
-        setMode(Mode::Welcome);
+        if (!keepOld || !game_)
+            setMode(Mode::Welcome);
         return;
     }
 
+    if (keepOld) {
+        // The clients hear of the new game before the old one goes.
+        if (GameHost* host = tcpForm_->host()) {
+            host->announceNewGame();
+            host->setGame(nullptr);
+        }
+        if (game_ && game_->round())
+            game_->round()->hideResultsWindow();
+        game_.reset();
+        actRoundStart_->setEnabled(false);
+        play_->imgSetRoundTime->hide();
+        play_->pnlWordEntry->hide();
+        wordEntryWanted_ = false;
+        play_->pnlBonus->hide();
+        play_->lblBonusValue->clear();
+        play_->pnlGridSize->hide();
+        removeBoard();
+        // A game made while hosting is hosted too.
+        if (!load && tcpForm_->host()) {
+            created->networkMode = NetworkMode::Host;
+            created->hostPort = tcpForm_->host()->port();
+        }
+    }
     game_ = std::move(created);
     setMode(Mode::Play);
     showAllCells(false);
@@ -647,6 +684,17 @@ void TMainForm::newGame(bool load, const QString& file)
         game_->prepareNextRound();
     game_->refreshScores();
     actGameOptions_->setEnabled(true);
+
+    const bool hosting = game_->networkMode == NetworkMode::Host && hostNewGame();
+    if (hosting) {
+        mnuHost_->menuAction()->setVisible(true);
+        showChat(true);
+        pnlChat_->addPlayerButton()->show();
+        tcpForm_->updateAddPlayerButton();
+        actGridFactory_->setEnabled(false);
+    } else if (!tcpForm_) {
+        showChat(false);
+    }
 
     if (load) {
         saveFile_ = file;
@@ -808,6 +856,8 @@ void TMainForm::mnuGameOptionsClick()
     if (!game_ || !actGameOptions_->isEnabled())
         return;
     game_->setupFromDialog(false, false);
+    if (tcpForm_ && tcpForm_->host())
+        tcpForm_->host()->refreshOwnRecord();
     fillStatusPanels();
     setRoundTimeHint(game_->roundTimeHint());
     refreshBetweenRounds();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/GameView.h"
+#include "ui/net/TTCPForm.h"
 #include "ui/platform/QtTextLabel.h"
 
 #include <QMainWindow>
@@ -30,6 +31,8 @@ class TFlatButton;
 class TFactoryMode;
 class TLetterBoard;
 class TPlayPanels;
+class TChatPanel;
+class TRRForm;
 class TLetterLabel;
 class TPictureButton;
 class TPreferencesForm;
@@ -47,7 +50,7 @@ class TUpDown;
 // The windows of the results, the statistics, the tips and the about box are
 // opened through replaceable hooks; while a hook is not set the window does
 // what the game does without that window.
-class TMainForm : public QMainWindow, public GameView {
+class TMainForm : public QMainWindow, public GameView, public NetworkShell {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -74,10 +77,12 @@ public:
     std::function<void(bool inOrder)> startupTipsHandler;
     // The warning that the help cannot be shown, at start-up.
     std::function<void()> helpWarningHandler;
-    // "Join an Internet Game"; the picture is disabled while not set.
+    // "Join an Internet Game" in place of the window's own connection window
+    // (tests); the window joins by itself while it is not set.
     std::function<void()> joinGameHandler;
-    // Whether the setup dialog may offer "Listen for network players".
-    bool networkChoiceAvailable = false;
+    // Whether the setup dialog may offer "Listen for network players" (also
+    // only while no network connection window exists).
+    bool networkChoiceAvailable = true;
 
     Game* game() const { return game_.get(); }
     TPreferencesForm& preferencesForm() const { return *preferences_; }
@@ -91,6 +96,33 @@ public:
     // chat of a network game); none removes it, to its owner's keeping.
     void setChatPanel(QWidget* panel);
     QSplitter* chatSplitter() const { return splChat_; }
+
+    // ---- network play
+    // The connection window while hosting or joined, else none.
+    TTCPForm* networkWindow() const { return tcpForm_.get(); }
+    // The chat panel under the board (shown in network games only).
+    TChatPanel* chatPanel() const { return pnlChat_; }
+    bool chatShown() const;
+    QMenu* hostMenu() const { return mnuHost_; }
+    // "&Join an Internet Game".
+    void joinGameClick();
+    // "H&ost": "Lock" and "Shutdown".
+    void mnuHostLockClick();
+    void mnuHostShutdownClick();
+    // A results window of a network game takes the chat while it is up.
+    void attachResultsChat(TRRForm& form);
+
+    // ---- NetworkShell
+    Game* createClientGame() override;
+    void startClientRound() override;
+    void applyClientSettings() override;
+    void showClientRoundLabel(const std::string& text) override;
+    void showWaiting(bool roundCounts) override;
+    void closeClientResults() override;
+    void hostStartedNewGame() override;
+    void connectionLost() override;
+    void hostShutDown() override;
+    void remotePlayerSeated(int slot) override;
 
     // ---- commands
     void mnuGameNewClick();
@@ -193,6 +225,12 @@ private:
     void submitTypedWord();
     void runPreferences(int page);
     void refreshBetweenRounds();
+    // Network play: the chat panel, hosting a new game, the tear-down.
+    void buildChat();
+    void showChat(bool shown);
+    void memberMenuAt(TChatPanel* panel, const QPoint& globalPos);
+    bool hostNewGame();
+    void tearDownNetwork();
 
     std::unique_ptr<Game> game_;
     Mode mode_ = Mode::Welcome;
@@ -204,6 +242,9 @@ private:
     QMenu* mnuAbort_ = nullptr;
     QMenu* mnuPreferences_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
+    QMenu* mnuHost_ = nullptr;
+    QAction* actHostLock_ = nullptr;
+    QAction* actHostShutdown_ = nullptr;
     QAction* actGameNew_ = nullptr;
     QAction* actGameLoad_ = nullptr;
     QAction* actGameSave_ = nullptr;
@@ -238,6 +279,8 @@ private:
     TLetterBoard* board_ = nullptr;
     QSplitter* splChat_ = nullptr;
     QPointer<QWidget> chatPanel_;
+    TChatPanel* pnlChat_ = nullptr;
+    std::unique_ptr<TTCPForm> tcpForm_;
     TAdvancedPanel* pnlWelcome_ = nullptr;
     std::array<TPictureButton*, 4> welcomeButtons_{};
     TFlatButton* joinCaption_ = nullptr;
