@@ -214,6 +214,9 @@ check() {
   local expected
   for expected in /usr/games/lettrava /usr/games/lettrava-tool \
     /usr/share/lettrava/dict/English.dic /usr/share/lettrava/dict/English-large.dic \
+    /usr/share/lettrava/dict/English-British.dic /usr/share/lettrava/dict/Deutsch.dic \
+    /usr/share/lettrava/dict/Francais.dic /usr/share/lettrava/dict/Espanol.dic \
+    /usr/share/lettrava/dict/Italiano.dic /usr/share/lettrava/dict/Nederlands.dic \
     /usr/share/lettrava/Sounds/Click.wav /usr/share/lettrava/help/index.htm \
     /usr/share/applications/org.lettrava.Lettrava.desktop \
     /usr/share/metainfo/org.lettrava.Lettrava.metainfo.xml \

@@ -7,6 +7,7 @@
 #include "core/platform/TextLines.h"
 #include "core/words/Dictionary.h"
 #include "core/words/DictionaryWriter.h"
+#include "core/words/Latin1.h"
 
 #include <charconv>
 #include <fstream>
@@ -16,15 +17,35 @@ namespace lettrava::tool {
 
 namespace {
 
-bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isCapital(char c) { return latin1::isLetter(c) && latin1::toUpper(c) == c && c != '\xDF' && c != '\xFF'; }
 
-std::string upper(std::string_view text)
+// Which entries of a word list count as words, by the case of their letters.
+enum class CaseRule {
+    Any,     // every entry
+    Lower,   // only entries in small letters (lists that capitalise proper names only)
+    Initial, // small letters, or a capital followed by small letters (lists that capitalise nouns)
+};
+
+CaseRule caseRule(const Arguments& a)
 {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return out;
+    const std::string rule = a.value("case", a.flag("lowercase-only") ? "lower" : "any");
+    if (a.flag("lowercase-only") && rule != "lower")
+        throw UsageError("--lowercase-only and --case " + rule + " contradict each other");
+    if (rule == "any")
+        return CaseRule::Any;
+    if (rule == "lower")
+        return CaseRule::Lower;
+    if (rule == "initial")
+        return CaseRule::Initial;
+    throw UsageError("--case must be any, lower or initial");
+}
+
+bool caseAllowed(std::string_view word, CaseRule rule)
+{
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (isCapital(word[i]) && (rule == CaseRule::Lower || (rule == CaseRule::Initial && i > 0)))
+            return false;
+    return true;
 }
 
 std::string formatFloat(float v)
@@ -45,7 +66,8 @@ void setHeaderField(DictionaryHeader& header, std::size_t offset, std::size_t si
 
 int mkdictCommand(const Args& args)
 {
-    Arguments a(args, {"name", "page1", "page1-name", "page2", "page2-name"}, {"local-lookup", "lowercase-only"});
+    Arguments a(args, {"name", "page1", "page1-name", "page2", "page2-name", "encoding", "case", "letters"},
+                {"local-lookup", "lowercase-only"});
     if (a.positional().size() != 2)
         throw UsageError("expected WORDLIST and OUT.dic");
     const std::string& listFile = a.positional()[0];
@@ -53,29 +75,46 @@ int mkdictCommand(const Args& args)
 
     DictionaryHeader header;
     setHeaderField(header, DictionaryHeader::kDisplayNameOffset, DictionaryHeader::kDisplayNameSize,
-                   a.value("name", std::filesystem::path(outFile).stem().string()), "--name");
+                   a.text("name").value_or(latin1::fromUtf8Lossy(std::filesystem::path(outFile).stem().string())), "--name");
     setHeaderField(header, DictionaryHeader::kLookupPage1Offset, DictionaryHeader::kLookupPageSize,
-                   a.value("page1", ""), "--page1");
+                   a.text("page1").value_or(""), "--page1");
     setHeaderField(header, DictionaryHeader::kLookupPage1NameOffset, DictionaryHeader::kLookupPageNameSize,
-                   a.value("page1-name", ""), "--page1-name");
+                   a.text("page1-name").value_or(""), "--page1-name");
     setHeaderField(header, DictionaryHeader::kLookupPage2Offset, DictionaryHeader::kLookupPageSize,
-                   a.value("page2", ""), "--page2");
+                   a.text("page2").value_or(""), "--page2");
     setHeaderField(header, DictionaryHeader::kLookupPage2NameOffset, DictionaryHeader::kLookupPageNameSize,
-                   a.value("page2-name", ""), "--page2-name");
+                   a.text("page2-name").value_or(""), "--page2-name");
     header.setLocalLookup(a.flag("local-lookup"));
+
+    const std::string encoding = a.value("encoding", "utf-8");
+    if (encoding != "utf-8" && encoding != "latin-1")
+        throw UsageError("--encoding must be utf-8 or latin-1");
+    const bool utf8 = encoding == "utf-8";
+    const CaseRule rule = caseRule(a);
+    // --letters: the only letters a word may hold, in either case.
+    std::optional<std::string> letters;
+    if (const auto given = a.text("letters")) {
+        letters = latin1::upper(*given);
+        for (char c : *letters)
+            if (!latin1::isLetter(c))
+                throw UsageError("--letters must hold letters only");
+    }
 
     std::ifstream in(listFile, std::ios::binary);
     if (!in)
         throw ToolError("cannot read word list " + listFile);
-    const bool lowercaseOnly = a.flag("lowercase-only");
     std::vector<std::string> words;
     std::size_t skipped = 0;
+    // 18 letters take at most 36 bytes of UTF-8; longer lines are cut, and skipped.
     readTextLines(in, 64, SIZE_MAX, [&](std::string_view line) {
-        bool ok = line.size() >= 3 && line.size() <= 18;
-        for (char c : line)
-            ok = ok && isAsciiLetter(c) && !(lowercaseOnly && c >= 'A' && c <= 'Z');
+        std::optional<std::string> word = utf8 ? latin1::fromUtf8(line) : std::optional<std::string>(line);
+        bool ok = word && word->size() >= 3 && word->size() <= 18 && caseAllowed(*word, rule);
         if (ok)
-            words.push_back(upper(line));
+            for (char c : *word)
+                ok = ok && latin1::isLetter(c)
+                     && (!letters || letters->find(latin1::toUpper(c)) != std::string::npos);
+        if (ok)
+            words.push_back(latin1::upper(*word));
         else
             ++skipped;
         return true;
@@ -98,20 +137,20 @@ int dictinfoCommand(const Args& args)
         throw UsageError("expected FILE.dic");
     loadDictionaryForTool(a.positional()[0], std::nullopt);
     const Dictionary& d = Dictionary::instance(false);
-    std::cout << "name: " << d.displayName() << '\n'
-              << "page1: " << d.lookupPage1() << '\n'
-              << "page1-name: " << d.lookupPage1Name() << '\n'
-              << "page2: " << d.lookupPage2() << '\n'
-              << "page2-name: " << d.lookupPage2Name() << '\n'
+    std::cout << "name: " << terminalText(d.displayName()) << '\n'
+              << "page1: " << terminalText(d.lookupPage1()) << '\n'
+              << "page1-name: " << terminalText(d.lookupPage1Name()) << '\n'
+              << "page2: " << terminalText(d.lookupPage2()) << '\n'
+              << "page2-name: " << terminalText(d.lookupPage2Name()) << '\n'
               << "local-lookup: " << (d.localLookup() ? "yes" : "no") << '\n'
               << "letters: " << d.alphabet().letters().size() << '\n';
     for (const AlphabetChar& c : d.alphabet().letters())
-        std::cout << c.letter << ' ' << formatFloat(c.weight) << '\n';
+        std::cout << terminalText(std::string(1, c.letter)) << ' ' << formatFloat(c.weight) << '\n';
     const auto words = d.words();
     std::cout << "words: " << words->size() << '\n';
     if (a.flag("words"))
         for (std::size_t i = 0; i < words->size(); ++i)
-            std::cout << words->wordAt(i) << '\n';
+            std::cout << terminalText(words->wordAt(i)) << '\n';
     return 0;
 }
 
@@ -123,9 +162,9 @@ int lookupCommand(const Args& args)
         throw UsageError("--dict is required");
     loadDictionaryForTool(*dict, a.value("custom"));
     const Dictionary& d = Dictionary::instance(false);
-    for (const std::string& text : a.positional()) {
-        const LookupResult r = d.lookup(text);
-        std::cout << text << ' '
+    for (const std::string& typed : a.positional()) {
+        const LookupResult r = d.lookup(programText(typed, "TEXT"));
+        std::cout << typed << ' '
                   << (r == LookupResult::Word ? "Word" : r == LookupResult::Prefix ? "Prefix" : "NoMatch") << '\n';
     }
     return 0;

@@ -60,7 +60,7 @@ GameSetup setupFromArguments(const Arguments& a, bool hosting)
             if (++humans > 2)
                 throw UsageError("at most two human players (keyboard and mouse)");
             c.inputMethod = humans == 1 ? InputMethod::KeyboardOnly : InputMethod::MouseOnly;
-            c.name = p.substr(6);
+            c.name = programText(p.substr(6), "a player's name");
         } else if (p.starts_with("computer:")) {
             c.inputMethod = InputMethod::Computer;
             c.name = p.substr(9);
@@ -82,7 +82,7 @@ void printScoreLines(std::ostream& out, const Game& game, int round)
         const Player* p = game.playerAt(i);
         if (!p)
             continue;
-        out << "score " << round << ' ' << p->name << " words=" << p->wordsThisRound << " round=" << p->roundScore
+        out << "score " << round << ' ' << terminalText(p->name) << " words=" << p->wordsThisRound << " round=" << p->roundScore
             << " game=" << p->gameScore << " allvalid=" << yesNo(p->allValid) << " bonusfound=" << yesNo(p->bonusFound)
             << " longest=" << p->longestThisGame << '\n';
     }

@@ -154,19 +154,19 @@ int simulateCommand(const Args& args)
             for (std::size_t i = before; i < view.events.size(); ++i)
                 if (view.events[i].starts_with("status:"))
                     status = view.events[i].substr(7);
-            std::cout << "verdict " << r << ' ' << line.seconds << ' ' << line.name << ' ' << line.word << ' '
-                      << verdict << '\n'
-                      << "status " << status << '\n';
+            std::cout << "verdict " << r << ' ' << line.seconds << ' ' << terminalText(line.name) << ' '
+                      << terminalText(line.word) << ' ' << verdict << '\n'
+                      << "status " << terminalText(status) << '\n';
         }
         manualTimers.runUntil([&] { return !game->roundRunning; }, static_cast<std::uint32_t>(round->duration + 10) * 1000);
         if (game->roundRunning)
             throw ToolError("the round did not end");
 
-        std::cout << "bonus " << (round->bonusWord.empty() ? "-" : round->bonusWord) << '\n';
+        std::cout << "bonus " << (round->bonusWord.empty() ? "-" : terminalText(round->bonusWord)) << '\n';
         printScoreLines(std::cout, *game, r);
     }
     if (game->playerCount > 1 && !game->inProgress)
-        std::cout << "winner " << game->winnerText() << '\n';
+        std::cout << "winner " << terminalText(game->winnerText()) << '\n';
     if (auto save = a.value("save"); save && !game->saveToFile(*save))
         throw ToolError("cannot write " + *save);
     return 0;
@@ -203,7 +203,7 @@ int gameInfoCommand(const Args& args)
               << "network-mode: " << static_cast<int>(game->networkMode) << '\n';
     for (int i = 0; i < game->playerCount; ++i) {
         const Player* p = game->playerAt(i);
-        std::cout << "player " << p->name << " input=" << p->inputMethod << " level=" << p->computerLevel
+        std::cout << "player " << terminalText(p->name) << " input=" << p->inputMethod << " level=" << p->computerLevel
                   << " score=" << p->gameScore << " words=" << p->wordsThisGame << " longest=" << p->longestThisGame
                   << '\n';
     }
@@ -222,7 +222,7 @@ int playersCommand(const Args& args)
         throw ToolError("cannot read " + file);
     PlayerFileManager store(file);
     for (const auto& p : store.records())
-        std::cout << p->name << '|' << p->longestWord << '|' << p->gamesWon << '|' << p->gamesCompleted << '|'
+        std::cout << terminalText(p->name) << '|' << terminalText(p->longestWord) << '|' << p->gamesWon << '|' << p->gamesCompleted << '|'
                   << p->roundsPlayed << '|' << p->wordsFound << '|' << p->computerLevel << '|' << p->pointsScored
                   << '\n';
     return 0;

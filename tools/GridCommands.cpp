@@ -8,6 +8,7 @@
 #include "core/grid/GridFile.h"
 #include "core/grid/GridOptions.h"
 #include "core/platform/Random.h"
+#include "core/words/Latin1.h"
 
 #include <filesystem>
 #include <iostream>
@@ -21,14 +22,6 @@ void loadGridForTool(Grid& grid, const std::string& file)
 {
     if (!loadGridFile(grid, file))
         throw ToolError("cannot read grid file " + file);
-}
-
-std::string upper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
 }
 
 } // namespace
@@ -61,7 +54,7 @@ int solveCommand(const Args& args)
     solver.waitFor();
     const auto& words = solver.solutionWords();
     for (const LVWord& w : words)
-        std::cout << w.text << '\n';
+        std::cout << terminalText(w.text) << '\n';
     std::cout << "count: " << words.size() << '\n';
     std::cerr << "found: " << solver.count() << " (every chain)\n";
     return 0;
@@ -79,7 +72,7 @@ int traceCommand(const Args& args)
         gridOptions().allowLetterReuse = *reuse;
 
     PathTable path;
-    const std::string word = upper(a.positional()[1]);
+    const std::string word = latin1::upper(programText(a.positional()[1], "WORD"));
     if (!grid.tracePath(word, path)) {
         std::cout << "not traceable\n";
         return 1;

@@ -32,7 +32,8 @@ volatile std::sig_atomic_t stopSignalled = 0;
 extern "C" void onStopSignal(int) { stopSignalled = 1; }
 
 // Every event goes out as one line, at once: the driver reads them live.
-void emit(const std::string& line) { std::cout << line << std::endl; }
+// A line of the event log: program text, printed for the terminal.
+void emit(const std::string& line) { std::cout << terminalText(line) << std::endl; }
 
 struct ChatScriptLine {
     std::uint32_t atMs = 0;
@@ -181,9 +182,9 @@ int hostCommand(const Args& args)
     const std::vector<ChatScriptLine> chat = a.value("chat") ? readChatScript(*a.value("chat")) : std::vector<ChatScriptLine>{};
 
     loadDictionaryForTool(*dict, std::nullopt);
-    if (auto email = a.value("email"))
+    if (auto email = a.text("email"))
         toolPreferences().setSettingText("Email", *email);
-    if (auto message = a.value("message"))
+    if (auto message = a.text("message"))
         toolPreferences().setSettingText("Message", *message);
     PlayerFileManager::useFile(Paths::homeGiven() ? Paths::writableFile(PlayerFileManager::kFileName)
                                                   : std::filesystem::path());
@@ -434,12 +435,12 @@ int joinCommand(const Args& args)
     Arguments a(args, {"host", "port", "name", "email", "message", "script", "read-results", "dict"}, {"reconnect"});
     JoinRequest request;
     request.host = a.value("host", "");
-    request.name = a.value("name", "");
+    request.name = a.text("name").value_or("");
     if (request.host.empty() || request.name.empty())
         throw UsageError("--host and --name are required");
     request.port = static_cast<std::uint16_t>(a.integer("port", 1, 65535).value_or(GameHost::kDefaultPort));
-    request.email = a.value("email", "");
-    request.message = a.value("message", "");
+    request.email = a.text("email").value_or("");
+    request.message = a.text("message").value_or("");
     const auto readResultsMs = static_cast<std::uint32_t>(a.integer("read-results", 0, 3600).value_or(1) * 1000);
     std::vector<JoinScriptLine> script = a.value("script") ? readJoinScript(*a.value("script")) : std::vector<JoinScriptLine>{};
 

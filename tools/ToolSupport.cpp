@@ -3,6 +3,7 @@
 #include "core/platform/Preferences.h"
 #include "core/platform/TextLines.h"
 #include "core/words/Dictionary.h"
+#include "core/words/Latin1.h"
 
 #include <charconv>
 #include <filesystem>
@@ -55,6 +56,24 @@ std::string Arguments::value(const std::string& name, const std::string& fallbac
     return value(name).value_or(fallback);
 }
 
+std::optional<std::string> Arguments::text(const std::string& name) const
+{
+    auto v = value(name);
+    if (!v)
+        return std::nullopt;
+    return programText(*v, "--" + name);
+}
+
+std::string terminalText(std::string_view programBytes) { return latin1::toUtf8(programBytes); }
+
+std::string programText(const std::string& typed, const std::string& what)
+{
+    auto bytes = latin1::fromUtf8(typed);
+    if (!bytes)
+        throw UsageError(what + " holds a character outside Latin-1 (or is not UTF-8)");
+    return *bytes;
+}
+
 int parseInteger(const std::string& text, const std::string& what, long low, long high)
 {
     long v = 0;
@@ -89,7 +108,7 @@ MessageAnswer ToolDialogs::showMessage(const std::string& text, const std::strin
 {
     if (icon == MessageIcon::Warning || icon == MessageIcon::Error)
         failed_ = true;
-    std::cerr << caption << ": " << text << '\n';
+    std::cerr << terminalText(caption) << ": " << terminalText(text) << '\n';
     return (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel) ? MessageAnswer::Yes
                                                                                          : MessageAnswer::Ok;
 }
@@ -97,7 +116,7 @@ MessageAnswer ToolDialogs::showMessage(const std::string& text, const std::strin
 void ToolDialogs::reportError(const std::string& text)
 {
     failed_ = true;
-    std::cerr << "error: " << text << '\n';
+    std::cerr << "error: " << terminalText(text) << '\n';
 }
 
 FixedPreferences& toolPreferences()

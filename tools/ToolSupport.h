@@ -35,6 +35,10 @@ public:
 
     std::optional<std::string> value(const std::string& name) const;
     std::string value(const std::string& name, const std::string& fallback) const;
+    // An option that holds program text (a word, a name, a message), typed in
+    // UTF-8 and returned as the program's Latin-1 bytes; UsageError when it
+    // holds a character Latin-1 does not.
+    std::optional<std::string> text(const std::string& name) const;
     // The option as an integer in [low, high]; UsageError otherwise.
     std::optional<long> integer(const std::string& name, long low, long high) const;
     // A yes|no option.
@@ -69,6 +73,13 @@ FixedPreferences& toolPreferences();
 // words of customFile when one is given (and none otherwise). Throws ToolError
 // when the file is missing or cannot be read.
 void loadDictionaryForTool(const std::string& file, const std::optional<std::string>& customFile);
+
+// The terminal speaks UTF-8, the program Latin-1. terminalText() turns program
+// text into what is printed; programText() turns a typed argument into program
+// text, UsageError naming `what` when Latin-1 cannot hold it. File names stay
+// as they were typed.
+std::string terminalText(std::string_view programBytes);
+std::string programText(const std::string& typed, const std::string& what);
 
 int parseInteger(const std::string& text, const std::string& what, long low, long high);
 

@@ -41,7 +41,7 @@ int wordServerCommand(const Args& args)
         server->stop();
         io.stop();
     });
-    server->start([](const std::string& word) { std::cout << "word: " << word << std::endl; });
+    server->start([](const std::string& word) { std::cout << "word: " << terminalText(word) << std::endl; });
     // The port line comes first and at once, so that a caller that asked for
     // port 0 learns the port before it sends.
     std::cout << "listening: " << server->localEndpoint().address().to_string() << ' ' << server->port() << '\n'

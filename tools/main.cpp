@@ -15,7 +15,8 @@ const std::vector<CommandInfo>& commands()
     static const std::vector<CommandInfo> list = {
         {"mkdict", mkdictCommand,
          "mkdict [--name NAME] [--page1 TEMPLATE] [--page1-name NAME] [--page2 TEMPLATE] [--page2-name NAME]\n"
-         "       [--local-lookup] [--lowercase-only] WORDLIST OUT.dic"},
+         "       [--local-lookup] [--encoding utf-8|latin-1] [--case any|lower|initial] [--letters LETTERS]\n"
+         "       [--lowercase-only] WORDLIST OUT.dic"},
         {"dictinfo", dictinfoCommand, "dictinfo [--words] FILE.dic"},
         {"lookup", lookupCommand, "lookup --dict FILE.dic [--custom FILE] TEXT..."},
         {"solve", solveCommand,

@@ -1,5 +1,7 @@
 #include "net/WordSuggestion.h"
 
+#include "core/words/Latin1.h"
+
 #include <asio.hpp>
 
 #include <array>
@@ -67,11 +69,9 @@ std::optional<std::string> parseRequest(std::string_view d)
     if (word.empty() || word.size() > kMaxWordLength)
         return std::nullopt;
     for (char& c : word) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        else if (!((c >= 'A' && c <= 'Z') || (u >= 0xC0 && u != 0xD7 && u != 0xF7)))
+        if (!latin1::isLetter(c))
             return std::nullopt;
+        c = latin1::toUpper(c);
     }
     return word;
 }

@@ -1,3 +1,4 @@
+#include "net/Frame.h"
 #include "net/Payloads.h"
 #include "net/TGameClient.h"
 
@@ -247,4 +248,36 @@ TEST(SmallPayloads, BonusHintVerdictNumbersAndTexts)
     EXPECT_EQ(decodeText(std::string("hello\0world", 11)), "hello");
     EXPECT_EQ(decodeText(""), "");
     EXPECT_EQ(decodeText("\xE9t\xE9"), "\xE9t\xE9") << "single bytes travel as they are";
+}
+
+TEST(AccentedTexts, TravelThroughRecordsAndFramesAsSingleBytes)
+{
+    TGameClient m;
+    m.name = "Ren\xE9" "e M\xFCller";
+    m.message = "\xC0 bient\xF4t";
+    const TGameClient member = TGameClient::fromImage(m.toImage());
+    EXPECT_EQ(member.name, m.name);
+    EXPECT_EQ(member.message, m.message);
+
+    GameInfo info;
+    info.names = {"Zo\xEB", "J\xF6rg", "\xC5sa", "Fran\xE7ois"};
+    const auto settings = decodeSettings(encodeSettings(info));
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->names, info.names);
+
+    const auto verdict = decodeVerdict(encodeVerdict({6, "STRA\xDF" "E"}));
+    ASSERT_TRUE(verdict);
+    EXPECT_EQ(verdict->word, "STRA\xDF" "E");
+    EXPECT_EQ(decodeBonusHint(encodeBonusHint({9, "\xC9T\xC9"})).text, "\xC9T\xC9");
+
+    // Whole frames, fed a byte at a time: the payload comes back unchanged.
+    const std::string chat = "Zo\xEB: \xE7" "a va? \xFF\xDF";
+    const std::string bytes = encodeFrame(MessageKind::msgChat, chat);
+    FrameDecoder decoder;
+    for (char b : bytes)
+        ASSERT_TRUE(decoder.feed(&b, 1));
+    const auto frame = decoder.next();
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->payload, chat);
+    EXPECT_EQ(decodeText(frame->payload), chat);
 }

@@ -54,6 +54,8 @@ void writeDictionary(const fs::path& file, const std::vector<std::string>& words
 
 fs::path shippedDictionary() { return fs::path(LETTRAVA_SHIPPED_DICT); }
 
+fs::path shippedDictionary(const std::string& fileName) { return shippedDictionary().parent_path() / fileName; }
+
 ScopedDictionary::ScopedDictionary(const std::vector<std::string>& words)
     : previousFolder_(Paths::programFolder())
 {

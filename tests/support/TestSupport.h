@@ -55,8 +55,10 @@ private:
     std::filesystem::path previousFolder_;
 };
 
-// The shipped English dictionary's path in the source tree.
+// The shipped English dictionary's path in the source tree, or that of
+// another shipped dictionary file (for example "Deutsch.dic").
 std::filesystem::path shippedDictionary();
+std::filesystem::path shippedDictionary(const std::string& fileName);
 
 } // namespace lettrava::test
 

@@ -80,11 +80,69 @@ TEST(ShippedDictionary, IsEnglishAndRemakesByteForByteFromTheDebianWordList)
     ASSERT_EQ(std::system(sum.c_str()), 0);
     if (readFile(dir / "sum").substr(0, 64) != expectedList)
         GTEST_SKIP() << "the installed word list is not the one the shipped dictionary was made from";
-    // The same command as data/dict/remake.sh.
-    auto made = runTool({"mkdict", "--name", "English", "--page1", "https://en.wiktionary.org/wiki/%", "--page1-name",
-                         "Wiktionary", "--page2", "https://www.merriam-webster.com/dictionary/%", "--page2-name",
-                         "Merriam-Webster", "--local-lookup", "--lowercase-only", list.string(),
-                         (dir / "English.dic").string()});
+    // The command of data/dict/remake.sh, and the command it replaced, which
+    // read the list as single bytes.
+    const std::vector<std::string> english = {"mkdict", "--name", "English", "--page1", "https://en.wiktionary.org/wiki/%",
+                                              "--page1-name", "Wiktionary", "--page2",
+                                              "https://www.merriam-webster.com/dictionary/%", "--page2-name",
+                                              "Merriam-Webster", "--local-lookup"};
+    for (const auto& rule : {std::vector<std::string>{"--case", "lower", "--letters", "abcdefghijklmnopqrstuvwxyz"},
+                             std::vector<std::string>{"--encoding", "latin-1", "--lowercase-only"}}) {
+        std::vector<std::string> command = english;
+        command.insert(command.end(), rule.begin(), rule.end());
+        command.push_back(list.string());
+        command.push_back((dir / "English.dic").string());
+        auto made = runTool(command);
+        ASSERT_EQ(made.exitCode, 0) << made.err;
+        EXPECT_TRUE(readFile(dir / "English.dic") == readFile(shippedDictionary())) << rule[0];
+    }
+}
+
+TEST(DictionaryTool, MakesAccentedDictionariesFromUtf8AndLatin1Lists)
+{
+    TempDir dir;
+    // été, straße, Öl (a noun), ÿ stays small, œ is not Latin-1, ABC is an
+    // abbreviation, McDonald has a capital inside, "caf\xC3" is broken UTF-8.
+    writeFile(dir / "utf8.txt", "\xC3\xA9t\xC3\xA9\nstra\xC3\x9F" "e\n\xC3\x96lung\nna\xC3\xAFve\nc\xC5\x93ur\nABC\n"
+                                "McDonald\ncaf\xC3\nxy\xC3\xBFz\nl'eau\n");
+    auto made = runTool({"mkdict", "--name", "Fran\xC3\xA7" "ais", "--case", "initial", (dir / "utf8.txt").string(),
+                         (dir / "f.dic").string()});
     ASSERT_EQ(made.exitCode, 0) << made.err;
-    EXPECT_TRUE(readFile(dir / "English.dic") == readFile(shippedDictionary()));
+    EXPECT_NE(made.err.find("kept 5 words, skipped 5"), std::string::npos) << made.err;
+    auto info = runTool({"dictinfo", "--words", (dir / "f.dic").string()});
+    ASSERT_EQ(info.exitCode, 0) << info.err;
+    auto out = lines(info.out);
+    // The name and the words print as UTF-8; upper-casing keeps ß and ÿ.
+    EXPECT_EQ(out[0], "name: Fran\xC3\xA7" "ais");
+    const std::vector<std::string> words(out.end() - 5, out.end());
+    EXPECT_EQ(words, (std::vector<std::string>{"NA\xC3\x8FVE", "STRA\xC3\x9F" "E", "XY\xC3\xBFZ", "\xC3\x89T\xC3\x89",
+                                               "\xC3\x96LUNG"}));
+    // The file holds single bytes: the header's name is Latin-1.
+    EXPECT_EQ(readFile(dir / "f.dic").substr(0, 9), std::string("Fran\xE7" "ais\0", 9));
+
+    // --case lower drops the noun; --letters keeps a-z words only.
+    made = runTool({"mkdict", "--case", "lower", (dir / "utf8.txt").string(), (dir / "g.dic").string()});
+    EXPECT_NE(made.err.find("kept 4 words"), std::string::npos) << made.err;
+    made = runTool({"mkdict", "--letters", "abcdefghijklmnopqrstuvwxyz", (dir / "utf8.txt").string(),
+                    (dir / "h.dic").string()});
+    EXPECT_NE(made.err.find("kept 2 words"), std::string::npos) << made.err; // ABC, McDonald
+
+    // The same words as Latin-1 bytes.
+    writeFile(dir / "latin1.txt", "\xE9t\xE9\r\nstra\xDF" "e\r\n\xD7x\xF7\r\n");
+    made = runTool({"mkdict", "--encoding", "latin-1", (dir / "latin1.txt").string(), (dir / "l.dic").string()});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_NE(made.err.find("kept 2 words, skipped 1"), std::string::npos) << made.err; // the signs are no letters
+    auto r = runTool({"lookup", "--dict", (dir / "l.dic").string(), "\xC3\x89T\xC3\x89", "STRA\xC3\x9F" "E", "STRASSE",
+                      "\xC3\xA9t\xC3\xA9"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(lines(r.out), (std::vector<std::string>{"\xC3\x89T\xC3\x89 Word", "STRA\xC3\x9F" "E Word",
+                                                      "STRASSE NoMatch", "\xC3\xA9t\xC3\xA9 NoMatch"}));
+
+    EXPECT_EQ(runTool({"mkdict", "--encoding", "cp1252", (dir / "latin1.txt").string(), (dir / "x.dic").string()})
+                  .exitCode, 2);
+    EXPECT_EQ(runTool({"mkdict", "--case", "upper", (dir / "latin1.txt").string(), (dir / "x.dic").string()}).exitCode,
+              2);
+    // A name Latin-1 cannot hold is refused, not written as '?'.
+    EXPECT_EQ(runTool({"mkdict", "--name", "\xC5\x93", (dir / "latin1.txt").string(), (dir / "x.dic").string()}).exitCode,
+              2);
 }

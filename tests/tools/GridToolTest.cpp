@@ -95,3 +95,27 @@ TEST_F(GridTool, RandomGridWritesAReproducibleGridOfTheSizeAsked)
     EXPECT_EQ(runTool({"solve", "--dict", dict, a}).exitCode, 0);
     EXPECT_EQ(runTool({"random-grid", "--dict", dict, "--cols", "13", a}).exitCode, 2);
 }
+
+TEST(GridToolText, AccentedWordsAreTypedAndPrintedAsUtf8AndFilesKeepSingleBytes)
+{
+    TempDir dir;
+    writeDictionary(dir / "fr.dic", {"\xC9T\xC9", "T\xC9T\xC9", "STRA\xDF" "E"});
+    writeFile(dir / "g.grd", "ROWS=2\r\nCOLS=3\r\nALLOW_REUSE=No\r\n>\xC9T\xC9\r\n>XXX\r\n");
+    auto r = runTool({"solve", "--dict", (dir / "fr.dic").string(), (dir / "g.grd").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(lines(r.out), (std::vector<std::string>{"\xC3\x89T\xC3\x89", "count: 1"}));
+
+    // A word typed in small letters is upper-cased by the dictionaries' rule.
+    r = runTool({"trace", (dir / "g.grd").string(), "\xC3\xA9t\xC3\xA9"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "path: (0,0) (1,0) (2,0)\n");
+    EXPECT_EQ(runTool({"trace", (dir / "g.grd").string(), "\xC5\x93uf"}).exitCode, 2) << "no oe in Latin-1";
+
+    // A random grid of an accented alphabet is written as single bytes.
+    writeDictionary(dir / "a.dic", {"\xC9\xC9\xC9"});
+    ASSERT_EQ(runTool({"random-grid", "--dict", (dir / "a.dic").string(), "--cols", "3", "--rows", "3", "--porosity",
+                       "0", "--seed", "1", (dir / "r.grd").string()})
+                  .exitCode,
+              0);
+    EXPECT_NE(readFile(dir / "r.grd").find(">\xC9\xC9\xC9\r\n"), std::string::npos);
+}

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QInputDialog>
@@ -374,4 +375,16 @@ TEST_F(FactoryModeTest, AddingWordsChecksEachAndLoadingTakesEveryRunOfLetters)
     form->deleteSelected();
     EXPECT_TRUE(form->words().empty());
     EXPECT_FALSE(form->findChild<QPushButton*>("btnGenerateGrid")->isEnabled());
+}
+
+TEST_F(FactoryModeTest, AccentedKeysWriteTheirCapitals)
+{
+    enter(3, 3);
+    // A key as a keyboard sends it: the character typed is its text.
+    for (QChar c : QString::fromUtf8("éßü")) {
+        QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+        QApplication::sendEvent(window.get(), &press);
+    }
+    EXPECT_EQ(letter(0, 0) + letter(1, 0) + letter(2, 0), QString::fromUtf8("ÉßÜ"));
+    EXPECT_EQ(factory().editor().grid()->letterAt(1, 1), '\xC9');
 }

@@ -22,6 +22,7 @@
 #include "ui/factory/TFactoryMode.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/widgets/TWordListBox.h"
+#include "ui/platform/GameText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -195,7 +196,7 @@ int main(int argc, char** argv)
             picks.push_back(w);
     auto* edit = window.findChild<QLineEdit*>(QStringLiteral("edtWordEntry"));
     for (std::size_t i = 0; i + 1 < picks.size(); ++i) {
-        typeWord(edit, QString::fromStdString(picks[i]).toLower());
+        typeWord(edit, toQt(picks[i]).toLower());
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QCoreApplication::sendEvent(edit, &enter);
         wait(700);

@@ -2,6 +2,7 @@
 
 #include "core/grid/GridOptions.h"
 #include "core/views/ResultsRules.h"
+#include "core/words/Latin1.h"
 
 #include <algorithm>
 
@@ -50,10 +51,9 @@ SimpleGridCell FactoryEditor::write(char letter)
 
 SimpleGridCell FactoryEditor::typeKey(char key)
 {
-    if (key >= 'a' && key <= 'z')
-        key = static_cast<char>(key - 'a' + 'A');
-    if (!(key == ' ' || (key >= 'A' && key <= 'Z')))
+    if (key != ' ' && !latin1::isLetter(key))
         return {};
+    key = latin1::toUpper(key);
     const SimpleGridCell written = write(key);
     if (!written.empty())
         cursor_.next();

@@ -3,6 +3,7 @@
 #include "core/grid/PrefixTree.h"
 #include "core/platform/Random.h"
 #include "core/words/Dictionary.h"
+#include "core/words/Latin1.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -16,7 +17,7 @@ constexpr int kStride = Grid::kSize;
 // array: (-1,-1), (-1,0), (-1,+1), (0,-1), (0,+1), (+1,-1), (+1,0), (+1,+1).
 constexpr int kNeighbourOffsets[8] = {-kStride - 1, -kStride, -kStride + 1, -1, 1, kStride - 1, kStride, kStride + 1};
 
-char foldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char foldCase(char c) { return latin1::toUpper(c); }
 
 bool lessIgnoringCase(const std::string& a, const std::string& b)
 {

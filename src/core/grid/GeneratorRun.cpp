@@ -1,6 +1,7 @@
 #include "core/grid/GeneratorRun.h"
 
 #include "core/platform/Clock.h"
+#include "core/words/Latin1.h"
 
 #include <cctype>
 
@@ -58,8 +59,8 @@ std::string GeneratorRun::formatElapsed(std::uint32_t seconds)
 namespace WordList {
 
 namespace {
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool isLetter(char c) { return latin1::isLetter(c); }
+char upper(char c) { return latin1::toUpper(c); }
 } // namespace
 
 std::string wordToAdd(const std::string& input, const std::vector<std::string>& list, std::string& error)

@@ -3,6 +3,7 @@
 #include "core/grid/GridOptions.h"
 #include "core/platform/FileUtil.h"
 #include "core/platform/TextLines.h"
+#include "core/words/Latin1.h"
 
 #include <algorithm>
 #include <charconv>
@@ -133,8 +134,8 @@ void applyGridFile(Grid& grid, const GridFileContents& contents)
         const std::string& line = contents.rows[static_cast<std::size_t>(r - 1)];
         const int n = std::min(static_cast<int>(line.size()), cols);
         for (int k = 1; k <= n; ++k) {
-            const char c = upperAscii(line[static_cast<std::size_t>(k - 1)]);
-            grid.setLetter(k, r, (c >= 'A' && c <= 'Z') ? c : ' ');
+            const char c = line[static_cast<std::size_t>(k - 1)];
+            grid.setLetter(k, r, latin1::isLetter(c) ? latin1::toUpper(c) : ' ');
         }
     }
 }

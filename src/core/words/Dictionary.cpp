@@ -4,6 +4,7 @@
 #include "core/platform/Paths.h"
 #include "core/platform/Preferences.h"
 #include "core/platform/TextLines.h"
+#include "core/words/Latin1.h"
 
 #include <algorithm>
 #include <cstring>
@@ -207,11 +208,7 @@ void Dictionary::loadCustomWords()
     std::vector<std::string> list;
     readTextLines(in, kMaxCustomLineLength, kMaxCustomFileBytes, [&list](std::string_view line) {
         if (line.size() >= 3 && line.size() <= 18) {
-            std::string word(line);
-            for (char& c : word)
-                if (c >= 'a' && c <= 'z')
-                    c = static_cast<char>(c - 'a' + 'A');
-            list.push_back(std::move(word));
+            list.push_back(latin1::upper(line));
         }
         return true;
     });

@@ -6,6 +6,7 @@
 #include "ui/platform/LowColour.h"
 #include "ui/platform/SharedPictures.h"
 #include "ui/board/TLetterLabel.h"
+#include "ui/platform/GameText.h"
 
 #include <QPainter>
 
@@ -93,7 +94,7 @@ void TLetterBoard::build(const Grid& grid, int columns, int rows)
             letter->setAlignment(Qt::AlignCenter);
             letter->setFont(font_);
             setWindowText(letter, textColour_);
-            letter->setText(QString(QChar::fromLatin1(ch)));
+            letter->setText(toQt(ch));
             letter->setGeometry(at);
             if (pressable_)
                 connect(letter, &TLetterLabel::mouseButtonPressed, this, [this](int t, Qt::MouseButton button) {

@@ -1,6 +1,7 @@
 #include "ui/dialogs/TALSTipDlg.h"
 
 #include "ui/platform/SharedPictures.h"
+#include "ui/platform/GameText.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -96,7 +97,7 @@ void TALSTipDlg::previousTip()
 void TALSTipDlg::showCurrent()
 {
     const TipOfTheDay::Shown shown = tips_.current();
-    txtTip_->setPlainText(QString::fromLatin1(shown.text.c_str()));
+    txtTip_->setPlainText(toQt(shown.text));
     txtTip_->setVerticalScrollBarPolicy(shown.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 

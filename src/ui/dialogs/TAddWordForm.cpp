@@ -8,6 +8,7 @@
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/widgets/TPictureButton.h"
 #include "ui/widgets/WindowParts.h"
+#include "ui/platform/GameText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,7 +24,7 @@
 namespace lettrava {
 
 namespace {
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+QString latin1(const std::string& s) { return toQt(s); }
 } // namespace
 
 QString TAddWordForm::confirmText(const std::string& word)
@@ -141,7 +142,7 @@ void TAddWordForm::okClicked()
             lblServerResponse_->setText(QStringLiteral("The word server's address is not valid: ") + server_);
         } else {
             const auto result = WordSuggestion::send(host, port, word_);
-            lblServerResponse_->setText(result.error.empty() ? QString::fromLatin1(result.reply.data(), static_cast<int>(result.reply.size()))
+            lblServerResponse_->setText(result.error.empty() ? toQt(result.reply)
                                                              : QString::fromStdString(result.error));
         }
     }

@@ -6,6 +6,7 @@
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/widgets/TPictureButton.h"
 #include "ui/widgets/WindowParts.h"
+#include "ui/platform/GameText.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -32,7 +33,7 @@ QLabel* centred(const QString& text, QWidget* parent, int pointSizeDelta, bool b
 
 TCongratulationsForm::TCongratulationsForm(const QString& winnerText, bool humanWinner, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      countdown_(winnerText.toLatin1().toStdString(), humanWinner, lowColourDisplay())
+      countdown_(toBytes(winnerText), humanWinner, lowColourDisplay())
 {
     setObjectName(QStringLiteral("CongratulationsForm"));
     setWindowTitle(QStringLiteral("Game Over"));
@@ -86,15 +87,15 @@ void TCongratulationsForm::step()
 {
     switch (countdown_.tick()) {
     case CongratulationsCountdown::Step::Grow:
-        lblWinner_->setText(QString::fromLatin1(countdown_.label().c_str()));
+        lblWinner_->setText(toQt(countdown_.label()));
         break;
     case CongratulationsCountdown::Step::Reveal:
-        lblWinner_->setText(QString::fromLatin1(countdown_.winnerText().c_str()));
+        lblWinner_->setText(toQt(countdown_.winnerText()));
         lblWinner_->show();
         break;
     case CongratulationsCountdown::Step::Finish:
         timer_.stop();
-        lblWinner_->setText(QString::fromLatin1(countdown_.winnerText().c_str()));
+        lblWinner_->setText(toQt(countdown_.winnerText()));
         lblWinner_->show();
         if (countdown_.congratulate()) {
             lblCongratulations_->show();

@@ -2,6 +2,7 @@
 
 #include "core/platform/Paths.h"
 #include "ui/platform/SharedPictures.h"
+#include "ui/platform/GameText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,7 +41,7 @@ QString topicFile(QString topic)
 
 } // namespace
 
-QString helpFolder() { return QString::fromStdString(Paths::dataPath("help").string()); }
+QString helpFolder() { return pathToQt(Paths::dataPath("help")); }
 
 bool helpAvailable() { return QFileInfo(QDir(helpFolder()).filePath(QLatin1String(kDefaultHelpTopic))).isFile(); }
 

@@ -2,6 +2,7 @@
 
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
+#include "ui/platform/GameText.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -44,8 +45,9 @@ void TLookupWindow::showDefinitions(const QString& word, const std::vector<dict:
     for (const auto& d : definitions) {
         if (!text.isEmpty())
             text += QStringLiteral("\n\n");
-        const QString source = QString::fromStdString(d.description.empty() ? d.database : d.description);
-        text += QStringLiteral("From %1:\n\n").arg(source) + QString::fromStdString(d.text);
+        // A dictionary server's texts are UTF-8, not program text.
+        const QString source = QString::fromUtf8(d.description.empty() ? d.database : d.description);
+        text += QStringLiteral("From %1:\n\n").arg(source) + QString::fromUtf8(d.text);
     }
     browser_->setPlainText(text);
 }

@@ -16,6 +16,7 @@
 #include "ui/dialogs/THelpForm.h"
 #include "ui/widgets/TPictureButton.h"
 #include "ui/widgets/TUpDown.h"
+#include "ui/platform/GameText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -42,7 +43,7 @@ QStringList knownHumanNames()
     QStringList names;
     for (const auto& record : PlayerFileManager::instance().records())
         if (record && record->computerLevel == 0 && !record->name.empty())
-            names << QString::fromStdString(record->name);
+            names << toQt(record->name);
     names.removeDuplicates();
     names.sort(Qt::CaseInsensitive);
     return names;
@@ -469,7 +470,7 @@ std::array<std::string, 4> TPlayerInfoDlg::names() const
 {
     std::array<std::string, 4> out;
     for (int i = 0; i < 4; ++i)
-        out[static_cast<std::size_t>(i)] = nameOf(i).toStdString();
+        out[static_cast<std::size_t>(i)] = toBytes(nameOf(i));
     return out;
 }
 
@@ -525,7 +526,7 @@ void TPlayerInfoDlg::inputMethodChanged(int slot)
     const auto s = static_cast<std::size_t>(slot);
     if (method == InputMethod::Computer) {
         fillNameList(slot, true);
-        selectName(slot, QString::fromStdString(SetupRules::defaultComputerName(slot, names(), playerCount())));
+        selectName(slot, toQt(SetupRules::defaultComputerName(slot, names(), playerCount())));
     } else if (computerList_[s]) {
         fillNameList(slot, false);
     }
@@ -580,8 +581,8 @@ void TPlayerInfoDlg::nameBoxLeft(int slot)
         return;
     checkingName_ = true;
     bool clear = false;
-    if (SetupRules::isReservedName(name.toStdString())) {
-        dialogs().showMessage(SetupRules::reservedNameMessage(name.toStdString()), SetupRules::kReservedNameTitle,
+    if (SetupRules::isReservedName(toBytes(name))) {
+        dialogs().showMessage(SetupRules::reservedNameMessage(toBytes(name)), SetupRules::kReservedNameTitle,
                               MessageButtons::Ok, MessageIcon::Warning);
         clear = true;
     } else {
@@ -671,29 +672,29 @@ void TPlayerInfoDlg::addGridFiles()
         // belong to the game, so they are put back afterwards.
         const GridOptions saved = gridOptions();
         Grid grid(false);
-        const bool loaded = loadGridFile(grid, std::filesystem::path(file.toStdString()));
+        const bool loaded = loadGridFile(grid, qtToPath(file));
         const bool empty = !loaded || grid.isEmpty();
         gridOptions() = saved;
         if (empty) {
-            const std::string question = "The file " + file.toStdString()
+            const std::string question = "The file " + toBytes(file)
                                          + " results in an empty grid (perhaps it is not really a grid file?).  Are "
                                            "you sure you want to schedule it for use in the game?";
             if (dialogs().showMessage(question, "Warning", MessageButtons::YesNo, MessageIcon::Warning)
                 != MessageAnswer::Yes)
                 continue;
         }
-        accepted.push_back(file.toStdString());
+        accepted.push_back(qtToPath(file).string());
     }
     if (accepted.empty())
         return;
     std::vector<std::string> entries;
     for (const QString& e : lbxGridFiles_->entries())
-        entries.push_back(e.toStdString());
+        entries.push_back(qtToPath(e).string());
     SetupRules::placeGridFiles(entries, lbxGridFiles_->currentRow(), accepted, updRoundsPerGame_->value(),
-                               [](const std::string& f) { return QFileInfo(QString::fromStdString(f)).isFile(); });
+                               [](const std::string& f) { return QFileInfo(pathToQt(f)).isFile(); });
     QStringList placed;
     for (const std::string& e : entries)
-        placed << QString::fromStdString(e);
+        placed << pathToQt(e);
     const int row = lbxGridFiles_->currentRow();
     lbxGridFiles_->setEntries(placed);
     lbxGridFiles_->setCurrentRow(row);
@@ -763,7 +764,7 @@ void TPlayerInfoDlg::fillFromSetup(const GameSetup& s)
         cmbName_[slot]->clear();
         cmbName_[slot]->setEditable(false);
         if (i < s.playerCount)
-            cmbName_[slot]->addItem(QString::fromStdString(s.players[slot].name));
+            cmbName_[slot]->addItem(toQt(s.players[slot].name));
         computerList_[slot] = false;
         --programmatic_;
     }
@@ -774,11 +775,11 @@ void TPlayerInfoDlg::fillFromSetup(const GameSetup& s)
     cmbGridSizeOrder_->setCurrentIndex(std::clamp(s.gridSizeOrder, 0, 3));
     QStringList files;
     for (const std::string& f : s.gridFiles)
-        files << QString::fromStdString(f);
+        files << pathToQt(f);
     lbxGridFiles_->setEntries(files);
     cmbRoundDuration_->setCurrentIndex(s.automaticDuration ? 0 : 1);
-    edtRoundDurationMinutes_->setText(QString::fromStdString(s.minutesText));
-    edtRoundDurationSeconds_->setText(twoDigits(durationNumber(QString::fromStdString(s.secondsText), 0)));
+    edtRoundDurationMinutes_->setText(toQt(s.minutesText));
+    edtRoundDurationSeconds_->setText(twoDigits(durationNumber(toQt(s.secondsText), 0)));
     chkBonusWordEnabled_->setChecked(s.bonusWordEnabled);
     chkAllowLetterReuse_->setChecked(s.allowLetterReuse);
     updMinimumWordLength_->setValue(std::clamp(s.minWordLength, 3, 18));
@@ -786,11 +787,11 @@ void TPlayerInfoDlg::fillFromSetup(const GameSetup& s)
     updRoundsPerGame_->setValue(std::clamp(s.roundsPerGame, 1, 20));
     updGridPorosity_->setValue(std::clamp(s.gridPorosity, 0, 60));
     chkWaitForNetworkPlayers_->setChecked(s.listenForNetworkPlayers);
-    edtPort_->setText(QString::fromStdString(s.portText));
+    edtPort_->setText(toQt(s.portText));
     edtEmail_->setText(SettingsStore::read(settings::Email));
     edtMessage_->setText(SettingsStore::read(settings::Message).left(256));
-    lblHostProgram_->setText(QString::fromStdString(s.hostVersion));
-    lblHostDictionary_->setText(QString::fromStdString(s.hostDictionaryVersion));
+    lblHostProgram_->setText(toQt(s.hostVersion));
+    lblHostDictionary_->setText(toQt(s.hostDictionaryVersion));
     listenToggled();
     gridOrderChanged();
     durationChoiceChanged();
@@ -840,25 +841,25 @@ GameSetup TPlayerInfoDlg::setup() const
         for (int i = 0; i < 4; ++i) {
             PlayerChoice& c = s.players[static_cast<std::size_t>(i)];
             c.inputMethod = inputMethod(i);
-            c.name = nameOf(i).toStdString();
+            c.name = toBytes(nameOf(i));
             c.computerLevel = c.inputMethod == InputMethod::Computer ? computerLevelForName(c.name) : 0;
         }
         s.roundsPerGame = updRoundsPerGame_->value();
         s.gridSizeOrder = cmbGridSizeOrder_->currentIndex();
         s.gridFiles.clear();
         for (const QString& e : lbxGridFiles_->entries())
-            s.gridFiles.push_back(e.toStdString());
+            s.gridFiles.push_back(qtToPath(e).string());
     }
     s.automaticDuration = cmbRoundDuration_->currentIndex() == 0;
-    s.minutesText = edtRoundDurationMinutes_->text().toStdString();
-    s.secondsText = edtRoundDurationSeconds_->text().toStdString();
+    s.minutesText = toBytes(edtRoundDurationMinutes_->text());
+    s.secondsText = toBytes(edtRoundDurationSeconds_->text());
     s.bonusWordEnabled = chkBonusWordEnabled_->isChecked();
     s.allowLetterReuse = chkAllowLetterReuse_->isChecked();
     s.gridPorosity = updGridPorosity_->value();
     s.minWordLength = updMinimumWordLength_->value();
     s.maxWordLength = updMaximumWordLength_->value();
     s.listenForNetworkPlayers = chkWaitForNetworkPlayers_->isChecked();
-    s.portText = edtPort_->text().toStdString();
+    s.portText = toBytes(edtPort_->text());
     return s;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/platform/SharedPictures.h"
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/widgets/WindowParts.h"
+#include "ui/platform/GameText.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,7 +18,7 @@ TPlayerStatsForm::TPlayerStatsForm(const Player& player, QWidget* owner) : QDial
 {
     setObjectName(QStringLiteral("PlayerStatsForm"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setWindowTitle(QString::fromLatin1(PlayerStats::cardCaption(player.name).c_str()));
+    setWindowTitle(toQt(PlayerStats::cardCaption(player.name)));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -30,10 +31,10 @@ TPlayerStatsForm::TPlayerStatsForm(const Player& player, QWidget* owner) : QDial
     grid->setContentsMargins(16, 14, 16, 10);
     grid->setHorizontalSpacing(12);
     const std::pair<const char*, QString> rows[] = {
-        {"Name:", QString::fromLatin1(player.name.c_str())},
+        {"Name:", toQt(player.name)},
         {"Games Completed:", QString::number(player.gamesCompleted)},
         {"Games Won:", QString::number(player.gamesWon)},
-        {"Longest Word:", QString::fromLatin1(player.longestWord.c_str())},
+        {"Longest Word:", toQt(player.longestWord)},
     };
     int r = 0;
     for (const auto& [caption, text] : rows) {

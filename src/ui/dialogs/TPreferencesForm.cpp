@@ -11,6 +11,7 @@
 #include "ui/dialogs/THelpForm.h"
 #include "ui/widgets/TPictureButton.h"
 #include "ui/platform/WordLookup.h"
+#include "ui/platform/GameText.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -68,7 +69,7 @@ QFont limitFontSize(QFont font)
 constexpr qint64 kMaxWallpaperPixels = 6000LL * 6000LL;
 constexpr qint64 kMaxWallpaperBytes = 64LL * 1024 * 1024;
 
-QString programFolder() { return QString::fromStdString(Paths::programFolder().string()); }
+QString programFolder() { return pathToQt(Paths::programFolder()); }
 
 // A file chosen inside the program folder is kept relative to it, so that
 // the setting survives a move of the whole folder.
@@ -130,7 +131,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent, SoundOutputs outputs) : QDia
     std::vector<std::string> names;
     Dictionary::listDictionaries(names, dictionaryPaths_);
     for (const std::string& name : names)
-        cmbDictionary_->addItem(QString::fromStdString(name));
+        cmbDictionary_->addItem(toQt(name));
     cmbDictionary_->setCurrentIndex(-1);
 
     loadMemoryValues();

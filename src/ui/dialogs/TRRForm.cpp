@@ -24,6 +24,7 @@
 #include "ui/widgets/TWordListBox.h"
 #include "ui/widgets/WindowParts.h"
 #include "ui/platform/WordLookup.h"
+#include "ui/platform/GameText.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -48,7 +49,7 @@ constexpr int kTileGap = 3;
 constexpr int kMaxCells = Grid::kMaxInterior;
 constexpr const char* kOrderNames[4] = {"Input Order", "Alphabetically", "Length Ascending", "Length Descending"};
 
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+QString latin1(const std::string& s) { return toQt(s); }
 
 QString menuCaption(const std::string& name) { return latin1(name).replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
@@ -88,7 +89,7 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
 {
     WaitCursor wait;
     setObjectName(QStringLiteral("RRForm"));
-    setWindowTitle(QString::fromStdString(ResultsRules::title(game.currentRound, game.roundsPerGame)));
+    setWindowTitle(toQt(ResultsRules::title(game.currentRound, game.roundsPerGame)));
     setWindowIcon(SharedPictures::instance().appIcon);
 
     playerCount_ = std::clamp(game.playerCount, 0, 4);
@@ -709,7 +710,7 @@ std::string TRRForm::popupWord() const
     if (popupSource_ == lblBonus_ || popupSource_ == lblBonusWord_)
         return round_.bonusWord;
     if (auto* label = qobject_cast<QLabel*>(popupSource_))
-        return label->text().toLatin1().toStdString();
+        return toBytes(label->text());
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "core/views/PlayerStats.h"
 #include "ui/platform/LowColour.h"
 #include "ui/platform/SharedPictures.h"
+#include "ui/platform/GameText.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -93,7 +94,7 @@ TStatSummaryForm::TStatSummaryForm(const std::vector<std::unique_ptr<Player>>& r
     int r = 1;
     for (const auto& row : rows) {
         for (int c = 0; c < columns; ++c)
-            t->setItem(r, c, new QTableWidgetItem(QString::fromLatin1(row[static_cast<std::size_t>(c)].c_str())));
+            t->setItem(r, c, new QTableWidgetItem(toQt(row[static_cast<std::size_t>(c)])));
         ++r;
     }
 
@@ -107,8 +108,8 @@ TStatSummaryForm::TStatSummaryForm(const std::vector<std::unique_ptr<Player>>& r
     int widestName = hm.horizontalAdvance(QLatin1String(PlayerStats::kSummaryHeaders[0]));
     int widestLongest = hm.horizontalAdvance(QLatin1String(PlayerStats::kSummaryHeaders[6]));
     for (const auto& row : rows) {
-        widestName = std::max(widestName, fm.horizontalAdvance(QString::fromLatin1(row[0].c_str())));
-        widestLongest = std::max(widestLongest, fm.horizontalAdvance(QString::fromLatin1(row[6].c_str())));
+        widestName = std::max(widestName, fm.horizontalAdvance(toQt(row[0])));
+        widestLongest = std::max(widestLongest, fm.horizontalAdvance(toQt(row[6])));
     }
     int width = 0;
     for (int c = 0; c < columns; ++c) {

@@ -7,6 +7,7 @@
 #include "core/platform/Dialogs.h"
 #include "core/platform/Paths.h"
 #include "core/views/ResultsRules.h"
+#include "core/words/Latin1.h"
 #include "ui/board/TLetterBoard.h"
 #include "ui/board/TLetterLabel.h"
 #include "ui/platform/FileChooser.h"
@@ -19,6 +20,7 @@
 #include "ui/widgets/TUpDown.h"
 #include "ui/widgets/TWordListBox.h"
 #include "ui/widgets/WindowParts.h"
+#include "ui/platform/GameText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,7 +40,7 @@ namespace {
 
 const char* const kGridFilter = "Lettrava Grids (*.GRD *.grd)";
 
-QString gridFolder() { return QString::fromStdString(Paths::writableFile("Lettrava.GRD").parent_path().string()); }
+QString gridFolder() { return pathToQt(Paths::writableFile("Lettrava.GRD").parent_path()); }
 
 QFont boldComic(int points)
 {
@@ -252,11 +254,11 @@ void TFactoryMode::buildPanels()
     QMenu* lookup = popup_->addMenu(QStringLiteral("Lookup"));
     lookup->addAction(QStringLiteral("Local"), this, [this] {
         if (const LVWord* w = lbxSolution_->selectedWord())
-            WordLookup::instance().lookUpLocally(QString::fromLatin1(w->text.c_str()));
+            WordLookup::instance().lookUpLocally(toQt(w->text));
     });
     lookup->addAction(QStringLiteral("Internet"), this, [this] {
         if (const LVWord* w = lbxSolution_->selectedWord())
-            WordLookup::instance().lookUpOnInternet(QString::fromLatin1(w->text.c_str()));
+            WordLookup::instance().lookUpOnInternet(toQt(w->text));
     });
     QMenu* sort = popup_->addMenu(QStringLiteral("Sort Order"));
     const char* const orders[] = {"Alphabetically", "Length Ascending", "Length Descending"};
@@ -354,7 +356,7 @@ void TFactoryMode::refreshLetters()
     for (int c = 0; c < lent_.board->columns(); ++c)
         for (int r = 0; r < lent_.board->rows(); ++r)
             if (TLetterLabel* l = lent_.board->letterAt(c, r))
-                l->setText(QString(QChar::fromLatin1(grid->letterAt(c + 1, r + 1))));
+                l->setText(toQt(grid->letterAt(c + 1, r + 1)));
 }
 
 void TFactoryMode::placeCaret()
@@ -409,16 +411,27 @@ bool TFactoryMode::keyPressed(QKeyEvent* event)
     case Qt::Key_Right: editor_.move(FactoryEditor::Move::Right); break;
     case Qt::Key_Up: editor_.move(FactoryEditor::Move::Up); break;
     case Qt::Key_Down: editor_.move(FactoryEditor::Move::Down); break;
-    default:
-        if ((key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_Space) {
-            written = editor_.typeKey(key == Qt::Key_Space ? ' ' : static_cast<char>('A' + (key - Qt::Key_A)));
-            break;
-        }
-        return false;
+    default: {
+        // The letter typed (any the program's letters hold), else the key's own letter.
+        const std::string typed = toBytes(event->text());
+        char letter = 0;
+        if (key == Qt::Key_Space)
+            letter = ' ';
+        else if (typed.size() == 1 && latin1::isLetter(typed[0]))
+            letter = typed[0];
+        else if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            letter = static_cast<char>('A' + (key - Qt::Key_A));
+        else if (key >= Qt::Key_Agrave && key <= Qt::Key_ydiaeresis && latin1::isLetter(static_cast<char>(key)))
+            letter = static_cast<char>(key);
+        if (letter == 0)
+            return false;
+        written = editor_.typeKey(letter);
+        break;
+    }
     }
     if (!written.empty())
         if (TLetterLabel* l = lent_.board->letterAt(written.x, written.y))
-            l->setText(QString(QChar::fromLatin1(editor_.grid()->letterAt(written.x + 1, written.y + 1))));
+            l->setText(toQt(editor_.grid()->letterAt(written.x + 1, written.y + 1)));
     placeCaret();
     return true;
 }
@@ -486,7 +499,7 @@ bool TFactoryMode::loadGrid()
     WaitCursor wait;
     buildBoard();
     auto loaded = std::make_unique<Grid>(false);
-    if (!loadGridFile(*loaded, std::filesystem::path(file.toStdString()))) {
+    if (!loadGridFile(*loaded, qtToPath(file))) {
         dialogs().showMessage("Unable to load grid.", "Error", MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
@@ -517,7 +530,7 @@ void TFactoryMode::saveGrid()
                                         QString::fromLatin1(kGridFilter), QStringLiteral("GRD"));
     if (file.isEmpty())
         return;
-    if (!saveGridFile(*editor_.grid(), std::filesystem::path(file.toStdString())))
+    if (!saveGridFile(*editor_.grid(), qtToPath(file)))
         dialogs().showMessage("Unable to save grid to disk.", "Error", MessageButtons::Ok, MessageIcon::Error);
     editor_.saved();
 }

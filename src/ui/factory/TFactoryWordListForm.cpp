@@ -9,6 +9,8 @@
 #include "ui/platform/LowColour.h"
 #include "ui/platform/SharedPictures.h"
 #include "ui/widgets/TAdvancedPanel.h"
+#include "core/words/Latin1.h"
+#include "ui/platform/GameText.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -192,7 +194,7 @@ std::vector<std::string> TFactoryWordListForm::words() const
 {
     std::vector<std::string> out;
     for (int i = 0; i < lbxWords_->count(); ++i)
-        out.push_back(lbxWords_->item(i)->text().toStdString());
+        out.push_back(toBytes(lbxWords_->item(i)->text()));
     return out;
 }
 
@@ -200,7 +202,7 @@ void TFactoryWordListForm::setWords(const std::vector<std::string>& words)
 {
     lbxWords_->clear();
     for (const std::string& w : words)
-        lbxWords_->addItem(QString::fromLatin1(w.c_str()));
+        lbxWords_->addItem(toQt(w));
     listChanged();
 }
 
@@ -214,7 +216,7 @@ bool TFactoryWordListForm::entryPlaced(int row) const
 {
     if (!grid_ || row < 0 || row >= lbxWords_->count())
         return false;
-    return grid_->traceWord(lbxWords_->item(row)->text().toStdString());
+    return grid_->traceWord(toBytes(lbxWords_->item(row)->text()));
 }
 
 void TFactoryWordListForm::addWord()
@@ -226,11 +228,11 @@ void TFactoryWordListForm::addWord()
         if (!ok)
             return;
         std::string error;
-        const std::string word = WordList::wordToAdd(input.toStdString(), words(), error);
+        const std::string word = WordList::wordToAdd(toBytes(input), words(), error);
         if (word.empty())
             return;
         if (error.empty()) {
-            lbxWords_->addItem(QString::fromLatin1(word.c_str()));
+            lbxWords_->addItem(toQt(word));
             listChanged();
             return;
         }
@@ -269,15 +271,18 @@ void TFactoryWordListForm::loadList()
     folder_ = QFileInfo(file).absolutePath();
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly)) {
-        dialogs().reportError("Cannot open file \"" + file.toStdString() + "\". " + in.errorString().toStdString());
+        dialogs().reportError("Cannot open file \"" + toBytes(file) + "\". " + toBytes(in.errorString()));
         return;
     }
     if (in.size() > kMaxListFile) {
-        dialogs().reportError("The file \"" + file.toStdString() + "\" is too large to be a word list.");
+        dialogs().reportError("The file \"" + toBytes(file) + "\" is too large to be a word list.");
         return;
     }
     const QByteArray bytes = in.read(kMaxListFile);
-    setWords(WordList::wordsFromText(bytes.toStdString()));
+    // A list may be saved as UTF-8 (as most editors do) or as single bytes;
+    // text that is not well-formed UTF-8 is taken as single bytes.
+    const std::string raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    setWords(WordList::wordsFromText(latin1::fromUtf8(raw).value_or(raw)));
 }
 
 // ------------------------------------------------------------------ the run
@@ -327,8 +332,8 @@ void TFactoryWordListForm::showRunLabels()
     if (!run_)
         return;
     lblGenerations_->setText(QString::number(run_->generations()));
-    lblWordsPlaced_->setText(QString::fromStdString(run_->wordsPlacedText()));
-    lblElapsedSearchTime_->setText(QString::fromStdString(run_->elapsedText()));
+    lblWordsPlaced_->setText(toQt(run_->wordsPlacedText()));
+    lblElapsedSearchTime_->setText(toQt(run_->elapsedText()));
 }
 
 void TFactoryWordListForm::togglePause()

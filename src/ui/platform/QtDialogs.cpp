@@ -1,4 +1,5 @@
 #include "ui/platform/QtDialogs.h"
+#include "ui/platform/GameText.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -55,7 +56,7 @@ MessageAnswer toAnswer(int button, MessageButtons buttons)
 MessageAnswer QtDialogs::showMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
                                      MessageIcon icon)
 {
-    QMessageBox box(toIcon(icon), QString::fromStdString(caption), QString::fromStdString(text), toButtons(buttons),
+    QMessageBox box(toIcon(icon), toQt(caption), toQt(text), toButtons(buttons),
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel)
@@ -78,7 +79,7 @@ MessageAnswer QtDialogs::showMessage(const std::string& text, const std::string&
 
 void QtDialogs::reportError(const std::string& text)
 {
-    showMessage(text, QApplication::applicationName().toStdString(), MessageButtons::Ok, MessageIcon::Error);
+    showMessage(text, toBytes(QApplication::applicationName()), MessageButtons::Ok, MessageIcon::Error);
 }
 
 void QtDialogs::setBusy(bool busy)

@@ -4,6 +4,7 @@
 #include "core/platform/Random.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/UiResources.h"
+#include "ui/platform/GameText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -86,7 +87,7 @@ QString resolveSoundPath(const QString& fieldText)
         return QDir::cleanPath(text);
     // Inside the program folder, or, for an installed program, in the
     // installed data folder when the program folder does not hold it.
-    return QDir::cleanPath(QString::fromStdString(Paths::dataPath(QDir::cleanPath(text).toStdString()).string()));
+    return QDir::cleanPath(pathToQt(Paths::dataPath(qtToPath(QDir::cleanPath(text)).string())));
 }
 
 QString offensiveSoundResource(int n) { return QStringLiteral(":/sounds/SND_BAD%1.wav").arg(n); }

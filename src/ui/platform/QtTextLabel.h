@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/TextLabel.h"
+#include "ui/platform/GameText.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -17,7 +18,7 @@ public:
     void setText(const std::string& text) override
     {
         if (label_)
-            label_->setText(QString::fromStdString(text));
+            label_->setText(toQt(text));
     }
 
 private:

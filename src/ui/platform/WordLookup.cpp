@@ -9,6 +9,7 @@
 #include "ui/dialogs/TLookupWindow.h"
 #include "ui/dialogs/TPreferencesForm.h"
 #include "ui/widgets/WindowParts.h"
+#include "ui/platform/GameText.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -67,10 +68,11 @@ void WordLookup::lookUpLocally(const QString& word)
     DictClient::Result result;
     {
         WaitCursor wait;
-        result = localServer(std::chrono::milliseconds(3000)).define(word.toStdString());
+        // Dictionary servers speak UTF-8.
+        result = localServer(std::chrono::milliseconds(3000)).define(word.toUtf8().toStdString());
     }
     if (result.status == DictClient::Result::Status::Unavailable) {
-        dialogs().showMessage(notInstalledText().toStdString(), "Sorry");
+        dialogs().showMessage(toBytes(notInstalledText()), "Sorry");
         return;
     }
     closeLocalLookup();
@@ -100,7 +102,7 @@ bool WordLookup::askForAddress(QString& address)
 {
     bool ok = false;
     const QString suggestion =
-        QString::fromStdString(LookupAddress::withoutScheme(settings::LookupURL.defaultValue));
+        toQt(LookupAddress::withoutScheme(settings::LookupURL.defaultValue));
     const QString text = QInputDialog::getText(QApplication::activeWindow(), QStringLiteral("URL Needed"),
                                                QStringLiteral("Please enter a location (accept the default if unsure)"),
                                                QLineEdit::Normal, suggestion, &ok);
@@ -121,14 +123,14 @@ void WordLookup::lookUpOnInternet(const QString& word)
         else
             SettingsStore::write(settings::LookupURL, base);
     }
-    openAddress(QString::fromStdString(LookupAddress::definitionPage(base.toStdString(), word.toStdString())));
+    openAddress(toQt(LookupAddress::definitionPage(toBytes(base), toBytes(word))));
 }
 
 void WordLookup::lookUpOnDictionaryPage(const QString& word, int which)
 {
     const Dictionary& d = Dictionary::instance();
     const std::string page = which == 2 ? d.lookupPage2() : d.lookupPage1();
-    openAddress(QString::fromStdString(LookupAddress::dictionaryPage(page, word.toStdString())));
+    openAddress(toQt(LookupAddress::dictionaryPage(page, toBytes(word))));
 }
 
 void WordLookup::openAddress(QString address)

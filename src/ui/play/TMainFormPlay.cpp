@@ -31,6 +31,7 @@
 #include "ui/dialogs/TPlayerInfoDlg.h"
 #include "ui/dialogs/TPreferencesForm.h"
 #include "ui/widgets/TUpDown.h"
+#include "ui/platform/GameText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,7 +93,7 @@ void TMainForm::showPlayerLabels()
         play_->lblPlayerName[s]->setVisible(p != nullptr);
         play_->lblPlayerScore[s]->setVisible(p != nullptr);
         if (p) {
-            play_->lblPlayerName[s]->setText(QString::fromStdString(p->name));
+            play_->lblPlayerName[s]->setText(toQt(p->name));
             play_->lblPlayerScore[s]->setText(QStringLiteral("0"));
         }
     }
@@ -150,14 +151,16 @@ void TMainForm::letterPressed(int tag, Qt::MouseButton button)
 
 void TMainForm::wordEntryEdited(const QString& text)
 {
-    const QString upper = text.toUpper();
+    // Upper-cased as the dictionaries are: "straße" shows and judges as STRAßE.
+    const std::string word = typedWord(text);
+    const QString upper = toQt(word);
     if (upper != text) {
         const int at = play_->edtWordEntry->cursorPosition();
         play_->edtWordEntry->setText(upper);
         play_->edtWordEntry->setCursorPosition(at);
     }
     if (game_)
-        game_->wordEntry().typedTextChanged(upper.toLatin1().toStdString());
+        game_->wordEntry().typedTextChanged(word);
 }
 
 void TMainForm::submitTypedWord()
@@ -169,7 +172,7 @@ void TMainForm::submitTypedWord()
 
 // ------------------------------------------------------------------ GameView
 
-void TMainForm::setStatusText(const std::string& text) { stbPanel0_->setText(QString::fromStdString(text)); }
+void TMainForm::setStatusText(const std::string& text) { stbPanel0_->setText(toQt(text)); }
 
 TextLabel& TMainForm::scoreLabel(int slot) { return play_->scoreLabels[static_cast<std::size_t>(std::clamp(slot, 0, 3))]; }
 
@@ -243,7 +246,7 @@ void TMainForm::refreshLetterCells()
     if (!game_)
         return;
     const WordEntry& entry = game_->wordEntry();
-    const QString tip = QString::fromLatin1(entry.mouseWord().c_str());
+    const QString tip = toQt(entry.mouseWord());
     for (int c = 0; c < board_->columns(); ++c)
         for (int r = 0; r < board_->rows(); ++r)
             if (TLetterLabel* l = letterAt(c, r)) {
@@ -251,7 +254,7 @@ void TMainForm::refreshLetterCells()
                 l->setCursor(cellCursor(entry.cursorAt(c, r)));
                 l->setToolTip(tip);
             }
-    const QString typed = QString::fromLatin1(entry.typedText().c_str());
+    const QString typed = toQt(entry.typedText());
     if (play_->edtWordEntry->text() != typed) {
         play_->edtWordEntry->setText(typed);
         play_->edtWordEntry->end(false);
@@ -320,9 +323,9 @@ void TMainForm::prepareNextRound(const Game& game)
     layoutCentre();
 }
 
-void TMainForm::setRoundLabel(const std::string& text) { play_->lblRound->setText(QString::fromStdString(text)); }
+void TMainForm::setRoundLabel(const std::string& text) { play_->lblRound->setText(toQt(text)); }
 
-void TMainForm::setRoundTimeHint(const std::string& text) { play_->imgSetRoundTime->setToolTip(QString::fromStdString(text)); }
+void TMainForm::setRoundTimeHint(const std::string& text) { play_->imgSetRoundTime->setToolTip(toQt(text)); }
 
 void TMainForm::setShowResultsEnabled(bool enabled) { actShowResults_->setEnabled(enabled); }
 

@@ -4,6 +4,7 @@
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/widgets/TFlashingLabel.h"
 #include "ui/widgets/TUpDown.h"
+#include "ui/platform/GameText.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -228,7 +229,7 @@ void TPlayPanels::buildPausePanel()
 
 void TPlayPanels::showBonusHint(const std::string& letters, const std::string& value)
 {
-    const QString shown = QString::fromLatin1(letters.c_str());
+    const QString shown = toQt(letters);
     for (std::size_t i = 0; i < lblBonusLetter.size(); ++i) {
         QLabel* l = lblBonusLetter[i];
         if (i < static_cast<std::size_t>(shown.size())) {
@@ -240,10 +241,10 @@ void TPlayPanels::showBonusHint(const std::string& letters, const std::string& v
     }
     // The panel has ten places; a longer word is shown whole in its hint.
     pnlBonus->setToolTip(shown.size() > static_cast<int>(lblBonusLetter.size()) ? shown : QString());
-    lblBonusValue->setText(QString::fromStdString(value));
+    lblBonusValue->setText(toQt(value));
 }
 
-void TPlayPanels::setClockText(const std::string& text) { lblTimeLeft->setText(QString::fromStdString(text)); }
+void TPlayPanels::setClockText(const std::string& text) { lblTimeLeft->setText(toQt(text)); }
 
 void TPlayPanels::setClockFlashing(bool flashing) { lblTimeLeft->setFlashing(flashing); }
 

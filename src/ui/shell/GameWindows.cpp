@@ -17,12 +17,13 @@
 #include "ui/dialogs/TPreferencesForm.h"
 #include "ui/dialogs/TStatSummaryForm.h"
 #include "ui/widgets/WindowParts.h"
+#include "ui/platform/GameText.h"
 
 namespace lettrava {
 
 void showCongratulations(QWidget* parent, const std::string& text, bool humanWinner)
 {
-    TCongratulationsForm form(QString::fromLatin1(text.c_str()), humanWinner, parent);
+    TCongratulationsForm form(toQt(text), humanWinner, parent);
     form.exec();
 }
 

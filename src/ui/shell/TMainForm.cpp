@@ -28,6 +28,7 @@
 #include "ui/dialogs/TPlayerInfoDlg.h"
 #include "ui/dialogs/TPreferencesForm.h"
 #include "ui/widgets/TUpDown.h"
+#include "ui/platform/GameText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,7 +58,7 @@ namespace {
 
 QString savedGamesFolder()
 {
-    return QString::fromStdString(Paths::writableFile("Lettrava.LTG").parent_path().string());
+    return pathToQt(Paths::writableFile("Lettrava.LTG").parent_path());
 }
 
 const char* const kSavedGamesFilter = "Lettrava Saved Games (*.LTG *.ltg)";
@@ -629,7 +630,7 @@ void TMainForm::newGame(bool load, const QString& file)
         removeBoard();
     }
 
-    std::unique_ptr<Game> created = load ? Game::createFromFile(*this, std::filesystem::path(file.toStdString()))
+    std::unique_ptr<Game> created = load ? Game::createFromFile(*this, qtToPath(file))
                                          : Game::createNew(*this, !keepOld);
     actShowResults_->setEnabled(false);
     if (!created->isReady()) {
@@ -718,7 +719,7 @@ bool TMainForm::saveGame(bool askForFile)
             return false;
     }
     saveFile_ = file;
-    if (!game_->saveToFile(std::filesystem::path(file.toStdString()))) {
+    if (!game_->saveToFile(qtToPath(file))) {
         dialogs().showMessage(SavedGameFile::kSaveFailedText, "Error", MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
@@ -826,7 +827,7 @@ void TMainForm::mnuSaveGridClick()
                                         QStringLiteral("Lettrava Grids (*.GRD *.grd)"), QStringLiteral("GRD"));
     if (file.isEmpty())
         return;
-    if (!saveGridFile(game_->round()->grid(), std::filesystem::path(file.toStdString())))
+    if (!saveGridFile(game_->round()->grid(), qtToPath(file)))
         dialogs().showMessage("Unable to save grid to disk.", "Error", MessageButtons::Ok, MessageIcon::Error);
 }
 

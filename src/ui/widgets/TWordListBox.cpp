@@ -1,6 +1,7 @@
 #include "ui/widgets/TWordListBox.h"
 
 #include "core/game/Player.h"
+#include "ui/platform/GameText.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -42,7 +43,7 @@ public:
         p->setFont(f);
         p->setPen(look.colour);
         p->drawText(option.rect.adjusted(list_->textLeft(), 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                    QString::fromLatin1(w.text.data(), static_cast<int>(w.text.size())));
+                    toQt(w.text));
         p->restore();
     }
 
@@ -90,7 +91,7 @@ void TWordListBox::refill()
     const QSignalBlocker block(this);
     clear();
     for (const LVWord& w : words_) {
-        auto* item = new QListWidgetItem(QString::fromLatin1(w.text.data(), static_cast<int>(w.text.size())), this);
+        auto* item = new QListWidgetItem(toQt(w.text), this);
         item->setSizeHint(QSize(0, itemHeight_));
     }
     if (count() > 0)

@@ -120,3 +120,14 @@ TEST(FactoryLengths, AMaximumBelowTheMinimumIsCorrectedWithABeep)
     EXPECT_EQ(FactoryEditor::checkedMaximum(5, 5), std::make_pair(5, false));
     EXPECT_EQ(FactoryEditor::checkedMaximum(3, 18), std::make_pair(18, false));
 }
+
+TEST_F(Factory, AccentedLettersAreWrittenAsCapitalsAndSignsAreNot)
+{
+    editor.newGrid(3, 3);
+    editor.typeKey('\xE9');
+    editor.typeKey('\xDF');
+    editor.typeKey('\xD6');
+    EXPECT_EQ(row(0), "\xC9\xDF\xD6") << "sharp s has no capital and stays";
+    EXPECT_TRUE(editor.typeKey('\xF7').empty());
+    EXPECT_TRUE(editor.typeKey('\xA9').empty());
+}
