@@ -22,7 +22,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libasio-dev
   clang libclang-rt-dev
-  wamerican wamerican-large fonts-comic-neue
+  wamerican wamerican-large wbritish wngerman wfrench wspanish witalian wdutch
+  fonts-comic-neue
   dictd dictfmt
 )
 

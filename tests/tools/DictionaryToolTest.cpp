@@ -146,3 +146,30 @@ TEST(DictionaryTool, MakesAccentedDictionariesFromUtf8AndLatin1Lists)
     EXPECT_EQ(runTool({"mkdict", "--name", "\xC5\x93", (dir / "latin1.txt").string(), (dir / "x.dic").string()}).exitCode,
               2);
 }
+
+TEST(ShippedDictionary, TheRemakeScriptRebuildsEveryShippedDictionaryByteForByte)
+{
+    const std::filesystem::path shipped = shippedDictionary().parent_path();
+    for (const char* list : {"american-english", "american-english-large", "british-english", "ngerman", "french",
+                             "spanish", "italian", "dutch"})
+        if (!std::filesystem::exists(std::filesystem::path("/usr/share/dict") / list))
+            GTEST_SKIP() << "the word list " << list << " is not installed";
+    // The script writes beside itself: a copy in a temporary folder remakes
+    // every dictionary there.
+    TempDir dir;
+    std::filesystem::copy_file(shipped / "remake.sh", dir / "remake.sh");
+    const std::string command = "sh " + (dir / "remake.sh").string() + " " + LETTRAVA_TOOL_PATH + " > " +
+                                (dir / "out.txt").string() + " 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << readFile(dir / "out.txt");
+    int compared = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(shipped)) {
+        if (entry.path().extension() != ".dic")
+            continue;
+        ++compared;
+        const std::filesystem::path made = dir / entry.path().filename();
+        ASSERT_TRUE(std::filesystem::exists(made)) << entry.path().filename() << " is not made by the script";
+        // A changed Debian list would change the words, not the tool: say which.
+        EXPECT_TRUE(readFile(made) == readFile(entry.path())) << entry.path().filename();
+    }
+    EXPECT_EQ(compared, 8);
+}
