@@ -56,7 +56,10 @@ TEST_F(AccentedGame, TypedClickedSolvedSavedAndRecordedWithTheirAccents)
     EXPECT_EQ(loaded->playerAt(0)->name, "Zo\xEB");
     EXPECT_EQ(loaded->playerAt(0)->longestThisGame, zoe->longestThisGame);
 
-    // The player file keeps the name as single bytes too.
+    // The player file keeps the name as single bytes too. The games go
+    // first: their players are the store's records.
+    loaded.reset();
+    game.reset();
     PlayerFileManager::resetInstance();
     PlayerFileManager::useFile(home_ / "LTPlayers.dat");
     EXPECT_NE(PlayerFileManager::instance().findByName("Zo\xEB"), nullptr);
