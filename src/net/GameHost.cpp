@@ -350,6 +350,11 @@ std::string GameHost::returningOrNewMember(const std::shared_ptr<Peer>& peer, co
                                            const std::string& note)
 {
     using namespace MessageKind;
+    {
+        std::lock_guard lock(hostLock_);
+        if (Member* m = memberOf(peer->connection.get()))
+            m->loginDone = true;
+    }
     if (!game_)
         return note;
     Player* returning = game_->findRemotePlayer(name);
@@ -613,7 +618,10 @@ bool GameHost::canAddMember(int index) const
         std::lock_guard lock(hostLock_);
         if (index < 1 || static_cast<std::size_t>(index) >= members_.size())
             return false; // entry 0 is the host, already a player
-        name = members_[static_cast<std::size_t>(index)].record.name;
+        const Member& m = members_[static_cast<std::size_t>(index)];
+        if (!m.loginDone)
+            return false;
+        name = m.record.name;
     }
     return game_->findPlayerByName(name) == nullptr;
 }

@@ -98,8 +98,8 @@ public:
     // Admission.
     void admitMember(const std::string& name);
     // The add-player button's rule: a game exists, `index` is a member of the
-    // list, the game has fewer than four players and none of them has exactly
-    // that member's name.
+    // list whose login has run its course, the game has fewer than four
+    // players and none of them has exactly that member's name.
     bool canAddMember(int index) const;
     // The add-player button: the member becomes the next remote player.
     bool addSelectedMember(int index);
@@ -143,6 +143,10 @@ private:
     struct Member {
         TGameClient record;
         std::shared_ptr<Connection> connection; // none for the host's own entry
+        // The login's game part (returning player or new member) has run;
+        // until then the member cannot be seated, or its login would take
+        // the fresh seat for a return.
+        bool loginDone = false;
     };
 
     void startAccepting();

@@ -8,6 +8,9 @@
 #include "net/GameHost.h"
 #include "net/Payloads.h"
 
+#include <chrono>
+#include <thread>
+
 using namespace lettrava;
 using namespace lettrava::test;
 using namespace std::chrono_literals;
@@ -193,6 +196,28 @@ TEST_F(Hosting, TheAddButtonRuleAndAdmission)
     EXPECT_TRUE(ann->waitForKind(loop, K::msgSettings, at, &settingsAt)) << "the settings follow the admission";
     EXPECT_TRUE(ann->waitForKind(loop, K::msgScores, settingsAt, &scoresAt)) << "then the scores";
     EXPECT_TRUE(notices.saw(" *** Ann has been admitted to the game."));
+}
+
+TEST_F(Hosting, AMemberListedBeforeItsLoginHasRunCannotBeSeated)
+{
+    host({human("Hal")});
+    TestPeer bob(server->port());
+    ASSERT_TRUE(bob.connected());
+    bob.login("Bob");
+    // The member list reaches the members from the connection's thread, while
+    // the login's game part still waits for this (the user-interface) thread.
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (server->members().size() < 2 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    ASSERT_EQ(server->members().size(), 2u);
+    EXPECT_FALSE(server->canAddMember(1)) << "its login has not run its course";
+    EXPECT_FALSE(server->addSelectedMember(1));
+    ASSERT_TRUE(loopUntil([&] { return server->canAddMember(1); }));
+    EXPECT_TRUE(bob.waitFor(loop, [](const std::vector<Frame>& f) {
+        return std::any_of(f.begin(), f.end(), [](const Frame& x) {
+            return x.kind == K::msgPrivateLine && text(x) == " >>> Welcome to Lettrava Internet!";
+        });
+    })) << "a new member, not a returning one";
 }
 
 TEST_F(Hosting, AReturningPlayerGetsTheRoundWhileTimeIsLeft)
