@@ -1,10 +1,11 @@
 // Feeds arbitrary bytes to the grid file reader. Whatever it reads must leave
-// the options in range, the border blank and the interior made of letters and
-// spaces; saving and reading the result again must give the same grid.
+// the options in range, the border blank and the interior made of capital
+// letters and spaces; saving and reading the result again must give the same grid.
 
 #include "core/grid/Grid.h"
 #include "core/grid/GridFile.h"
 #include "core/grid/GridOptions.h"
+#include "core/words/Latin1.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -30,7 +31,8 @@ void checkGrid(const Grid& grid)
         for (int r = 0; r <= o.gridRows + 1; ++r) {
             const char cell = grid.letterAt(c, r);
             const bool border = c == 0 || r == 0 || c == o.gridColumns + 1 || r == o.gridRows + 1;
-            check(cell == ' ' || (!border && cell >= 'A' && cell <= 'Z'));
+            // A letter is a capital of Latin-1 (sharp s and y with diaeresis have none).
+            check(cell == ' ' || (!border && latin1::isLetter(cell) && latin1::toUpper(cell) == cell));
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "core/game/Player.h"
 
+#include "core/words/Latin1.h"
+
 #include "core/game/Game.h"
 #include "core/game/Round.h"
 #include "core/grid/CompSearchThread.h"
@@ -257,7 +259,8 @@ void Player::sortWords(int order) { sortWordList(words, order); }
 void sortWordList(std::vector<LVWord>& words, int order)
 {
     auto byOrder = [](const LVWord& a, const LVWord& b) { return a.order < b.order; };
-    auto byText = [](const LVWord& a, const LVWord& b) { return a.text < b.text; };
+    // Accented words sort beside their plain letters, as in a dictionary.
+    auto byText = [](const LVWord& a, const LVWord& b) { return latin1::dictionaryLess(a.text, b.text); };
     auto byLength = [](const LVWord& a, const LVWord& b) { return a.text.size() < b.text.size(); };
     auto byLengthDown = [](const LVWord& a, const LVWord& b) { return a.text.size() > b.text.size(); };
     switch (order) {

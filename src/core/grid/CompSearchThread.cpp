@@ -17,21 +17,9 @@ constexpr int kStride = Grid::kSize;
 // array: (-1,-1), (-1,0), (-1,+1), (0,-1), (0,+1), (+1,-1), (+1,0), (+1,+1).
 constexpr int kNeighbourOffsets[8] = {-kStride - 1, -kStride, -kStride + 1, -1, 1, kStride - 1, kStride, kStride + 1};
 
-char foldCase(char c) { return latin1::toUpper(c); }
-
-bool lessIgnoringCase(const std::string& a, const std::string& b)
-{
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto x = static_cast<unsigned char>(foldCase(a[i]));
-        const auto y = static_cast<unsigned char>(foldCase(b[i]));
-        if (x != y)
-            return x < y;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return a < b; // words differing only in case keep a fixed order
-}
+// The solution's alphabetical order: accented words beside their plain
+// letters, case ignored; different words never compare equal.
+bool lessIgnoringCase(const std::string& a, const std::string& b) { return latin1::dictionaryLess(a, b); }
 
 } // namespace
 

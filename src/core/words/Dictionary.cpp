@@ -75,6 +75,7 @@ void Dictionary::listDictionaries(std::vector<std::string>& names, std::vector<s
     fs::directory_iterator it(dictionaryFolder(), ec);
     if (ec)
         return;
+    std::vector<std::pair<std::string, std::string>> found;
     for (const fs::directory_entry& entry : it) {
         if (!hasDicExtension(entry.path()))
             continue;
@@ -85,8 +86,15 @@ void Dictionary::listDictionaries(std::vector<std::string>& names, std::vector<s
         DictionaryHeader header;
         if (!in.read(header.bytes.data(), DictionaryHeader::kSize))
             continue;
-        names.push_back(header.displayName());
-        paths.push_back(entry.path().string());
+        found.emplace_back(header.displayName(), entry.path().string());
+    }
+    // By name: the folder's own order is whatever the file system keeps.
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? latin1::dictionaryLess(a.first, b.first) : a.second < b.second;
+    });
+    for (auto& [name, path] : found) {
+        names.push_back(std::move(name));
+        paths.push_back(std::move(path));
     }
 }
 

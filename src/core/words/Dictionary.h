@@ -85,8 +85,8 @@ public:
     Dictionary();
 
     // Appends the display name and full path of every dictionary file ("*.dic")
-    // in the dictionary folder whose header can be read, in the order the file
-    // system lists them.
+    // in the dictionary folder whose header can be read, sorted by name in
+    // dictionary order.
     static void listDictionaries(std::vector<std::string>& names, std::vector<std::string>& paths);
     static std::filesystem::path dictionaryFolder();
 

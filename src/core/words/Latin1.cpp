@@ -65,6 +65,50 @@ std::string upper(std::string_view text)
     return out;
 }
 
+namespace {
+
+// The letters of a byte without accent or case: "A" for à, "SS" for ß; other
+// bytes stand for themselves (upper-cased).
+std::string_view baseLetters(unsigned char c)
+{
+    // 0xC0 to 0xFF, folded to capitals first.
+    static constexpr const char* kBase[64] = {
+        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",  // C0-CF
+        "D", "N", "O", "O", "O", "O", "O", "", "O", "U", "U", "U", "U", "Y", "TH", "SS", // D0-DF
+        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",  // E0-EF
+        "D", "N", "O", "O", "O", "O", "O", "", "O", "U", "U", "U", "U", "Y", "TH", "Y"};  // F0-FF
+    if (c >= 0xC0 && c != 0xD7 && c != 0xF7)
+        return kBase[c - 0xC0];
+    return {};
+}
+
+std::string primaryKey(std::string_view text)
+{
+    std::string key;
+    key.reserve(text.size());
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (const std::string_view base = baseLetters(c); !base.empty())
+            key += base;
+        else
+            key += toUpper(ch);
+    }
+    return key;
+}
+
+} // namespace
+
+bool dictionaryLess(std::string_view a, std::string_view b)
+{
+    const std::string ka = primaryKey(a), kb = primaryKey(b);
+    if (ka != kb)
+        return ka < kb;
+    const std::string ua = upper(a), ub = upper(b);
+    if (ua != ub)
+        return ua < ub; // the plain letter before its accented forms
+    return a < b;
+}
+
 std::string toUtf8(std::string_view text)
 {
     std::string out;

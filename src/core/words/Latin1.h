@@ -20,6 +20,12 @@ bool isLetter(char c);
 char toUpper(char c);
 std::string upper(std::string_view text);
 
+// Dictionary order: words compare by their letters without accents or case
+// first (so that ÉTÉ sorts beside ETE, not after Z, and ß counts as SS), then
+// by the accents, then byte for byte, so that different words never compare
+// equal. For words of a to z only it is the plain alphabetical order.
+bool dictionaryLess(std::string_view a, std::string_view b);
+
 // Latin-1 bytes as UTF-8.
 std::string toUtf8(std::string_view text);
 

@@ -193,6 +193,16 @@ TEST(DictionaryList, ListsReadableDictionariesOnly)
     Dictionary::listDictionaries(names, paths);
     ASSERT_EQ(names, std::vector<std::string>{"Good one"});
     EXPECT_EQ(paths[0], (home.path() / "dict" / "Good.dic").string());
+
+    // By name, accented names in their place, each path with its name.
+    test::writeDictionary(home.path() / "dict" / "a.dic", {"CAT"}, "Fran\xE7" "ais");
+    test::writeDictionary(home.path() / "dict" / "b.dic", {"CAT"}, "Espa\xF1" "ol");
+    test::writeDictionary(home.path() / "dict" / "c.dic", {"CAT"}, "Deutsch");
+    names.clear();
+    paths.clear();
+    Dictionary::listDictionaries(names, paths);
+    EXPECT_EQ(names, (std::vector<std::string>{"Deutsch", "Espa\xF1" "ol", "Fran\xE7" "ais", "Good one"}));
+    EXPECT_EQ(paths[2], (home.path() / "dict" / "a.dic").string());
     Paths::setProgramFolder(previous);
 }
 

@@ -9,7 +9,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace lettrava;
+
+TEST(Latin1, DictionaryOrderPutsAccentedWordsBesideTheirPlainLetters)
+{
+    std::vector<std::string> words = {"ZOO", "\xC9T\xC9", "ETE", "ETA", "STRA\xDF" "E", "STRASSE", "STRAND",
+                                      "AFFILI\xC9", "AFFILIES", "AFFILIE", "\xE0", "A"};
+    std::sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
+        return latin1::dictionaryLess(a, b);
+    });
+    EXPECT_EQ(words, (std::vector<std::string>{"A", "\xE0", "AFFILIE", "AFFILI\xC9", "AFFILIES", "ETA", "ETE",
+                                               "\xC9T\xC9", "STRAND", "STRASSE", "STRA\xDF" "E", "ZOO"}));
+    // A strict order: no two different words are equal, and plain a-z is alphabetical.
+    EXPECT_FALSE(latin1::dictionaryLess("ETE", "ETE"));
+    EXPECT_TRUE(latin1::dictionaryLess("ETE", "\xC9T\xC9") != latin1::dictionaryLess("\xC9T\xC9", "ETE"));
+    EXPECT_TRUE(latin1::dictionaryLess("CAT", "CATS"));
+    EXPECT_TRUE(latin1::dictionaryLess("CATS", "DOG"));
+}
 
 TEST(Latin1, LettersAndTheirCapitals)
 {
