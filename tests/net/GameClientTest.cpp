@@ -538,7 +538,8 @@ TEST_F(Joining, AgainstTheRealHostAWordIsJudgedAndASecondAnnIsRenamed)
     ASSERT_TRUE(host.startHosting(0, "Hal", hostGame.get(), error)) << error;
 
     ASSERT_TRUE(client->connect(request(host.port())));
-    ASSERT_TRUE(loop.runUntil([&] { return host.members().size() == 2; }, 10s));
+    // Listed at once, seatable once its login has run its course.
+    ASSERT_TRUE(loop.runUntil([&] { return host.canAddMember(1); }, 10s));
     ASSERT_TRUE(host.addSelectedMember(1));
     ASSERT_TRUE(tickUntil([&] { return game != nullptr && notices.settingsApplied > 0; }, 100));
     hostGame->startRoundCommand();
