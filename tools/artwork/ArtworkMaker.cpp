@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -410,134 +411,121 @@ QImage speaker(const QColor& disc, bool cross, bool stop)
 // four times larger and scaled down, so that their edges stay smooth.
 constexpr int kChatScale = 4;
 
-QImage chatCanvas(int w, int h)
+// A w × h picture drawn by `draw` in the picture's own units.
+QImage chatPicture(int w, int h, const std::function<void(QPainter&)>& draw)
 {
     QImage img(w * kChatScale, h * kChatScale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    return img;
-}
-
-QImage chatFinish(const QImage& big, int w, int h)
-{
-    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(kChatScale, kChatScale);
+        draw(p);
+    }
+    return img.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // The host's mark: a wooden gavel striking its block.
 QImage gavel()
 {
-    QImage img = chatCanvas(16, 15);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kChatScale, kChatScale);
-    const QColor wood(150, 88, 40), dark(80, 44, 18);
-    p.setPen(QPen(dark, 0.8));
-    p.setBrush(wood.darker(110));
-    p.drawRoundedRect(QRectF(1.0, 11.5, 9.0, 2.6), 0.8, 0.8); // the block
-    p.save();
-    p.translate(8.5, 6.0);
-    p.rotate(-40);
-    p.setBrush(wood.lighter(115));
-    p.drawRoundedRect(QRectF(-1.0, -0.9, 8.5, 1.8), 0.9, 0.9); // the handle
-    QLinearGradient head(QPointF(-3.5, -4), QPointF(1.5, 4));
-    head.setColorAt(0, wood.lighter(140));
-    head.setColorAt(1, wood.darker(120));
-    p.setBrush(head);
-    p.drawRoundedRect(QRectF(-3.2, -3.6, 4.4, 7.2), 1.2, 1.2); // the head
-    p.restore();
-    return chatFinish(img, 16, 15);
+    return chatPicture(16, 15, [](QPainter& p) {
+        const QColor wood(150, 88, 40), dark(80, 44, 18);
+        p.setPen(QPen(dark, 0.8));
+        p.setBrush(wood.darker(110));
+        p.drawRoundedRect(QRectF(1.0, 11.5, 9.0, 2.6), 0.8, 0.8); // the block
+        p.save();
+        p.translate(8.5, 6.0);
+        p.rotate(-40);
+        p.setBrush(wood.lighter(115));
+        p.drawRoundedRect(QRectF(-1.0, -0.9, 8.5, 1.8), 0.9, 0.9); // the handle
+        QLinearGradient head(QPointF(-3.5, -4), QPointF(1.5, 4));
+        head.setColorAt(0, wood.lighter(140));
+        head.setColorAt(1, wood.darker(120));
+        p.setBrush(head);
+        p.drawRoundedRect(QRectF(-3.2, -3.6, 4.4, 7.2), 1.2, 1.2); // the head
+        p.restore();
+    });
 }
 
 // A member in the game: a green tick in a disc.
 QImage ready()
 {
-    QImage img = chatCanvas(16, 15);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kChatScale, kChatScale);
-    QRadialGradient g(QPointF(6.5, 5.5), 8.5);
-    g.setColorAt(0, QColor(120, 220, 120));
-    g.setColorAt(1, QColor(24, 130, 44));
-    p.setBrush(g);
-    p.setPen(QPen(QColor(14, 80, 26), 0.8));
-    p.drawEllipse(QRectF(1.0, 0.5, 14.0, 14.0));
-    p.setPen(QPen(QColor(255, 255, 245), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath tick;
-    tick.moveTo(4.5, 7.8);
-    tick.lineTo(7.0, 10.3);
-    tick.lineTo(11.5, 4.8);
-    p.drawPath(tick);
-    return chatFinish(img, 16, 15);
+    return chatPicture(16, 15, [](QPainter& p) {
+        QRadialGradient g(QPointF(6.5, 5.5), 8.5);
+        g.setColorAt(0, QColor(120, 220, 120));
+        g.setColorAt(1, QColor(24, 130, 44));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(14, 80, 26), 0.8));
+        p.drawEllipse(QRectF(1.0, 0.5, 14.0, 14.0));
+        p.setPen(QPen(QColor(255, 255, 245), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath tick;
+        tick.moveTo(4.5, 7.8);
+        tick.lineTo(7.0, 10.3);
+        tick.lineTo(11.5, 4.8);
+        p.drawPath(tick);
+    });
 }
 
 // A member reading the round's results: reading glasses.
 QImage glasses()
 {
-    QImage img = chatCanvas(16, 15);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kChatScale, kChatScale);
-    const QColor frame(40, 40, 60);
-    p.setPen(QPen(frame, 1.3));
-    p.setBrush(QColor(190, 225, 255, 170));
-    p.drawEllipse(QRectF(0.8, 5.0, 6.2, 5.6));
-    p.drawEllipse(QRectF(9.0, 5.0, 6.2, 5.6));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(6.2, 5.6, 3.6, 2.8), 20 * 16, 140 * 16); // the bridge
-    p.drawLine(QPointF(1.0, 7.0), QPointF(0.3, 3.6));          // the arms
-    p.drawLine(QPointF(15.0, 7.0), QPointF(15.7, 3.6));
-    p.setPen(QPen(QColor(255, 255, 255, 220), 0.9, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(2.6, 6.6), QPointF(3.8, 6.1)); // a glint on each lens
-    p.drawLine(QPointF(10.8, 6.6), QPointF(12.0, 6.1));
-    return chatFinish(img, 16, 15);
+    return chatPicture(16, 15, [](QPainter& p) {
+        const QColor frame(40, 40, 60);
+        p.setPen(QPen(frame, 1.3));
+        p.setBrush(QColor(190, 225, 255, 170));
+        p.drawEllipse(QRectF(0.8, 5.0, 6.2, 5.6));
+        p.drawEllipse(QRectF(9.0, 5.0, 6.2, 5.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(6.2, 5.6, 3.6, 2.8), 20 * 16, 140 * 16); // the bridge
+        p.drawLine(QPointF(1.0, 7.0), QPointF(0.3, 3.6));          // the arms
+        p.drawLine(QPointF(15.0, 7.0), QPointF(15.7, 3.6));
+        p.setPen(QPen(QColor(255, 255, 255, 220), 0.9, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(2.6, 6.6), QPointF(3.8, 6.1)); // a glint on each lens
+        p.drawLine(QPointF(10.8, 6.6), QPointF(12.0, 6.1));
+    });
 }
 
 // The member-list button: a list with an arrow pointing where it goes
 // (right: hide it, left: show it again).
 QImage memberListButton(bool hide)
 {
-    QImage img = chatCanvas(16, 16);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kChatScale, kChatScale);
-    p.setPen(QPen(QColor(70, 50, 30), 0.8));
-    p.setBrush(QColor(231, 206, 165));
-    p.drawRoundedRect(QRectF(7.5, 1.5, 7.5, 13.0), 1.0, 1.0);
-    p.setPen(QPen(QColor(90, 64, 38), 1.1, Qt::SolidLine, Qt::RoundCap));
-    for (double y : {4.5, 7.5, 10.5})
-        p.drawLine(QPointF(9.3, y), QPointF(13.3, y));
-    p.setPen(Qt::NoPen);
-    p.setBrush(hide ? QColor(190, 50, 30) : QColor(30, 130, 60));
-    QPainterPath arrow;
-    if (hide) {
-        arrow.moveTo(6.5, 8.0);
-        arrow.lineTo(2.0, 4.0);
-        arrow.lineTo(2.0, 12.0);
-    } else {
-        arrow.moveTo(1.0, 8.0);
-        arrow.lineTo(5.5, 4.0);
-        arrow.lineTo(5.5, 12.0);
-    }
-    arrow.closeSubpath();
-    p.drawPath(arrow);
-    return chatFinish(img, 16, 16);
+    return chatPicture(16, 16, [hide](QPainter& p) {
+        p.setPen(QPen(QColor(70, 50, 30), 0.8));
+        p.setBrush(QColor(231, 206, 165));
+        p.drawRoundedRect(QRectF(7.5, 1.5, 7.5, 13.0), 1.0, 1.0);
+        p.setPen(QPen(QColor(90, 64, 38), 1.1, Qt::SolidLine, Qt::RoundCap));
+        for (double y : {4.5, 7.5, 10.5})
+            p.drawLine(QPointF(9.3, y), QPointF(13.3, y));
+        p.setPen(Qt::NoPen);
+        p.setBrush(hide ? QColor(190, 50, 30) : QColor(30, 130, 60));
+        QPainterPath arrow;
+        if (hide) {
+            arrow.moveTo(6.5, 8.0);
+            arrow.lineTo(2.0, 4.0);
+            arrow.lineTo(2.0, 12.0);
+        } else {
+            arrow.moveTo(1.0, 8.0);
+            arrow.lineTo(5.5, 4.0);
+            arrow.lineTo(5.5, 12.0);
+        }
+        arrow.closeSubpath();
+        p.drawPath(arrow);
+    });
 }
 
 // The add-player button: a figure with a plus.
 QImage addPlayer()
 {
-    QImage img = chatCanvas(16, 16);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kChatScale, kChatScale);
-    p.setPen(QPen(QColor(30, 50, 90), 0.8));
-    p.setBrush(QColor(70, 120, 200));
-    p.drawEllipse(QRectF(2.5, 1.5, 5.0, 5.0));
-    p.drawChord(QRectF(0.5, 7.5, 9.0, 12.0), 0, 180 * 16);
-    p.setPen(QPen(QColor(20, 140, 50), 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(12.5, 4.0), QPointF(12.5, 11.0));
-    p.drawLine(QPointF(9.0, 7.5), QPointF(16.0 - 0.5, 7.5));
-    return chatFinish(img, 16, 16);
+    return chatPicture(16, 16, [](QPainter& p) {
+        p.setPen(QPen(QColor(30, 50, 90), 0.8));
+        p.setBrush(QColor(70, 120, 200));
+        p.drawEllipse(QRectF(2.5, 1.5, 5.0, 5.0));
+        p.drawChord(QRectF(0.5, 7.5, 9.0, 12.0), 0, 180 * 16);
+        p.setPen(QPen(QColor(20, 140, 50), 2.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12.5, 4.0), QPointF(12.5, 11.0));
+        p.drawLine(QPointF(9.0, 7.5), QPointF(16.0 - 0.5, 7.5));
+    });
 }
 
 QImage appIcon(int size)

@@ -257,7 +257,6 @@ bool TTCPForm::runJoin()
     setFieldsEnabled(true);
     imgConnect_->setEnabled(true);
     lblConnect_->setEnabled(true);
-    cancelled_ = false;
     return exec() == QDialog::Accepted;
 }
 
@@ -273,7 +272,6 @@ bool TTCPForm::runReconnect()
     setFieldsEnabled(false);
     imgConnect_->setEnabled(true);
     lblConnect_->setEnabled(true);
-    cancelled_ = false;
     return exec() == QDialog::Accepted;
 }
 
@@ -316,7 +314,6 @@ void TTCPForm::connectClick()
 
 void TTCPForm::cancelClick()
 {
-    cancelled_ = true;
     if (client_ && client_->connecting()) {
         // Between attempts the loop ends now; during one, when it returns.
         lblClientStatus_->setText(QStringLiteral("Cancelling..."));

@@ -196,7 +196,6 @@ private:
     TFlatButton* lblConnect_ = nullptr;
     TPictureButton* imgCancel_ = nullptr;
     TFlatButton* lblCancel_ = nullptr;
-    bool cancelled_ = false;
 };
 
 } // namespace lettrava

@@ -642,13 +642,9 @@ void TMainForm::newGame(bool load, const QString& file)
 
     if (keepOld) {
         // The clients hear of the new game before the old one goes.
-        if (GameHost* host = tcpForm_->host()) {
+        if (GameHost* host = tcpForm_->host())
             host->announceNewGame();
-            host->setGame(nullptr);
-        }
-        if (game_ && game_->round())
-            game_->round()->hideResultsWindow();
-        game_.reset();
+        dropNetworkGame();
         actRoundStart_->setEnabled(false);
         play_->imgSetRoundTime->hide();
         play_->pnlWordEntry->hide();
@@ -656,7 +652,6 @@ void TMainForm::newGame(bool load, const QString& file)
         play_->pnlBonus->hide();
         play_->lblBonusValue->clear();
         play_->pnlGridSize->hide();
-        removeBoard();
         // A game made or continued while hosting is hosted too.
         if (tcpForm_->host()) {
             created->networkMode = NetworkMode::Host;

@@ -230,6 +230,7 @@ private:
     void showChat(bool shown);
     void memberMenuAt(TChatPanel* panel, const QPoint& globalPos);
     bool hostNewGame();
+    void dropNetworkGame();
     void tearDownNetwork();
 
     std::unique_ptr<Game> game_;

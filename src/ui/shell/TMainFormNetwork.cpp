@@ -166,10 +166,6 @@ void TMainForm::mnuHostShutdownClick()
                               MessageButtons::YesNo, MessageIcon::Warning)
         != MessageAnswer::Yes)
         return;
-    tcpForm_->host()->setGame(nullptr);
-    if (game_)
-        game_->wordEntry().reset();
-    game_.reset();
     tearDownNetwork();
 }
 
@@ -200,14 +196,28 @@ void TMainForm::joinGameClick()
     layoutCentre();
 }
 
-Game* TMainForm::createClientGame()
+// The network game's current game goes: the connection forgets it first, an
+// open results window closes, and the board is cleared.
+void TMainForm::dropNetworkGame()
 {
-    if (tcpForm_ && tcpForm_->client())
-        tcpForm_->client()->setGame(nullptr);
-    if (game_)
+    if (tcpForm_) {
+        if (GameClient* client = tcpForm_->client())
+            client->setGame(nullptr);
+        if (GameHost* host = tcpForm_->host())
+            host->setGame(nullptr);
+    }
+    if (game_) {
+        if (game_->round())
+            game_->round()->hideResultsWindow();
         game_->wordEntry().reset();
+    }
     game_.reset();
     removeBoard();
+}
+
+Game* TMainForm::createClientGame()
+{
+    dropNetworkGame();
     // The host judges the words, but the round's solution and the lookups
     // need the dictionary here too: a client game is its first use.
     Dictionary::instance();
@@ -264,15 +274,7 @@ void TMainForm::closeClientResults()
 
 void TMainForm::hostStartedNewGame()
 {
-    if (tcpForm_ && tcpForm_->client())
-        tcpForm_->client()->setGame(nullptr);
-    if (game_) {
-        if (game_->round())
-            game_->round()->hideResultsWindow();
-        game_->wordEntry().reset();
-    }
-    game_.reset();
-    removeBoard();
+    dropNetworkGame();
     for (QLabel* l : play_->lblBonusLetter)
         l->hide();
     play_->pnlInfo->hide();
@@ -316,19 +318,7 @@ void TMainForm::remotePlayerSeated(int slot)
 // and the window is back at its welcome panel.
 void TMainForm::tearDownNetwork()
 {
-    if (game_) {
-        if (game_->round())
-            game_->round()->hideResultsWindow();
-        game_->wordEntry().reset();
-    }
-    if (tcpForm_) {
-        if (tcpForm_->client())
-            tcpForm_->client()->setGame(nullptr);
-        if (tcpForm_->host())
-            tcpForm_->host()->setGame(nullptr);
-    }
-    game_.reset();
-    removeBoard();
+    dropNetworkGame();
     if (tcpForm_) {
         tcpForm_->shutdown();
         // The window may be in the middle of reporting to us: it goes once
@@ -346,8 +336,6 @@ void TMainForm::tearDownNetwork()
     actGameSave_->setEnabled(false);
     actGameSaveAs_->setEnabled(false);
     actShowResults_->setEnabled(false);
-    pnlSpeedBar_->hide();
-    play_->pnlBonus->hide();
     setMode(Mode::Welcome);
     pnlSpeedBar_->hide();
 }
