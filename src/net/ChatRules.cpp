@@ -20,6 +20,24 @@ std::string trimBlanks(std::string_view text)
     return std::string(text.substr(begin, end - begin));
 }
 
+std::string plainText(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 32 || b == 127)
+            c = ' ';
+    }
+    return out;
+}
+
+std::string plainText(std::string_view text, std::size_t limit) { return plainText(text.substr(0, limit)); }
+
+std::string keptName(std::string_view wanted)
+{
+    return trimBlanks(trimBlanks(plainText(wanted)).substr(0, kMaxName));
+}
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())

@@ -13,6 +13,17 @@ std::string trimBlanks(std::string_view text);
 // Byte comparison with ASCII letters compared without case.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
+// The text with every control character (bytes below 32, and 127) made a
+// blank: what a member sends is shown and printed, and must not move a
+// cursor, ring a bell or start a line of its own.
+std::string plainText(std::string_view text);
+// The text cut to `limit` characters, then made plain.
+std::string plainText(std::string_view text, std::size_t limit);
+// The name a member asks for as it will be kept: made plain, without blanks
+// at either end, cut to 16 characters (and trimmed again). Taken-name tests
+// run on this. Empty when nothing is left.
+std::string keptName(std::string_view wanted);
+
 // What a line typed into the chat input is.
 struct ChatInput {
     enum class Kind {

@@ -1,83 +1,119 @@
 #pragma once
 
 #include "net/Frame.h"
+#include "net/FrameLink.h"
 
 #include <asio.hpp>
 
+#include <array>
 #include <atomic>
 #include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace lettrava {
 
-// One TCP connection of the game protocol, shared between the thread that
-// reads it and any thread that writes to it.
+// One TCP connection of the game protocol on a NetLoop's context, after
+// Asio's chat-server example: an asynchronous read loop that turns bytes into
+// frames, and an outgoing queue of whole frames written one after another.
+// Sending from any thread only appends to the queue; a queue that passes its
+// byte limit (a peer that stopped reading) closes the connection as lost.
 //
-// Writes are whole frames, one at a time (a write mutex), so frames never
-// interleave; a write that cannot go out within the send timeout (a peer
-// that stopped reading) fails. Any failure closes the connection. close()
-// may come from any thread: it wakes a blocked read or write at once. The
-// socket itself is released only when the object is destroyed, after every
-// thread that used it is done.
-class Connection {
+// Lives by shared ownership: the pending reads and writes hold it, so it
+// stays until the last of them has finished after a close.
+class Connection : public FrameLink, public std::enable_shared_from_this<Connection> {
 public:
-    enum class ReadResult {
-        Data,     // bytes arrived and went to the decoder
-        Timeout,  // nothing arrived in time
-        Closed,   // the peer closed the connection, or close() was called
-        Failed,   // a socket error
-        TooLarge, // the peer announced a frame above the limit
+    static constexpr std::size_t kQueueLimit = 4 * 1024 * 1024;
+
+    // What the connection reports, on the I/O thread, in this order for any
+    // bytes: bytesArrived when they arrive, then frameArrived for each frame
+    // they complete. closed comes once, last, with the reason, and nothing
+    // comes after it.
+    struct Events {
+        std::function<void()> bytesArrived;
+        std::function<void(Frame&&)> frameArrived;
+        std::function<void(const std::string& reason)> closed;
     };
 
-    static constexpr int kSendTimeoutMs = 10000;
-
-    // Takes over a connected socket's descriptor (and closes it when destroyed).
-    Connection(int fd, std::string peerAddress);
-    ~Connection();
+    Connection(asio::ip::tcp::socket socket, std::size_t queueLimit = kQueueLimit);
+    ~Connection() override;
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Builds and writes one frame; false when the connection is (now) closed.
-    bool sendFrame(std::int32_t kind, std::string_view payload = {});
-    // Writes bytes as they are, as one unit (a frame built elsewhere).
-    bool sendBytes(std::string_view bytes);
-    // Waits at most timeoutMs (negative: without limit) for bytes, and feeds
-    // what arrived to the decoder.
-    ReadResult receive(FrameDecoder& decoder, int timeoutMs);
-    // Waits at most timeoutMs for bytes to arrive, reading none.
-    bool waitReadable(int timeoutMs);
+    // Starts reading, with these events. Any thread; once.
+    void start(Events events);
 
-    void close();
-    bool isOpen() const { return open_.load(); }
-    // The remote end's numeric address ("192.0.2.7"; an IPv4 peer reached
-    // over IPv6 shows its IPv4 form), empty when unknown.
-    const std::string& peerAddress() const { return peerAddress_; }
-    // Why the connection failed, when it did.
-    std::string errorText() const;
+    bool sendFrames(const std::vector<SharedFrame>& frames) override;
+    void close() override;
+    void closeAfterSending() override;
+    bool isOpen() const override { return open_.load(); }
+    void pauseReading() override;
+    void resumeReading() override;
+    const std::string& peerAddress() const override { return peerAddress_; }
+
+    // Bytes waiting to go out.
+    std::size_t queuedBytes() const;
 
 private:
-    void fail(int error);
+    void readMore();
+    void deliver();
+    void writeMore();
+    void finish(const std::string& reason);
 
-    int fd_;
-    std::mutex writeMutex_;
-    mutable std::mutex stateMutex_;
-    std::atomic<bool> open_{true};
-    int error_ = 0;
+    asio::ip::tcp::socket socket_;
+    const std::size_t queueLimit_;
     std::string peerAddress_;
+    std::atomic<bool> open_{true};
+
+    // The I/O thread's own.
+    Events events_;
+    FrameDecoder decoder_;
+    std::array<char, 16384> readBuffer_{};
+    bool reading_ = false;
+    bool paused_ = false;
+    bool draining_ = false; // closing after sending: bytes still read, frames dropped
+    bool finished_ = false;
+    std::vector<SharedFrame> inFlight_;
+
+    // Shared with the sending threads.
+    mutable std::mutex queueMutex_;
+    std::deque<SharedFrame> queue_;
+    std::size_t queuedBytes_ = 0;
+    bool writing_ = false;
+    bool closeWhenSent_ = false;
 };
 
 // The numeric text of an address; an IPv4 address reached over IPv6 shows
 // its IPv4 form.
 std::string addressText(const asio::ip::address& address);
 
-// Takes the descriptor out of a connected socket into a Connection.
-std::unique_ptr<Connection> adoptSocket(asio::ip::tcp::socket& socket);
+// One connection attempt: resolves the host, connects within the time limit
+// and hands the result to `done` on the context's thread: the socket
+// connected, or the reason it is not. cancel() (any thread) ends the attempt
+// early with "Cancelled".
+class ConnectAttempt : public std::enable_shared_from_this<ConnectAttempt> {
+public:
+    using Done = std::function<void(std::optional<asio::ip::tcp::socket> socket, const std::string& error)>;
 
-// Connects to host:port within timeoutMs; the connection, or nothing with
-// the reason in errorText.
-std::unique_ptr<Connection> connectTo(const std::string& host, std::uint16_t port, int timeoutMs,
-                                      std::string& errorText);
+    static std::shared_ptr<ConnectAttempt> start(asio::io_context& io, const std::string& host, std::uint16_t port,
+                                                 int timeoutMs, Done done);
+    void cancel();
+
+    explicit ConnectAttempt(asio::io_context& io);
+
+private:
+    void finish(const std::string& error);
+
+    asio::ip::tcp::resolver resolver_;
+    asio::ip::tcp::socket socket_;
+    asio::steady_timer timer_;
+    Done done_;
+    bool finished_ = false;
+};
 
 } // namespace lettrava

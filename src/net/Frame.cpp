@@ -1,4 +1,5 @@
 #include "net/Frame.h"
+#include "net/FrameLink.h"
 
 #include <algorithm>
 
@@ -113,6 +114,11 @@ std::optional<Frame> FrameDecoder::next()
     Frame f = std::move(frames_.front());
     frames_.pop_front();
     return f;
+}
+
+SharedFrame makeFrame(std::int32_t kind, std::string_view payload)
+{
+    return std::make_shared<const std::string>(encodeFrame(kind, payload));
 }
 
 } // namespace lettrava

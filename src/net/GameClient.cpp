@@ -8,9 +8,10 @@
 #include "core/words/Dictionary.h"
 #include "net/ChatRules.h"
 #include "net/Connection.h"
+#include "net/NetLoop.h"
 #include "net/Payloads.h"
 
-#include <unistd.h>
+#include <deque>
 
 namespace lettrava {
 
@@ -18,13 +19,27 @@ namespace {
 
 std::string thisHostName()
 {
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0)
-        return {};
-    return name;
+    asio::error_code ec;
+    std::string name = asio::ip::host_name(ec);
+    return ec ? std::string() : name;
 }
 
+// How long a closing client lets its last frames go out.
+constexpr std::chrono::milliseconds kCloseGrace(500);
+
 } // namespace
+
+// What the I/O thread hands the poll: whole frames in arrival order, whether
+// the connection has ended after them, and when bytes last arrived.
+struct GameClient::Inbox {
+    mutable std::mutex mutex;
+    std::deque<Frame> frames;
+    std::size_t bytes = 0;
+    std::uint64_t received = 0;
+    bool closed = false;
+    bool held = false; // reading paused until the poll works the frames down
+    std::atomic<std::uint32_t> lastHeard{0};
+};
 
 GameClient::GameClient(TaskSeam& ui, ClientNotices& notices)
     : uiSeam_(ui), notices_(notices), ui_(std::make_unique<UiCaller>(ui))
@@ -36,12 +51,22 @@ GameClient::GameClient(TaskSeam& ui, ClientNotices& notices)
 GameClient::~GameClient()
 {
     ui_->close(); // an attempt still running reports to nobody
-    if (attemptThread_.joinable())
-        attemptThread_.join();
     if (game_)
         game_->setClientLink(nullptr);
+    if (attempt_)
+        attempt_->cancel();
+    {
+        std::lock_guard lock(arrivedMutex_);
+        if (arrived_)
+            arrived_->close();
+        arrived_.reset();
+    }
     if (connection_)
         connection_->close();
+    connection_.reset();
+    if (net_)
+        net_->stop(kCloseGrace);
+    attempt_.reset();
 }
 
 // ------------------------------------------------------------------ connecting
@@ -77,34 +102,62 @@ void GameClient::reconnect()
 
 void GameClient::startAttempt()
 {
-    if (attemptThread_.joinable())
-        attemptThread_.join();
     notices_.showStatus("Connecting to " + request_.host + " on port " + std::to_string(request_.port) + "...");
-    const std::string host = request_.host;
-    const std::uint16_t port = request_.port;
+    if (!net_)
+        net_ = std::make_unique<NetLoop>();
     UiCaller* ui = ui_.get();
-    attemptThread_ = std::thread([this, ui, host, port] {
-        auto error = std::make_shared<std::string>();
-        // Shared so that a report nobody runs any more still closes the connection.
-        auto made = std::make_shared<std::unique_ptr<Connection>>(connectTo(host, port, kConnectTimeoutMs, *error));
-        ui->post([this, made, error] { attemptFinished(std::move(*made), *error); });
-    });
+    auto inbox = std::make_shared<Inbox>();
+    attempt_ = ConnectAttempt::start(
+        net_->context(), request_.host, request_.port, kConnectTimeoutMs,
+        [this, ui, inbox](std::optional<asio::ip::tcp::socket> socket, const std::string& error) {
+            // On the I/O thread. The connection starts reading at once; the
+            // user-interface thread takes it or closes it.
+            if (socket) {
+                auto connection = std::make_shared<Connection>(std::move(*socket));
+                const std::weak_ptr<Connection> weak = connection;
+                Connection::Events events;
+                events.bytesArrived = [inbox] { inbox->lastHeard = clock().tickCount(); };
+                events.frameArrived = [inbox, weak](Frame&& frame) {
+                    std::lock_guard lock(inbox->mutex);
+                    inbox->bytes += frame.payload.size() + 8;
+                    ++inbox->received;
+                    inbox->frames.push_back(std::move(frame));
+                    if (inbox->bytes > kInboxLimit && !inbox->held)
+                        if (const auto c = weak.lock()) {
+                            inbox->held = true;
+                            c->pauseReading();
+                        }
+                };
+                events.closed = [inbox](const std::string&) {
+                    std::lock_guard lock(inbox->mutex);
+                    inbox->closed = true;
+                };
+                connection->start(std::move(events));
+                std::lock_guard lock(arrivedMutex_);
+                arrived_ = std::move(connection);
+            }
+            ui->post([this, inbox, error] { attemptFinished(inbox, error); });
+        });
 }
 
-void GameClient::attemptFinished(std::unique_ptr<Connection> connection, const std::string& error)
+void GameClient::attemptFinished(const std::shared_ptr<Inbox>& inbox, const std::string& error)
 {
-    if (!connecting_)
-        return;
-    if (cancelled_) {
+    std::shared_ptr<Connection> connection;
+    {
+        std::lock_guard lock(arrivedMutex_);
+        connection = std::move(arrived_);
+    }
+    attempt_.reset();
+    if (!connecting_ || cancelled_) {
         if (connection)
             connection->close();
-        finishConnecting(false);
+        if (connecting_)
+            finishConnecting(false);
         return;
     }
     if (connection) {
         connection_ = std::move(connection);
-        decoder_ = FrameDecoder();
-        peerClosed_ = false;
+        inbox_ = inbox;
         onConnected();
         finishConnecting(true);
         return;
@@ -131,10 +184,13 @@ void GameClient::cancel()
     if (!connecting_)
         return;
     cancelled_ = true;
-    // Between attempts the loop ends now; during one, when it returns.
+    // Between attempts the loop ends now; during one, as soon as the attempt
+    // has been called off.
     if (pauseTimer_ && pauseTimer_->isEnabled()) {
         pauseTimer_->setEnabled(false);
         finishConnecting(false);
+    } else if (attempt_) {
+        attempt_->cancel();
     }
 }
 
@@ -168,12 +224,34 @@ void GameClient::onConnected()
     me.email = request_.email.substr(0, TGameClient::kMaxEmail);
     me.message = request_.message.substr(0, TGameClient::kMaxMessage);
     hostStopped_ = false;
-    lastHeardTick_ = clock().tickCount();
+    inbox_->lastHeard = clock().tickCount();
     sendFrame(MessageKind::msgLogin, me.toImage());
     pollTimer_->setEnabled(true);
 }
 
-bool GameClient::isConnected() const { return connection_ && connection_->isOpen() && !peerClosed_; }
+bool GameClient::isConnected() const
+{
+    if (!connection_ || !connection_->isOpen())
+        return false;
+    std::lock_guard lock(inbox_->mutex);
+    return !inbox_->closed;
+}
+
+std::uint64_t GameClient::framesReceived() const
+{
+    if (!inbox_)
+        return 0;
+    std::lock_guard lock(inbox_->mutex);
+    return inbox_->received;
+}
+
+std::size_t GameClient::framesWaiting() const
+{
+    if (!inbox_)
+        return 0;
+    std::lock_guard lock(inbox_->mutex);
+    return inbox_->frames.size();
+}
 
 // ------------------------------------------------------------------ sending
 
@@ -182,7 +260,7 @@ bool GameClient::sendFrame(std::int32_t kind, const std::string& payload)
     if (!connection_ || !connection_->isOpen())
         return false;
     lastSendTick_ = clock().tickCount();
-    return connection_->sendFrame(kind, payload);
+    return connection_->send(kind, payload);
 }
 
 void GameClient::sendWord(const std::string& text) { sendFrame(MessageKind::msgSubmitWord, text); }
@@ -206,7 +284,7 @@ void GameClient::sendChatInput(const std::string& text)
         return false;
     };
     if (in.letter == 'n') {
-        if (memberNamed(in.argument))
+        if (memberNamed(keptName(in.argument)))
             localLine("That name is already in use.");
         else if (in.argument.size() > TGameClient::kMaxName)
             localLine("Names can be at most " + std::to_string(TGameClient::kMaxName) + " characters long.");
@@ -248,37 +326,52 @@ void GameClient::poll()
     }
     if (!connection_)
         return;
-    const bool open = connection_->isOpen() && !peerClosed_;
-    const std::uint32_t now = clock().tickCount();
+    const bool open = connection_->isOpen();
     if (open) {
+        // Read before the clock, so that bytes stamped meanwhile are not
+        // taken for bytes from the future.
+        const std::uint32_t heard = inbox_->lastHeard.load();
+        const std::uint32_t now = clock().tickCount();
         if (now - lastSendTick_ > kKeepAliveAfter)
             sendFrame(MessageKind::msgKeepAlive);
-        if (game_ && game_->roundRunning && now - lastHeardTick_ > kHostSilenceLimit) {
+        if (game_ && game_->roundRunning && now - heard > kHostSilenceLimit) {
             onConnectionLost();
             return;
         }
-        if (!decoder_.hasFrame()) {
-            auto r = connection_->receive(decoder_, 25);
-            // A frame that has begun to arrive is completed before it is handled.
-            for (int waits = 0; r == Connection::ReadResult::Data && decoder_.midFrame() && !decoder_.hasFrame() &&
-                                waits < 100;
-                 ++waits)
-                r = connection_->receive(decoder_, 100);
-            if (r == Connection::ReadResult::Closed)
-                peerClosed_ = true; // the frames that came before the close still count
-            else if (r == Connection::ReadResult::Failed || r == Connection::ReadResult::TooLarge) {
-                onConnectionLost();
-                return;
-            }
-        }
     }
-    if (auto frame = decoder_.next()) {
-        lastHeardTick_ = now;
+    if (auto frame = takeFrame()) {
         handleFrame(*frame);
         return;
     }
-    if (!open || peerClosed_)
+    bool closed;
+    {
+        std::lock_guard lock(inbox_->mutex);
+        closed = inbox_->closed;
+    }
+    // The frames that came before the end have all been handled.
+    if (!open || closed)
         onConnectionLost();
+}
+
+std::optional<Frame> GameClient::takeFrame()
+{
+    std::optional<Frame> frame;
+    bool resume = false;
+    {
+        std::lock_guard lock(inbox_->mutex);
+        if (inbox_->frames.empty())
+            return frame;
+        frame = std::move(inbox_->frames.front());
+        inbox_->frames.pop_front();
+        inbox_->bytes -= std::min(inbox_->bytes, frame->payload.size() + 8);
+        if (inbox_->held && inbox_->bytes <= kInboxLimit / 2) {
+            inbox_->held = false;
+            resume = true;
+        }
+    }
+    if (resume)
+        connection_->resumeReading();
+    return frame;
 }
 
 void GameClient::onConnectionLost()
@@ -288,8 +381,7 @@ void GameClient::onConnectionLost()
     pollTimer_->setEnabled(false);
     connection_->close();
     connection_.reset();
-    decoder_ = FrameDecoder();
-    peerClosed_ = false;
+    inbox_.reset();
     if (shuttingDown_)
         return;
     localLine("Disconnected");
@@ -310,8 +402,9 @@ void GameClient::shutdown()
     shuttingDown_ = true;
     cancel();
     if (connection_)
-        connection_->close();
+        connection_->closeAfterSending();
     connection_.reset();
+    inbox_.reset();
     pollTimer_->setEnabled(false);
 }
 
@@ -344,13 +437,17 @@ void GameClient::handleFrame(const Frame& frame)
     switch (frame.kind) {
     case msgMemberList:
         members_ = decodeMemberList(frame.payload);
+        for (TGameClient& m : members_)
+            for (std::string* field : {&m.name, &m.dictionaryVersion, &m.versionText, &m.address, &m.hostName,
+                                       &m.email, &m.message})
+                *field = plainText(*field);
         handled();
         notices_.membersChanged();
         break;
     case msgChatLine:
     case msgPrivateLine:
         handled();
-        localLine(decodeText(frame.payload));
+        localLine(plainText(decodeText(frame.payload), kMaxShownLine));
         break;
     case msgSettings:
     case msgSettingsRejoin: {
@@ -426,7 +523,9 @@ void GameClient::handleFrame(const Frame& frame)
     case msgWordVerdict: {
         if (!withGame(frame))
             break;
-        const auto v = decodeVerdict(frame.payload);
+        auto v = decodeVerdict(frame.payload);
+        if (v)
+            v->word = plainText(v->word, kMaxShownLine);
         if (!v) {
             dropped();
             break;
@@ -483,7 +582,7 @@ void GameClient::handleFrame(const Frame& frame)
         if (!withGame(frame))
             break;
         handled();
-        game_->showCongratulations(decodeText(frame.payload));
+        game_->showCongratulations(plainText(decodeText(frame.payload), kMaxShownLine));
         showResults();
         break;
     case msgNewGame:
@@ -496,7 +595,7 @@ void GameClient::handleFrame(const Frame& frame)
         break;
     case msgMemberReady: {
         handled();
-        const std::string name = decodeText(frame.payload);
+        const std::string name = plainText(decodeText(frame.payload));
         for (TGameClient& m : members_)
             if (m.name == name) {
                 m.status = MemberStatus::Ready;

@@ -7,13 +7,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace lettrava {
 
+class ConnectAttempt;
 class Connection;
+class NetLoop;
 class Timer;
 
 // What the client tells the window that wraps it (and the main window behind
@@ -65,8 +67,10 @@ struct JoinRequest {
 // The client of a network game: it connects with retries, logs in, polls the
 // connection every 300 ms on the user-interface thread, keeps the client game
 // in step with the host's frames, and offers to reconnect when the connection
-// breaks. Only the connection attempts run on a thread of their own (so that
-// the window stays responsive); their outcome comes back through the task seam.
+// breaks. The socket work (attempts, reads, writes) runs on a network I/O
+// thread of its own, which assembles whole frames into an inbox; the poll
+// takes at most one frame per tick from it and never waits on the socket.
+// Attempts report back through the task seam.
 class GameClient : public ClientLink {
 public:
     static constexpr std::uint32_t kPollInterval = 300;
@@ -78,6 +82,11 @@ public:
     // A running round with nothing heard from the host for this long means
     // the host is gone, even if the connection did not fail.
     static constexpr std::uint32_t kHostSilenceLimit = 60000;
+    // Frames waiting in the inbox beyond this many bytes hold reading back
+    // until the poll has worked them down to half.
+    static constexpr std::size_t kInboxLimit = 4 * 1024 * 1024;
+    // Lines longer than this are cut before they are shown.
+    static constexpr std::size_t kMaxShownLine = 1100;
 
     GameClient(TaskSeam& ui, ClientNotices& notices);
     ~GameClient() override;
@@ -119,9 +128,17 @@ public:
     // ClientLink: the word entry's word goes to the host.
     void sendWord(const std::string& text) override;
 
+    // For tests: the frames the I/O thread has put into the inbox since the
+    // connection was made, and those of them not yet handled.
+    std::uint64_t framesReceived() const;
+    std::size_t framesWaiting() const;
+
 private:
+    struct Inbox;
+
     void startAttempt();
-    void attemptFinished(std::unique_ptr<Connection> connection, const std::string& error);
+    void attemptFinished(const std::shared_ptr<Inbox>& inbox, const std::string& error);
+    std::optional<Frame> takeFrame();
     void finishConnecting(bool connected);
     void onConnected();
     void onConnectionLost();
@@ -139,15 +156,18 @@ private:
     std::unique_ptr<UiCaller> ui_;
     JoinRequest request_;
     Game* game_ = nullptr;
-    std::unique_ptr<Connection> connection_;
-    FrameDecoder decoder_;
-    bool peerClosed_ = false;
+    // Sockets go before the loop that runs them: the loop is declared first.
+    std::unique_ptr<NetLoop> net_;
+    std::shared_ptr<ConnectAttempt> attempt_;
+    // A connection made by an attempt, until the user-interface thread takes it.
+    std::mutex arrivedMutex_;
+    std::shared_ptr<Connection> arrived_;
+    std::shared_ptr<Connection> connection_;
+    std::shared_ptr<Inbox> inbox_;
     std::unique_ptr<Timer> pollTimer_;
     std::unique_ptr<Timer> pauseTimer_;
     std::function<void()> afterPause_;
-    std::thread attemptThread_;
     std::uint32_t lastSendTick_ = 0;
-    std::uint32_t lastHeardTick_ = 0;
     int shownRound_ = -1;
     int attempts_ = 0;
     bool connecting_ = false;

@@ -9,6 +9,7 @@
 #include "net/ChatRules.h"
 #include "net/Connection.h"
 #include "net/Frame.h"
+#include "net/NetLoop.h"
 #include "net/Payloads.h"
 
 #include <algorithm>
@@ -21,6 +22,9 @@ namespace {
 const char* const kModifiedNote = "  Your name was modified because it was already taken.  You may change it by sending "
                                   "\"/n [newname]\" in the chat window.";
 
+// A name that is nothing but blanks or control characters.
+const char* const kNamelessName = "Player";
+
 std::string roundPayloadOf(const Grid& grid)
 {
     GridPayload g;
@@ -32,17 +36,28 @@ std::string roundPayloadOf(const Grid& grid)
 
 } // namespace
 
-// One accepted connection, its provisional member record and its thread.
+// One accepted connection and its provisional member record.
 struct GameHost::Peer {
-    std::shared_ptr<Connection> connection;
-    TGameClient record;          // the provisional record until the login; under hostLock_
-    bool loggedIn = false;       // under hostLock_
-    std::unique_ptr<UiCaller> calls; // this thread's waits for the user-interface thread
-    std::thread thread;
-    std::atomic<bool> finished{false};
+    std::shared_ptr<FrameLink> link;
+    TGameClient record;    // the provisional record until the login; under hostLock_
+    bool loggedIn = false; // under hostLock_
+    // Game calls of this member not yet done on the user-interface thread,
+    // and whether its frames are held back until they are.
+    std::atomic<int> callsInFlight{0};
+    std::atomic<bool> held{false};
+    std::unique_ptr<asio::steady_timer> loginTimer; // the I/O thread's
 };
 
-GameHost::GameHost(TaskSeam& ui, HostNotices& notices) : uiSeam_(ui), notices_(notices), ui_(ui) {}
+struct GameHost::Listener {
+    explicit Listener(asio::io_context& io) : acceptor(io), retry(io) {}
+    asio::ip::tcp::acceptor acceptor;
+    asio::steady_timer retry; // after a failed accept (out of descriptors, say)
+};
+
+GameHost::GameHost(TaskSeam& ui, HostNotices& notices)
+    : uiSeam_(ui), notices_(notices), ui_(std::make_unique<UiCaller>(ui))
+{
+}
 
 GameHost::~GameHost()
 {
@@ -59,34 +74,53 @@ bool GameHost::startHosting(std::uint16_t port, const std::string& hostPlayerNam
         errorText = "Already hosting";
         return false;
     }
+    auto net = std::make_unique<NetLoop>();
+    auto listener = std::make_unique<Listener>(net->context());
+    asio::ip::tcp::acceptor& acceptor = listener->acceptor;
     asio::error_code ec;
-    auto acceptor = std::make_unique<asio::ip::tcp::acceptor>(io_);
     // One dual-stack socket takes IPv6 and IPv4; without IPv6, IPv4 alone.
-    acceptor->open(asio::ip::tcp::v6(), ec);
+    acceptor.open(asio::ip::tcp::v6(), ec);
     if (!ec)
-        acceptor->set_option(asio::ip::v6_only(false), ec);
+        acceptor.set_option(asio::ip::v6_only(false), ec);
     asio::ip::tcp::endpoint endpoint(asio::ip::tcp::v6(), port);
     if (ec) {
         asio::error_code ignored;
-        acceptor->close(ignored);
+        acceptor.close(ignored);
         ec.clear();
-        acceptor->open(asio::ip::tcp::v4(), ec);
+        acceptor.open(asio::ip::tcp::v4(), ec);
         endpoint = asio::ip::tcp::endpoint(asio::ip::tcp::v4(), port);
     }
     if (!ec)
-        acceptor->set_option(asio::socket_base::reuse_address(true), ec);
+        acceptor.set_option(asio::socket_base::reuse_address(true), ec);
     if (!ec)
-        acceptor->bind(endpoint, ec);
+        acceptor.bind(endpoint, ec);
     if (!ec)
-        acceptor->listen(asio::socket_base::max_listen_connections, ec);
+        acceptor.listen(asio::socket_base::max_listen_connections, ec);
     if (ec) {
         errorText = ec.message();
+        listener.reset();
+        net->stop();
         return false;
     }
-    port_ = acceptor->local_endpoint(ec).port();
-    acceptor_ = std::move(acceptor);
+    port_ = acceptor.local_endpoint(ec).port();
+    net_ = std::move(net);
+    listener_ = std::move(listener);
+    beginHosting(hostPlayerName, game);
+    net_->post([this] { startAccepting(); });
+    return true;
+}
+
+void GameHost::startInProcess(const std::string& hostPlayerName, Game* game)
+{
+    if (!hosting_)
+        beginHosting(hostPlayerName, game);
+}
+
+void GameHost::beginHosting(const std::string& hostPlayerName, Game* game)
+{
     hosting_ = true;
     shuttingDown_ = false;
+    ui_ = std::make_unique<UiCaller>(uiSeam_);
 
     Member own;
     own.record.name = hostPlayerName.substr(0, TGameClient::kMaxName);
@@ -95,20 +129,18 @@ bool GameHost::startHosting(std::uint16_t port, const std::string& hostPlayerNam
     own.record.dictionaryVersion = Dictionary::instance(false).dictionaryVersion();
     own.record.email = preferences().settingText("Email", "Undisclosed");
     own.record.message = preferences().settingText("Message", "");
+    own.loginDone = true;
     {
         std::lock_guard lock(hostLock_);
         members_.clear();
         members_.push_back(own);
     }
     setGame(game);
-    io_.restart();
-    startAccepting();
-    acceptThread_ = std::thread([this] { io_.run(); });
     broadcastMemberList();
+    lastSilenceCheck_ = clock().tickCount();
     silenceTimer_ = timers().createTimer(kSilenceCheckInterval, [this] { checkSilence(); });
     silenceTimer_->setEnabled(true);
     notices_.membersChanged();
-    return true;
 }
 
 void GameHost::setGame(Game* game)
@@ -120,109 +152,87 @@ void GameHost::setGame(Game* game)
         game_->setHostLink(this);
 }
 
+// ------------------------------------------------------------------ the I/O thread: accepting
+
 void GameHost::startAccepting()
 {
-    acceptor_->async_accept([this](const asio::error_code& ec, asio::ip::tcp::socket socket) {
-        if (ec == asio::error::operation_aborted || !acceptor_->is_open())
+    listener_->acceptor.async_accept([this](const asio::error_code& ec, asio::ip::tcp::socket socket) {
+        if (ec == asio::error::operation_aborted || !listener_->acceptor.is_open())
             return;
-        if (!ec)
-            accepted(std::move(socket));
+        if (ec) {
+            // Out of descriptors or memory: try again a little later rather
+            // than spin on the error.
+            listener_->retry.expires_after(std::chrono::milliseconds(100));
+            listener_->retry.async_wait([this](const asio::error_code& e) {
+                if (!e && listener_->acceptor.is_open())
+                    startAccepting();
+            });
+            return;
+        }
+        auto connection = std::make_shared<Connection>(std::move(socket), queueLimit_);
+        std::shared_ptr<Peer> peer = linkOpened(connection);
+        if (!peer) {
+            connection->close(); // beyond the limit: closes as it goes
+        } else {
+            const std::weak_ptr<Peer> weak = peer;
+            peer->loginTimer = std::make_unique<asio::steady_timer>(net_->context(),
+                                                                    std::chrono::milliseconds(loginTimeoutMs_));
+            peer->loginTimer->async_wait([this, weak](const asio::error_code& e) {
+                const auto p = weak.lock();
+                if (e || !p)
+                    return;
+                bool in;
+                {
+                    std::lock_guard lock(hostLock_);
+                    in = p->loggedIn;
+                }
+                if (!in)
+                    p->link->close(); // never logged in: the connection goes
+            });
+            Connection::Events events;
+            events.bytesArrived = [this, weak] {
+                if (const auto p = weak.lock())
+                    bytesArrived(p);
+            };
+            events.frameArrived = [this, weak](Frame&& frame) {
+                if (const auto p = weak.lock())
+                    frameArrived(p, frame);
+            };
+            events.closed = [this, weak](const std::string&) {
+                if (const auto p = weak.lock())
+                    linkClosed(p);
+            };
+            connection->start(std::move(events));
+        }
         startAccepting();
     });
 }
 
-void GameHost::accepted(asio::ip::tcp::socket socket)
+std::shared_ptr<GameHost::Peer> GameHost::linkOpened(const std::shared_ptr<FrameLink>& link)
 {
-    reapFinishedPeers();
-    std::shared_ptr<Connection> connection = adoptSocket(socket);
-    if (!connection || shuttingDown_)
-        return;
-    std::lock_guard lock(connectionsMutex_);
+    if (shuttingDown_ || !hosting_)
+        return nullptr;
+    std::lock_guard lock(hostLock_);
     if (peers_.size() >= maxConnections_)
-        return; // refused: the connection closes as it goes
-    // The provisional record; nobody else sees the peer yet.
+        return nullptr;
     auto peer = std::make_shared<Peer>();
-    peer->connection = connection;
-    peer->calls = std::make_unique<UiCaller>(uiSeam_);
+    peer->link = link;
     peer->record.name = "Logging In";
     peer->record.status = MemberStatus::Connected;
-    peer->record.address = connection->peerAddress().substr(0, TGameClient::kMaxAddress);
+    peer->record.address = link->peerAddress().substr(0, TGameClient::kMaxAddress);
     peer->record.lastHeard = clock().tickCount();
     peers_.push_back(peer);
-    peer->thread = std::thread([this, peer] { runPeer(peer); });
-}
-
-void GameHost::reapFinishedPeers()
-{
-    std::vector<std::shared_ptr<Peer>> done;
-    {
-        std::lock_guard lock(connectionsMutex_);
-        for (auto it = peers_.begin(); it != peers_.end();) {
-            if ((*it)->finished) {
-                done.push_back(*it);
-                it = peers_.erase(it);
-            } else {
-                ++it;
-            }
-        }
-    }
-    for (auto& p : done)
-        if (p->thread.joinable())
-            p->thread.join();
+    return peer;
 }
 
 std::size_t GameHost::connectionCount() const
 {
-    std::lock_guard lock(connectionsMutex_);
-    return static_cast<std::size_t>(std::count_if(peers_.begin(), peers_.end(), [](const std::shared_ptr<Peer>& p) {
-        return !p->finished && p->connection->isOpen();
-    }));
-}
-
-// ------------------------------------------------------------------ reading
-
-void GameHost::runPeer(const std::shared_ptr<Peer>& peer)
-{
-    FrameDecoder decoder;
-    const auto loginDeadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(loginTimeoutMs_);
-    bool open = true;
-    while (open) {
-        bool loggedIn;
-        {
-            std::lock_guard lock(hostLock_);
-            loggedIn = peer->loggedIn;
-        }
-        int wait = -1;
-        if (!loggedIn) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(loginDeadline
-                                                                                    - std::chrono::steady_clock::now());
-            if (left.count() <= 0)
-                break; // never logged in: the connection goes
-            wait = static_cast<int>(left.count());
-        }
-        const Connection::ReadResult r = peer->connection->receive(decoder, wait);
-        if (r == Connection::ReadResult::Timeout)
-            continue;
-        if (r != Connection::ReadResult::Data)
-            break;
-        while (auto frame = decoder.next()) {
-            handleFrame(peer, *frame);
-            if (!peer->connection->isOpen()) {
-                open = false;
-                break;
-            }
-        }
-    }
-    peer->connection->close();
-    logoff(peer);
-    peer->finished = true;
-}
-
-std::string GameHost::memberName(const std::shared_ptr<Peer>& peer) const
-{
     std::lock_guard lock(hostLock_);
-    return peer->record.name;
+    return static_cast<std::size_t>(std::count_if(peers_.begin(), peers_.end(),
+                                                   [](const std::shared_ptr<Peer>& p) { return p->link->isOpen(); }));
 }
+
+// ------------------------------------------------------------------ the I/O thread: reading
 
 GameHost::Member* GameHost::findMember(const std::string& name)
 {
@@ -232,24 +242,47 @@ GameHost::Member* GameHost::findMember(const std::string& name)
     return nullptr;
 }
 
-GameHost::Member* GameHost::memberOf(const Connection* connection)
+GameHost::Member* GameHost::memberOf(const Peer* peer)
 {
     for (Member& m : members_)
-        if (m.connection.get() == connection)
+        if (m.peer.get() == peer)
             return &m;
     return nullptr;
 }
 
-void GameHost::handleFrame(const std::shared_ptr<Peer>& peer, const Frame& frame)
+void GameHost::bytesArrived(const std::shared_ptr<Peer>& peer)
+{
+    // Stamped when the bytes arrive, not when their frames are worked off:
+    // a member whose frames wait behind others has not been silent.
+    std::lock_guard lock(hostLock_);
+    const std::uint32_t now = clock().tickCount();
+    peer->record.lastHeard = now;
+    if (Member* m = memberOf(peer.get()))
+        m->record.lastHeard = now;
+}
+
+void GameHost::callForPeer(const std::shared_ptr<Peer>& peer, std::function<void()> fn, bool answerAwaited)
+{
+    // The hold is decided before the call is posted, so that the call that
+    // ends it always finds it.
+    const int inFlight = ++peer->callsInFlight;
+    if ((answerAwaited || inFlight > kMaxCallsInFlight) && !peer->held.exchange(true))
+        peer->link->pauseReading();
+    const std::weak_ptr<Peer> weak = peer;
+    ui_->post([weak, fn = std::move(fn)] {
+        fn();
+        if (const auto p = weak.lock())
+            if (--p->callsInFlight == 0 && p->held.exchange(false))
+                p->link->resumeReading();
+    });
+}
+
+void GameHost::frameArrived(const std::shared_ptr<Peer>& peer, const Frame& frame)
 {
     bool loggedIn;
     std::string name;
     {
         std::lock_guard lock(hostLock_);
-        const std::uint32_t now = clock().tickCount();
-        peer->record.lastHeard = now;
-        if (Member* m = memberOf(peer->connection.get()))
-            m->record.lastHeard = now;
         loggedIn = peer->loggedIn;
         name = peer->record.name;
     }
@@ -261,44 +294,54 @@ void GameHost::handleFrame(const std::shared_ptr<Peer>& peer, const Frame& frame
             login(peer, frame.payload);
         return;
     }
+    const std::weak_ptr<Peer> weak = peer;
     switch (frame.kind) {
     case msgSubmitWord: {
-        const std::string word = decodeText(frame.payload);
-        auto verdict = peer->calls->call([this, name, word]() -> std::optional<VerdictCode> {
-            if (!game_)
-                return std::nullopt;
-            auto v = game_->submitRemoteWord(name, word);
-            if (v)
-                notices_.remoteWordJudged(name, word, *v);
-            return v;
-        });
-        if (verdict && *verdict)
-            peer->connection->sendFrame(msgWordVerdict, encodeVerdict({**verdict, word}));
+        const std::string word = plainText(decodeText(frame.payload), kMaxChatText);
+        callForPeer(
+            peer,
+            [this, weak, name, word] {
+                if (!game_)
+                    return;
+                const auto verdict = game_->submitRemoteWord(name, word);
+                if (!verdict)
+                    return;
+                if (const auto p = weak.lock())
+                    p->link->send(msgWordVerdict, encodeVerdict({*verdict, word}));
+                notices_.remoteWordJudged(name, word, *verdict);
+            },
+            true);
         break;
     }
     case msgRoundFinished:
-        ui_.post([this, name] {
-            if (game_)
-                if (Player* p = game_->findRemotePlayer(name))
-                    p->finished = true;
-        });
+        callForPeer(
+            peer,
+            [this, name] {
+                if (game_)
+                    if (Player* p = game_->findRemotePlayer(name))
+                        p->finished = true;
+            },
+            false);
         break;
     case msgReady: {
         {
             std::lock_guard lock(hostLock_);
-            if (Member* m = memberOf(peer->connection.get()))
+            if (Member* m = memberOf(peer.get()))
                 m->record.status = MemberStatus::Ready;
+            broadcastLocked(makeFrame(msgMemberReady, name));
         }
-        broadcast(msgMemberReady, name);
-        ui_.post([this] { notices_.membersChanged(); });
+        callForPeer(peer, [this] { notices_.membersChanged(); }, false);
         break;
     }
-    case msgChat:
-        chatLine(name, decodeText(frame.payload));
+    case msgChat: {
+        const std::string line = name + "> " + trimBlanks(plainText(decodeText(frame.payload), kMaxChatText));
+        broadcast(msgChatLine, line);
+        callForPeer(peer, [this, line] { notices_.showChatLine(line); }, false);
         break;
+    }
     case msgWhisper: {
-        const std::string text = decodeText(frame.payload);
-        ui_.post([this, name, text] { relayWhisper(name, text); });
+        const std::string text = plainText(decodeText(frame.payload), kMaxChatText);
+        callForPeer(peer, [this, name, text] { relayWhisper(name, text); }, false);
         break;
     }
     case msgRename:
@@ -312,21 +355,24 @@ void GameHost::handleFrame(const std::shared_ptr<Peer>& peer, const Frame& frame
 void GameHost::login(const std::shared_ptr<Peer>& peer, const std::string& payload)
 {
     const TGameClient sent = TGameClient::fromImage(payload);
+    std::string wanted = keptName(sent.name);
+    if (wanted.empty())
+        wanted = kNamelessName;
     std::string name, note, hostName, address, version, dictionary;
     {
         std::lock_guard lock(hostLock_);
         TGameClient& r = peer->record;
-        r.name = freeMemberName(sent.name, [this](const std::string& n) { return findMember(n) != nullptr; });
-        if (r.name != sent.name)
+        r.name = freeMemberName(wanted, [this](const std::string& n) { return findMember(n) != nullptr; });
+        if (r.name != wanted)
             note = kModifiedNote;
-        r.hostName = sent.hostName;
-        r.versionText = sent.versionText;
-        r.dictionaryVersion = sent.dictionaryVersion;
-        r.email = sent.email;
-        r.message = sent.message;
+        r.hostName = plainText(sent.hostName);
+        r.versionText = plainText(sent.versionText);
+        r.dictionaryVersion = plainText(sent.dictionaryVersion);
+        r.email = plainText(sent.email);
+        r.message = plainText(sent.message);
         r.status = MemberStatus::Connected;
         peer->loggedIn = true;
-        members_.push_back({r, peer->connection});
+        members_.push_back({r, peer, false});
         name = r.name;
         hostName = r.hostName;
         address = r.address;
@@ -334,71 +380,84 @@ void GameHost::login(const std::shared_ptr<Peer>& peer, const std::string& paylo
         dictionary = r.dictionaryVersion;
         broadcastMemberListLocked();
     }
-    ui_.post([this] { notices_.membersChanged(); });
+    peer->loginTimer.reset();
+    ui_->post([this] { notices_.membersChanged(); });
     systemLine(name + " logged in from <<" + hostName + " (" + address + ") >>");
     systemLine(name + " has: Game Version: " + version + " - Dictionary Version: " + dictionary);
-    const auto reply = peer->calls->call([this, peer, name, note] { return returningOrNewMember(peer, name, note); });
-    if (reply)
-        peer->connection->sendFrame(MessageKind::msgPrivateLine, " >>> " + *reply);
-    // Told once the login has run its course, so that whatever the window
-    // does about the new member (admitting it, say) comes after the reply.
-    ui_.post([this, name] { notices_.memberLoggedIn(name); });
+    const std::weak_ptr<Peer> weak = peer;
+    callForPeer(
+        peer,
+        [this, weak, name, note] {
+            const auto p = weak.lock();
+            if (!p)
+                return;
+            returningOrNewMember(p, name, note);
+            // Told once the login has run its course, so that whatever the
+            // window does about the new member (admitting it, say) comes
+            // after the reply.
+            notices_.memberLoggedIn(name);
+        },
+        true);
 }
 
-// On the user-interface thread: the game's part of a login. Returns the note.
+// On the user-interface thread: the game's part of a login, ending with the
+// login reply. Returns the note.
 std::string GameHost::returningOrNewMember(const std::shared_ptr<Peer>& peer, const std::string& name,
                                            const std::string& note)
 {
     using namespace MessageKind;
     {
         std::lock_guard lock(hostLock_);
-        if (Member* m = memberOf(peer->connection.get()))
+        if (Member* m = memberOf(peer.get()))
             m->loginDone = true;
     }
-    if (!game_)
-        return note;
-    Player* returning = game_->findRemotePlayer(name);
+    Player* returning = game_ ? game_->findRemotePlayer(name) : nullptr;
     if (!returning) {
-        if (game_->playerCount < Game::kMaxPlayers)
-            showLine(" *** If you want " + name + " to be able to play, highlight his or her name and click the "
-                     "add player button below.");
-        else
-            showLine(" *** Sorry, " + name + " cannot play because the game is full.");
-        return "Welcome to Lettrava Internet!" + note;
+        std::string reply = note;
+        if (game_) {
+            if (game_->playerCount < Game::kMaxPlayers)
+                showLine(" *** If you want " + name + " to be able to play, highlight his or her name and click the "
+                         "add player button below.");
+            else
+                showLine(" *** Sorry, " + name + " cannot play because the game is full.");
+            reply = "Welcome to Lettrava Internet!" + note;
+        }
+        peer->link->send(msgPrivateLine, " >>> " + reply);
+        return reply;
     }
 
     std::string reply = "Welcome back.";
     returning->active = true;
+    // The whole sequence goes into the member's queue in one piece: no
+    // broadcast can come between its frames.
+    std::vector<SharedFrame> frames;
+    frames.push_back(makeFrame(msgRejoinGame));
+    GameInfo info;
+    game_->toSettingsRecord(info);
+    frames.push_back(makeFrame(msgSettingsRejoin, encodeSettings(info)));
+    frames.push_back(makeFrame(msgPlayers, game_->copyPlayers()));
+    frames.push_back(makeFrame(msgScores, encodeScores(game_->scoresSnapshot())));
     bool readyNow = false;
-    {
-        // No broadcast may come between these frames.
-        std::lock_guard lock(connectionsMutex_);
-        Connection& c = *peer->connection;
-        c.sendFrame(msgRejoinGame);
-        GameInfo info;
-        game_->toSettingsRecord(info);
-        c.sendFrame(msgSettingsRejoin, encodeSettings(info));
-        c.sendFrame(msgPlayers, game_->copyPlayers());
-        c.sendFrame(msgScores, encodeScores(game_->scoresSnapshot()));
-        if (game_->round()) {
-            const int t = game_->secondsLeftInRunningRound();
-            if (t > 20) {
-                c.sendFrame(msgGridRejoin, roundPayloadOf(game_->round()->grid()));
-                c.sendFrame(msgTimeLeft, encodeInt32(t));
-                c.sendFrame(msgBonusHint, encodeBonusHint({lastBonusPoints_, lastBonusText_}));
-                reply += "  There is still time to submit words!";
-            } else {
-                returning->finished = true;
-                reply += "  The current round is over or almost over.  You will resume with the next round.";
-            }
+    if (game_->round()) {
+        const int t = game_->secondsLeftInRunningRound();
+        if (t > 20) {
+            frames.push_back(makeFrame(msgGridRejoin, roundPayloadOf(game_->round()->grid())));
+            frames.push_back(makeFrame(msgTimeLeft, encodeInt32(t)));
+            frames.push_back(makeFrame(msgBonusHint, encodeBonusHint({lastBonusPoints_, lastBonusText_})));
+            reply += "  There is still time to submit words!";
         } else {
-            readyNow = true;
+            returning->finished = true;
+            reply += "  The current round is over or almost over.  You will resume with the next round.";
         }
+    } else {
+        readyNow = true;
     }
+    frames.push_back(makeFrame(msgPrivateLine, " >>> " + reply));
+    peer->link->sendFrames(frames);
     if (readyNow) {
         {
             std::lock_guard lock(hostLock_);
-            if (Member* m = memberOf(peer->connection.get()))
+            if (Member* m = memberOf(peer.get()))
                 m->record.status = MemberStatus::Ready;
         }
         broadcast(msgMemberReady, name);
@@ -407,20 +466,22 @@ std::string GameHost::returningOrNewMember(const std::shared_ptr<Peer>& peer, co
     return reply;
 }
 
-void GameHost::logoff(const std::shared_ptr<Peer>& peer)
+void GameHost::linkClosed(const std::shared_ptr<Peer>& peer)
 {
-    if (shuttingDown_)
-        return;
+    peer->loginTimer.reset();
+    bool wasMember;
     std::string name;
     {
         std::lock_guard lock(hostLock_);
-        if (!peer->loggedIn)
-            return; // never in the member list
+        std::erase(peers_, peer);
+        wasMember = peer->loggedIn;
         name = peer->record.name;
-        if (Member* m = memberOf(peer->connection.get()))
+        if (Member* m = memberOf(peer.get()))
             name = m->record.name;
     }
-    ui_.post([this, name] {
+    if (shuttingDown_ || !wasMember)
+        return; // a connection that never logged in was never in the member list
+    ui_->post([this, name] {
         // The player stays in the game; the end-of-round wait no longer waits for it.
         if (game_)
             if (Player* p = game_->findRemotePlayer(name))
@@ -429,13 +490,12 @@ void GameHost::logoff(const std::shared_ptr<Peer>& peer)
     systemLine(name + " logged off.");
     {
         std::lock_guard lock(hostLock_);
-        const auto it = std::find_if(members_.begin(), members_.end(),
-                                     [&](const Member& m) { return m.connection == peer->connection; });
+        const auto it = std::find_if(members_.begin(), members_.end(), [&](const Member& m) { return m.peer == peer; });
         if (it != members_.end())
             members_.erase(it);
         broadcastMemberListLocked();
     }
-    ui_.post([this, name] {
+    ui_->post([this, name] {
         notices_.memberLoggedOff(name);
         notices_.membersChanged();
     });
@@ -445,10 +505,16 @@ void GameHost::logoff(const std::shared_ptr<Peer>& peer)
 
 void GameHost::broadcast(std::int32_t kind, const std::string& payload)
 {
-    std::lock_guard lock(connectionsMutex_);
+    const SharedFrame frame = makeFrame(kind, payload);
+    std::lock_guard lock(hostLock_);
+    broadcastLocked(frame);
+}
+
+void GameHost::broadcastLocked(const SharedFrame& frame)
+{
     for (const auto& p : peers_)
-        if (p->connection->isOpen())
-            p->connection->sendFrame(kind, payload);
+        if (p->link->isOpen())
+            p->link->send(frame);
 }
 
 void GameHost::broadcastMemberList()
@@ -462,22 +528,17 @@ void GameHost::broadcastMemberListLocked()
     // Sent while the list cannot change, so that lists go out in the order
     // of their changes.
     std::vector<TGameClient> records;
+    records.reserve(members_.size());
     for (const Member& m : members_)
         records.push_back(m.record);
-    broadcast(MessageKind::msgMemberList, encodeMemberList(records));
+    broadcastLocked(makeFrame(MessageKind::msgMemberList, encodeMemberList(records)));
 }
 
 bool GameHost::sendToMember(const std::string& name, std::int32_t kind, const std::string& payload)
 {
-    std::shared_ptr<Connection> target;
-    {
-        std::lock_guard lock(hostLock_);
-        if (Member* m = findMember(name))
-            target = m->connection;
-    }
-    if (!target)
-        return false;
-    return target->sendFrame(kind, payload);
+    std::lock_guard lock(hostLock_);
+    Member* m = findMember(name);
+    return m && m->peer && m->peer->link->send(kind, payload);
 }
 
 void GameHost::showLine(const std::string& line)
@@ -485,7 +546,7 @@ void GameHost::showLine(const std::string& line)
     if (uiSeam_.onUiThread())
         notices_.showChatLine(line);
     else
-        ui_.post([this, line] { notices_.showChatLine(line); });
+        ui_->post([this, line] { notices_.showChatLine(line); });
 }
 
 std::vector<TGameClient> GameHost::members() const
@@ -519,8 +580,9 @@ void GameHost::systemLine(const std::string& text)
     showLine(line);
 }
 
-void GameHost::sendChatInput(const std::string& text)
+void GameHost::sendChatInput(const std::string& typed)
 {
+    const std::string text = plainText(typed, kMaxChatText);
     const ChatInput in = parseChatInput(text);
     if (in.kind == ChatInput::Kind::Text) {
         chatLine(ownName(), text);
@@ -562,36 +624,46 @@ void GameHost::relayWhisper(const std::string& sender, const std::string& text)
 
 void GameHost::rename(const std::shared_ptr<Peer>& peer, const std::string& wanted)
 {
-    std::string oldName, newName;
+    // Judged on the name as it will be kept, so that a long name cut to a
+    // member's name, or one that differs only by blanks, counts as taken.
+    const std::string kept = keptName(wanted);
+    std::string oldName;
+    bool renamed = false;
     {
         std::lock_guard lock(hostLock_);
-        Member* m = memberOf(peer->connection.get());
-        if (m && !wanted.empty() && !findMember(wanted)) {
+        Member* m = memberOf(peer.get());
+        if (m && !kept.empty() && !findMember(kept)) {
             oldName = m->record.name;
-            newName = wanted.substr(0, TGameClient::kMaxName);
-            m->record.name = newName;
-            peer->record.name = newName;
+            m->record.name = kept;
+            peer->record.name = kept;
+            renamed = true;
         }
     }
-    if (!newName.empty()) {
-        systemLine(oldName + " is now known as " + newName);
+    if (renamed) {
+        systemLine(oldName + " is now known as " + kept);
         // The player's rename and the players' images go out together on
         // the user-interface thread, after the member list.
-        ui_.post([this, oldName, newName] {
-            if (game_)
-                game_->renamePlayer(oldName, newName);
-            broadcastMemberList();
-            if (game_)
-                sendPlayers();
-            notices_.membersChanged();
-        });
+        callForPeer(
+            peer,
+            [this, oldName, kept] {
+                if (game_)
+                    game_->renamePlayer(oldName, kept);
+                broadcastMemberList();
+                if (game_)
+                    sendPlayers();
+                notices_.membersChanged();
+            },
+            false);
         return;
     }
     broadcastMemberList();
-    ui_.post([this] {
-        if (game_)
-            sendPlayers();
-    });
+    callForPeer(
+        peer,
+        [this] {
+            if (game_)
+                sendPlayers();
+        },
+        false);
 }
 
 // ------------------------------------------------------------------ admission
@@ -715,43 +787,25 @@ void GameHost::refreshOwnRecord()
 
 // ------------------------------------------------------------------ silence and shutdown
 
-void GameHost::closePeer(const std::shared_ptr<Peer>& peer)
-{
-    // Its thread may be waiting for this (the user-interface) thread: wake it
-    // before waiting for it.
-    peer->calls->close();
-    peer->connection->close();
-    if (peer->thread.joinable())
-        peer->thread.join();
-}
-
 void GameHost::checkSilence()
 {
     const std::uint32_t now = clock().tickCount();
-    std::vector<std::pair<std::string, std::shared_ptr<Connection>>> silent;
+    const bool late = now - lastSilenceCheck_ > kSilenceCheckInterval + kLateCheckSlack;
+    lastSilenceCheck_ = now;
+    if (late)
+        return; // the host itself was stalled: what the members sent may not be read yet
+    std::vector<std::pair<std::string, std::shared_ptr<FrameLink>>> silent;
     {
         std::lock_guard lock(hostLock_);
         for (const Member& m : members_)
-            if (m.record.status != MemberStatus::Host && m.connection && m.connection->isOpen()
-                && now - m.record.lastHeard > kSilenceLimit)
-                silent.emplace_back(m.record.name, m.connection);
+            if (m.peer && m.peer->link->isOpen() && now - m.record.lastHeard > kSilenceLimit)
+                silent.emplace_back(m.record.name, m.peer->link);
     }
-    for (const auto& [name, connection] : silent) {
+    // Each closes as a lost connection: its logoff follows from the I/O thread.
+    for (const auto& [name, link] : silent) {
         showLine(name + " disconnected abrubtly.");
-        std::shared_ptr<Peer> peer;
-        {
-            std::lock_guard lock(connectionsMutex_);
-            for (const auto& p : peers_)
-                if (p->connection == connection)
-                    peer = p;
-        }
-        if (peer) {
-            closePeer(peer);
-            std::lock_guard lock(connectionsMutex_);
-            std::erase(peers_, peer);
-        }
+        link->close();
     }
-    reapFinishedPeers();
 }
 
 void GameHost::shutdown()
@@ -761,39 +815,35 @@ void GameHost::shutdown()
     shuttingDown_ = true;
     silenceTimer_.reset();
     broadcast(MessageKind::msgHostShutdown);
-    ui_.close();
-    std::vector<std::shared_ptr<Peer>> peers;
-    {
-        std::lock_guard lock(connectionsMutex_);
-        peers = peers_;
-    }
-    for (const auto& p : peers) {
-        p->calls->close();
-        p->connection->close();
-    }
-    asio::post(io_, [this] {
-        asio::error_code ignored;
-        acceptor_->close(ignored);
-    });
-    if (acceptThread_.joinable())
-        acceptThread_.join();
-    // The accepting thread is gone: no peer can be added any more.
-    {
-        std::lock_guard lock(connectionsMutex_);
-        peers = peers_;
-        peers_.clear();
-    }
-    for (const auto& p : peers) {
-        p->calls->close();
-        p->connection->close();
-        if (p->thread.joinable())
-            p->thread.join();
-    }
-    acceptor_.reset();
+    ui_->close();
     {
         std::lock_guard lock(hostLock_);
+        for (const auto& p : peers_)
+            p->link->closeAfterSending();
+    }
+    if (net_) {
+        net_->post([this] {
+            asio::error_code ignored;
+            listener_->acceptor.close(ignored);
+            listener_->retry.cancel();
+        });
+        // The goodbyes go out within the grace; a member that does not read
+        // them is cut off.
+        net_->stop(std::chrono::milliseconds(kShutdownGraceMs));
+    }
+    // The I/O thread is gone: nothing reaches the peers any more. They, the
+    // listener and the loop go in that order, sockets before their context.
+    std::vector<std::shared_ptr<Peer>> peers;
+    {
+        std::lock_guard lock(hostLock_);
+        peers.swap(peers_);
         members_.clear();
     }
+    for (const auto& p : peers)
+        p->loginTimer.reset();
+    peers.clear();
+    listener_.reset();
+    net_.reset();
     hosting_ = false;
 }
 

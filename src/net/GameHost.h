@@ -2,21 +2,19 @@
 
 #include "core/game/Game.h"
 #include "core/platform/TaskSeam.h"
+#include "net/FrameLink.h"
 #include "net/TGameClient.h"
-
-#include <asio.hpp>
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace lettrava {
 
-class Connection;
+class NetLoop;
 class Timer;
 struct Frame;
 
@@ -49,26 +47,41 @@ public:
 // the game up to date.
 //
 // Threads: the user-interface thread (everything public, the game hooks and
-// the silence check), one accepting thread, and one reading thread per
-// connection. Reading threads keep the member bookkeeping under hostLock and
-// hand every game call to the user-interface thread through the task seam,
-// waiting (with no lock held) only for the answers they need. Broadcasts walk
-// the connection list under its own lock; hostLock may be held when taking
-// that lock, never the other way round.
+// the silence check) and one network I/O thread that accepts, reads and
+// writes every connection asynchronously. The I/O thread keeps the member
+// bookkeeping under hostLock and hands every game call to the user-interface
+// thread through the task seam, never waiting for it: a call whose answer
+// goes back to the member (a login, a word) holds that member's further
+// frames back until the answer has been queued. Sending only appends to a
+// connection's queue, so no thread ever waits on a socket, and a member that
+// stops reading is closed as lost once its queue passes its limit.
 class GameHost : public HostLink {
 public:
     static constexpr std::uint16_t kDefaultPort = 9789;
     static constexpr std::uint32_t kSilenceCheckInterval = 15500;
     static constexpr std::uint32_t kSilenceLimit = 15000;
+    // A silence check that runs this much later than its interval (the host
+    // itself was stalled) drops nobody: what members sent meanwhile may not
+    // have been read yet.
+    static constexpr std::uint32_t kLateCheckSlack = 2000;
     // A connection that has not logged in by then is closed.
     static constexpr int kLoginTimeoutMs = 30000;
     // Connections beyond this number at a time are closed at once.
     static constexpr std::size_t kMaxConnections = 64;
+    // Chat and whisper texts are cut to this many characters.
+    static constexpr std::size_t kMaxChatText = 1000;
+    // Game calls of one member waiting for the user-interface thread; past
+    // them, its further frames wait until they are done.
+    static constexpr int kMaxCallsInFlight = 16;
+    // How long a shutdown lets the goodbye frames go out.
+    static constexpr int kShutdownGraceMs = 1000;
+
     // Other limits than those (for tests); before startHosting.
-    void setLimits(int loginTimeoutMs, std::size_t maxConnections)
+    void setLimits(int loginTimeoutMs, std::size_t maxConnections, std::size_t queueLimit = 4 * 1024 * 1024)
     {
         loginTimeoutMs_ = loginTimeoutMs;
         maxConnections_ = maxConnections;
+        queueLimit_ = queueLimit;
     }
 
     GameHost(TaskSeam& ui, HostNotices& notices);
@@ -82,6 +95,9 @@ public:
     // starts the silence check. False, with the system's text, when listening
     // cannot start; nothing is left running then.
     bool startHosting(std::uint16_t port, const std::string& hostPlayerName, Game* game, std::string& errorText);
+    // Hosts without listening: members come only through linkOpened, driven
+    // by the caller (a fuzz target), whose thread is then the I/O thread.
+    void startInProcess(const std::string& hostPlayerName, Game* game);
     bool hosting() const { return hosting_; }
     std::uint16_t port() const { return port_; }
 
@@ -121,8 +137,9 @@ public:
     // silence timer's handler; public for tests that own the clock).
     void checkSilence();
 
-    // Tells everyone, closes every connection, waits for every thread and
-    // stops listening. The game is left alone.
+    // Tells everyone, lets that go out (kShutdownGraceMs at most), closes
+    // every connection and stops listening and the I/O thread. The game is
+    // left alone.
     void shutdown();
 
     // --- the game's hooks
@@ -138,66 +155,76 @@ public:
     // For tests: connections open now (logged in or not).
     std::size_t connectionCount() const;
 
-private:
+    // --- the transport's side, on the I/O thread (a fuzz target calls them
+    // itself after startInProcess). A link opened is refused (nullptr, and
+    // the caller closes it) beyond the connection limit or while shutting
+    // down; every later event names the peer it returned.
     struct Peer;
+    std::shared_ptr<Peer> linkOpened(const std::shared_ptr<FrameLink>& link);
+    void bytesArrived(const std::shared_ptr<Peer>& peer);
+    void frameArrived(const std::shared_ptr<Peer>& peer, const Frame& frame);
+    void linkClosed(const std::shared_ptr<Peer>& peer);
+
+private:
     struct Member {
         TGameClient record;
-        std::shared_ptr<Connection> connection; // none for the host's own entry
+        std::shared_ptr<Peer> peer; // none for the host's own entry
         // The login's game part (returning player or new member) has run;
         // until then the member cannot be seated, or its login would take
         // the fresh seat for a return.
         bool loginDone = false;
     };
 
+    void beginHosting(const std::string& hostPlayerName, Game* game);
     void startAccepting();
-    void accepted(asio::ip::tcp::socket socket);
-    void reapFinishedPeers();
-    void runPeer(const std::shared_ptr<Peer>& peer);
-    void handleFrame(const std::shared_ptr<Peer>& peer, const Frame& frame);
     void login(const std::shared_ptr<Peer>& peer, const std::string& payload);
     std::string returningOrNewMember(const std::shared_ptr<Peer>& peer, const std::string& name,
                                      const std::string& note);
-    void logoff(const std::shared_ptr<Peer>& peer);
     void relayWhisper(const std::string& sender, const std::string& text);
     void rename(const std::shared_ptr<Peer>& peer, const std::string& newName);
-    void closePeer(const std::shared_ptr<Peer>& peer);
     // The member takes the next free seat, its labels and its admission.
     bool seatRemotePlayer(const std::string& name);
+    // Runs fn on the user-interface thread for the member. With
+    // `answerAwaited`, or with too many of its calls waiting, the member's
+    // further frames wait until its calls are done. I/O thread only.
+    void callForPeer(const std::shared_ptr<Peer>& peer, std::function<void()> fn, bool answerAwaited);
 
-    // Sending. broadcast* walk the connection list under its lock.
+    // Sending: appends to the queues, under hostLock_ (which may be held).
     void broadcast(std::int32_t kind, const std::string& payload = {});
+    void broadcastLocked(const SharedFrame& frame);
     void broadcastMemberList();
-    void broadcastMemberListLocked(); // with hostLock_ held
+    void broadcastMemberListLocked();
     bool sendToMember(const std::string& name, std::int32_t kind, const std::string& payload = {});
     void showLine(const std::string& line); // in the host's own chat, from any thread
 
     // Under hostLock_: the first member whose name equals `name` ignoring case.
     Member* findMember(const std::string& name);
-    Member* memberOf(const Connection* connection);
-    std::string memberName(const std::shared_ptr<Peer>& peer) const;
+    Member* memberOf(const Peer* peer);
 
     TaskSeam& uiSeam_;
     HostNotices& notices_;
-    UiCaller ui_; // posts from the connection threads; closed at shutdown
+    std::unique_ptr<UiCaller> ui_; // posts from the I/O thread; closed at shutdown
     Game* game_ = nullptr;
     bool hosting_ = false;
     std::uint16_t port_ = 0;
     std::atomic<bool> shuttingDown_{false};
     int loginTimeoutMs_ = kLoginTimeoutMs;
     std::size_t maxConnections_ = kMaxConnections;
+    std::size_t queueLimit_ = 4 * 1024 * 1024;
     std::string lastBonusText_;
     std::int32_t lastBonusPoints_ = 0;
     std::unique_ptr<Timer> silenceTimer_;
+    std::uint32_t lastSilenceCheck_ = 0;
 
+    // hostLock: the member list and the connection list, and every member
+    // record in them. Held only for bookkeeping and appending to queues.
     mutable std::mutex hostLock_;
     std::vector<Member> members_;
-
-    mutable std::mutex connectionsMutex_;
     std::vector<std::shared_ptr<Peer>> peers_;
 
-    asio::io_context io_;
-    std::unique_ptr<asio::ip::tcp::acceptor> acceptor_;
-    std::thread acceptThread_;
+    struct Listener;
+    std::unique_ptr<NetLoop> net_;
+    std::unique_ptr<Listener> listener_;
 };
 
 } // namespace lettrava

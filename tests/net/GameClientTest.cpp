@@ -8,6 +8,7 @@
 #include "net/Connection.h"
 #include "net/GameClient.h"
 #include "net/GameHost.h"
+#include "net/NetLoop.h"
 #include "net/Payloads.h"
 
 #include <asio.hpp>
@@ -22,50 +23,59 @@ namespace K = MessageKind;
 namespace {
 
 // A host played by the test: it accepts connections one at a time and
-// collects what the client sends on a thread of its own.
+// collects what the client sends on a network loop of its own.
 class FakeHost {
 public:
-    FakeHost() : acceptor_(io_, {asio::ip::make_address("127.0.0.1"), 0}) {}
-    ~FakeHost() { drop(); }
+    FakeHost() : acceptor_(net_.context(), {asio::ip::make_address("127.0.0.1"), 0}) {}
+    ~FakeHost()
+    {
+        drop();
+        connection_.reset();
+        asio::error_code ignored;
+        acceptor_.close(ignored);
+        net_.stop(500ms);
+    }
 
     std::uint16_t port() const { return acceptor_.local_endpoint().port(); }
 
     bool accept()
     {
         drop();
-        asio::ip::tcp::socket socket(io_);
+        asio::ip::tcp::socket socket(net_.context());
         asio::error_code ec;
         acceptor_.accept(socket, ec);
         if (ec)
             return false;
-        connection_ = adoptSocket(socket);
         {
             std::lock_guard lock(mutex_);
             frames_.clear();
         }
-        reader_ = std::thread([this] {
-            FrameDecoder decoder;
-            for (;;) {
-                const auto r = connection_->receive(decoder, -1);
+        sent_ = 0;
+        connection_ = std::make_shared<Connection>(std::move(socket));
+        Connection::Events events;
+        events.frameArrived = [this](Frame&& f) {
+            {
                 std::lock_guard lock(mutex_);
-                while (auto f = decoder.next())
-                    frames_.push_back(*f);
-                changed_.notify_all();
-                if (r != Connection::ReadResult::Data)
-                    return;
+                frames_.push_back(std::move(f));
             }
-        });
+            changed_.notify_all();
+        };
+        connection_->start(std::move(events));
         return true;
     }
-    void send(std::int32_t kind, const std::string& payload = {}) { connection_->sendFrame(kind, payload); }
-    void sendRaw(const std::string& bytes) { connection_->sendBytes(bytes); }
+    void send(std::int32_t kind, const std::string& payload = {})
+    {
+        connection_->send(kind, payload);
+        ++sent_;
+    }
+    void sendRaw(const std::string& bytes) { connection_->sendFrames({std::make_shared<const std::string>(bytes)}); }
     void drop()
     {
         if (connection_)
             connection_->close();
-        if (reader_.joinable())
-            reader_.join();
     }
+    // Frames sent on the current connection.
+    std::uint64_t sent() const { return sent_; }
     std::vector<Frame> frames() const
     {
         std::lock_guard lock(mutex_);
@@ -76,7 +86,7 @@ public:
         const auto f = frames();
         return std::count_if(f.begin(), f.end(), [&](const Frame& x) { return x.kind == kind; });
     }
-    // Waits (on the real clock: the client thread or the loop sends) for a frame of that kind.
+    // Waits (on the real clock: the client's I/O thread sends) for a frame of that kind.
     std::optional<Frame> waitFor(std::int32_t kind, long nth = 1)
     {
         std::unique_lock lock(mutex_);
@@ -94,10 +104,10 @@ public:
     }
 
 private:
-    asio::io_context io_;
+    NetLoop net_;
     asio::ip::tcp::acceptor acceptor_;
-    std::unique_ptr<Connection> connection_;
-    std::thread reader_;
+    std::shared_ptr<Connection> connection_;
+    std::uint64_t sent_ = 0;
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Frame> frames_;
@@ -208,6 +218,14 @@ protected:
         ASSERT_TRUE(notices.finished.back());
         ASSERT_TRUE(host.waitFor(K::msgLogin));
     }
+    // The fake host sends, and the frame is in the client's inbox before the
+    // test goes on: the ticks that follow find it there.
+    void hostSends(std::int32_t kind, const std::string& payload = {})
+    {
+        host.send(kind, payload);
+        ASSERT_TRUE(loop.runUntil([&] { return client->framesReceived() >= host.sent(); }, 10s))
+            << "frame " << kind << " never arrived";
+    }
     // One tick of the poll timer, after the loop's tasks.
     void tick()
     {
@@ -230,9 +248,9 @@ protected:
     void joinARunningRound(int rounds = 2, int minutes = 0, int seconds = 30)
     {
         join();
-        host.send(K::msgAdmitted);
-        host.send(K::msgSettings, encodeSettings(settingsFor(2, rounds, 1, minutes, seconds)));
-        host.send(K::msgGridNewRound, gridPayload());
+        hostSends(K::msgAdmitted);
+        hostSends(K::msgSettings, encodeSettings(settingsFor(2, rounds, 1, minutes, seconds)));
+        hostSends(K::msgGridNewRound, gridPayload());
         ASSERT_TRUE(tickUntil([&] { return game && game->roundRunning; }));
     }
 
@@ -345,17 +363,15 @@ TEST_F(Joining, LogsInWithItsRecordAndKeepsTheConnectionAlive)
 TEST_F(Joining, SettingsWaitForTheAdmissionAndABurstIsWorkedOffOneFramePerTick)
 {
     join();
-    host.send(K::msgSettings, encodeSettings(settingsFor(2, 3, 0)));
+    hostSends(K::msgSettings, encodeSettings(settingsFor(2, 3, 0)));
     ASSERT_TRUE(tickUntil([&] { return !notices.droppedKinds.empty(); }));
     EXPECT_EQ(notices.droppedKinds, std::vector<std::string>{"msgSettings"}) << "no client game yet";
     EXPECT_EQ(notices.settingsApplied, 0);
 
-    host.send(K::msgAdmitted);
-    host.send(K::msgSettings, encodeSettings(settingsFor(2, 3, 0)));
+    hostSends(K::msgAdmitted);
+    hostSends(K::msgSettings, encodeSettings(settingsFor(2, 3, 0)));
     for (int i = 0; i < 4; ++i)
-        host.send(K::msgChatLine, "line " + std::to_string(i));
-    // Let everything arrive before the ticks count.
-    ASSERT_TRUE(loop.runUntil([] { return false; }, 100ms) || true);
+        hostSends(K::msgChatLine, "line " + std::to_string(i));
     std::vector<std::size_t> handledAfterTick;
     for (int t = 0; t < 6; ++t) {
         tick();
@@ -383,11 +399,11 @@ TEST_F(Joining, AWholeRoundWithVerdictResultsAndTheWinnerAfterTheLast)
     const auto word = host.waitFor(K::msgSubmitWord);
     ASSERT_TRUE(word);
     EXPECT_EQ(decodeText(word->payload), "COATS");
-    host.send(K::msgWordVerdict, encodeVerdict({5, "COATS"}));
+    hostSends(K::msgWordVerdict, encodeVerdict({5, "COATS"}));
     ASSERT_TRUE(tickUntil([&] { return handled("msgWordVerdict"); }));
     EXPECT_EQ(sounds_.played().back(), SoundEvent::GoodWord);
 
-    host.send(K::msgScores, encodeScores({0, 5, 0, 0, 1}));
+    hostSends(K::msgScores, encodeScores({0, 5, 0, 0, 1}));
     ASSERT_TRUE(tickUntil([&] { return handled("msgScores"); }));
     EXPECT_EQ(game->playerAt(1)->gameScore, 5);
 
@@ -396,10 +412,10 @@ TEST_F(Joining, AWholeRoundWithVerdictResultsAndTheWinnerAfterTheLast)
     EXPECT_TRUE(host.waitFor(K::msgRoundFinished));
     EXPECT_EQ(notices.waits, std::vector<bool>{true});
 
-    host.send(K::msgResultsReady);
+    hostSends(K::msgResultsReady);
     ASSERT_TRUE(tickUntil([&] { return handled("msgResultsReady"); }));
     EXPECT_TRUE(notices.results.empty()) << "after the last round the results come with the winner";
-    host.send(K::msgWinner, "Ann");
+    hostSends(K::msgWinner, "Ann");
     ASSERT_TRUE(tickUntil([&] { return handled("msgWinner"); }));
     EXPECT_TRUE(view.hasEvent("congratulations:Ann"));
     EXPECT_EQ(notices.results, std::vector<int>{1});
@@ -410,7 +426,7 @@ TEST_F(Joining, AWholeRoundWithVerdictResultsAndTheWinnerAfterTheLast)
     loop.runFor(50ms);
     EXPECT_EQ(host.count(K::msgReady), 1) << "once per results window";
 
-    host.send(K::msgNewGame);
+    hostSends(K::msgNewGame);
     ASSERT_TRUE(tickUntil([&] { return notices.newGames == 1; }));
     EXPECT_EQ(client->game(), nullptr);
     EXPECT_EQ(notices.chat.back(), "*** The Host started a new game.");
@@ -421,6 +437,7 @@ TEST_F(Joining, AReconnectInMidRoundKeepsTheClientsOwnRound)
     joinARunningRound();
     const Round* round = game->round();
     host.drop();
+    ASSERT_TRUE(loop.runUntil([&] { return !client->isConnected(); }, 10s));
     ASSERT_TRUE(tickUntil([&] { return notices.lost == 1; }));
     EXPECT_EQ(notices.chat.back(), "Disconnected");
 
@@ -432,10 +449,10 @@ TEST_F(Joining, AReconnectInMidRoundKeepsTheClientsOwnRound)
     EXPECT_TRUE(client->reconnecting());
 
     // What a returning player is sent: ignored while reconnecting.
-    host.send(K::msgRejoinGame);
-    host.send(K::msgSettingsRejoin, encodeSettings(settingsFor(2, 2, 1)));
-    host.send(K::msgGridRejoin, gridPayload());
-    host.send(K::msgTimeLeft, encodeInt32(3));
+    hostSends(K::msgRejoinGame);
+    hostSends(K::msgSettingsRejoin, encodeSettings(settingsFor(2, 2, 1)));
+    hostSends(K::msgGridRejoin, gridPayload());
+    hostSends(K::msgTimeLeft, encodeInt32(3));
     ASSERT_TRUE(tickUntil([&] { return notices.droppedKinds.size() >= 3; }));
     EXPECT_EQ(notices.droppedKinds, (std::vector<std::string>{"msgRejoinGame", "msgGridRejoin", "msgTimeLeft"}));
     EXPECT_EQ(game->round(), round) << "the round in progress was kept";
@@ -443,7 +460,7 @@ TEST_F(Joining, AReconnectInMidRoundKeepsTheClientsOwnRound)
     EXPECT_GT(game->round()->secondsLeftNow(), 3) << "and not re-timed";
 
     ASSERT_TRUE(tickUntil([&] { return !game->roundRunning; }, 200));
-    host.send(K::msgGridNewRound, gridPayload());
+    hostSends(K::msgGridNewRound, gridPayload());
     ASSERT_TRUE(tickUntil([&] { return notices.roundsStarted == 2; }));
     EXPECT_FALSE(client->reconnecting());
 }
@@ -451,7 +468,7 @@ TEST_F(Joining, AReconnectInMidRoundKeepsTheClientsOwnRound)
 TEST_F(Joining, TheHostsShutdownIsANoticeNotALostConnection)
 {
     join();
-    host.send(K::msgHostShutdown);
+    hostSends(K::msgHostShutdown);
     host.drop();
     ASSERT_TRUE(tickUntil([&] { return notices.shutdowns == 1; }));
     ASSERT_FALSE(dialogs_.messages.empty());
@@ -474,6 +491,7 @@ TEST_F(Joining, ASilentHostInARunningRoundOrAnOversizedFrameIsALostConnection)
     ASSERT_TRUE(host.accept());
     ASSERT_TRUE(loop.runUntil([&] { return notices.finished.size() == 2; }, 10s));
     host.sendRaw(std::string("\x7f\xff\xff\xff\x01\x00\x00\x00", 8));
+    ASSERT_TRUE(loop.runUntil([&] { return !client->isConnected(); }, 10s));
     ASSERT_TRUE(tickUntil([&] { return notices.lost == 2; }));
 }
 
@@ -483,7 +501,7 @@ TEST_F(Joining, ChatCommandsAreCheckedHere)
     TGameClient hal, bob;
     hal.name = "Hal";
     bob.name = "Bob";
-    host.send(K::msgMemberList, encodeMemberList({hal, bob}));
+    hostSends(K::msgMemberList, encodeMemberList({hal, bob}));
     ASSERT_TRUE(tickUntil([&] { return client->members().size() == 2; }));
     const std::size_t before = notices.chat.size();
     client->sendChatInput("/n bob");
@@ -508,8 +526,8 @@ TEST_F(Joining, ChatCommandsAreCheckedHere)
     EXPECT_EQ(decodeText(whisper->payload), "BOB  hi there");
 
     // A member ready by name; an unknown name changes nothing.
-    host.send(K::msgMemberReady, "Bob");
-    host.send(K::msgMemberReady, "Zed");
+    hostSends(K::msgMemberReady, "Bob");
+    hostSends(K::msgMemberReady, "Zed");
     ASSERT_TRUE(tickUntil([&] { return notices.handledKinds.size() >= 3; }));
     EXPECT_EQ(client->members()[1].status, MemberStatus::Ready);
     EXPECT_EQ(client->members()[0].status, MemberStatus::Connected);
@@ -541,15 +559,24 @@ TEST_F(Joining, AgainstTheRealHostAWordIsJudgedAndASecondAnnIsRenamed)
     // Listed at once, seatable once its login has run its course.
     ASSERT_TRUE(loop.runUntil([&] { return host.canAddMember(1); }, 10s));
     ASSERT_TRUE(host.addSelectedMember(1));
-    ASSERT_TRUE(tickUntil([&] { return game != nullptr && notices.settingsApplied > 0; }, 100));
+    // Frames come from the real host when they come: each tick waits (on the
+    // real clock) until one is in the inbox.
+    const auto tickAsArrived = [&](GameClient& c, const std::function<bool()>& done) {
+        for (int i = 0; i < 100 && !done(); ++i) {
+            loop.runUntil([&] { return c.framesWaiting() > 0 || done(); }, 1s);
+            tick();
+        }
+        return done();
+    };
+    ASSERT_TRUE(tickAsArrived(*client, [&] { return game != nullptr && notices.settingsApplied > 0; }));
     hostGame->startRoundCommand();
     hostGame->round()->solver()->waitFor();
-    ASSERT_TRUE(tickUntil([&] { return game->roundRunning; }, 100));
+    ASSERT_TRUE(tickAsArrived(*client, [&] { return game->roundRunning; }));
     EXPECT_EQ(game->round()->grid().letterAt(1, 1), 'C');
 
     game->wordEntry().typedTextChanged("COATS");
     game->wordEntry().submitTyped();
-    ASSERT_TRUE(tickUntil([&] { return handled("msgWordVerdict"); }, 100));
+    ASSERT_TRUE(tickAsArrived(*client, [&] { return handled("msgWordVerdict"); }));
     EXPECT_EQ(hostGame->findRemotePlayer("Ann")->wordsThisRound, 1);
 
     // The same name again, while Ann is still connected: a new member with a free name.
@@ -563,7 +590,7 @@ TEST_F(Joining, AgainstTheRealHostAWordIsJudgedAndASecondAnnIsRenamed)
             return l.find("Your name was modified because it was already taken.") != std::string::npos;
         });
     };
-    EXPECT_TRUE(tickUntil(noteShown, 100));
+    EXPECT_TRUE(tickAsArrived(second, noteShown));
     second.shutdown();
     client->shutdown();
     host.shutdown();
