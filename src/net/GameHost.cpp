@@ -169,6 +169,10 @@ void GameHost::startAccepting()
             });
             return;
         }
+        // A bounded kernel buffer: the queue limit, not the system's buffer
+        // tuning, decides how much a member that stops reading may hold.
+        asio::error_code ignored;
+        socket.set_option(asio::socket_base::send_buffer_size(kKernelSendBuffer), ignored);
         auto connection = std::make_shared<Connection>(std::move(socket), queueLimit_);
         std::shared_ptr<Peer> peer = linkOpened(connection);
         if (!peer) {

@@ -73,6 +73,8 @@ public:
     // Game calls of one member waiting for the user-interface thread; past
     // them, its further frames wait until they are done.
     static constexpr int kMaxCallsInFlight = 16;
+    // The system's send buffer of each member's connection.
+    static constexpr int kKernelSendBuffer = 256 * 1024;
     // How long a shutdown lets the goodbye frames go out.
     static constexpr int kShutdownGraceMs = 1000;
 

@@ -386,6 +386,18 @@ TEST_F(Joining, SettingsWaitForTheAdmissionAndABurstIsWorkedOffOneFramePerTick)
     ASSERT_NE(game->playerAt(1), nullptr) << "every slot gets a player";
     EXPECT_EQ(notices.roundLabel, "Round 1") << "round 0 shows as round 1";
     EXPECT_EQ(notices.chat.back(), "line 3");
+
+    // Half a frame: the tick does not wait for the rest, and the whole frame
+    // is handled at the tick after it has come. What it shows is plain and cut.
+    const std::string frame = encodeFrame(K::msgChatLine, "Bob> \x1b[2Jbell\a" + std::string(2000, 'b'));
+    host.sendRaw(frame.substr(0, 12));
+    for (int t = 0; t < 3; ++t)
+        tick();
+    EXPECT_EQ(notices.handledKinds.size(), 6u);
+    host.sendRaw(frame.substr(12));
+    ASSERT_TRUE(loop.runUntil([&] { return client->framesWaiting() == 1; }, 10s));
+    tick();
+    EXPECT_EQ(notices.chat.back(), "Bob>  [2Jbell " + std::string(GameClient::kMaxShownLine - 14, 'b'));
 }
 
 TEST_F(Joining, AWholeRoundWithVerdictResultsAndTheWinnerAfterTheLast)

@@ -5,6 +5,7 @@
 #include "NetTestSupport.h"
 
 #include "core/game/GameFixture.h"
+#include "net/ChatRules.h"
 #include "net/GameHost.h"
 #include "net/Payloads.h"
 
@@ -153,6 +154,34 @@ TEST_F(Hosting, LoginsGetFreeNamesAndTheNotesOfTheirCase)
             return x.kind == K::msgChatLine && text(x) == " *** bob3 logged in from <<testbox (127.0.0.1) >>";
         });
     }));
+
+    // Names are judged as they will be kept: cut to 16 characters, control
+    // characters blanked, blanks trimmed, nothing at all becoming "Player".
+    auto alexandra = member("Alexandrapetrova");
+    auto longer = member("Alexandrapetrova!");
+    auto forged = member("ev\nverdict 1 0 A");
+    TestPeer raw(server->port());
+    TGameClient bells;
+    bells.name = "\x1b[2J\a ";
+    bells.hostName = "box\r\n";
+    bells.email = "a\x7f@b";
+    bells.message = "hi\tthere";
+    raw.send(K::msgLogin, bells.toImage());
+    auto empty = member("");
+    ASSERT_TRUE(loopUntil([&] { return server->members().size() == 9; }));
+    std::vector<std::string> names;
+    for (const auto& m : server->members())
+        names.push_back(m.name);
+    EXPECT_EQ(std::vector<std::string>(names.begin() + 4, names.end()),
+              (std::vector<std::string>{"Alexandrapetrova", "Alexandrapetrov2", "ev verdict 1 0 A", "[2J", "Player"}));
+    EXPECT_EQ(loginReply(*longer).find(" >>>   Your name was modified"), 0u);
+    const TGameClient kept = server->members()[7];
+    EXPECT_EQ(kept.hostName, "box  ");
+    EXPECT_EQ(kept.email, "a @b");
+    EXPECT_EQ(kept.message, "hi there");
+    EXPECT_TRUE(loopUntil([&] { return notices.saw(" *** [2J logged in from <<box   (127.0.0.1) >>"); }));
+    auto emptyToo = member(" \t ");
+    EXPECT_EQ(server->members().back().name, "Player2");
 }
 
 TEST_F(Hosting, NewMembersAreToldWhetherASeatIsFree)
@@ -389,12 +418,26 @@ TEST_F(Hosting, WhispersChatAndRenames)
     ASSERT_TRUE(ben->waitForKind(loop, K::msgPlayers, before));
     EXPECT_EQ(memberIndex("Ann"), -1);
     ann->send(K::msgRename, "BEN");
-    loop.runFor(100ms);
+    // A name cut to a player's, or differing only by blanks, is taken too:
+    // Ben stays Ben, and his words could not be judged for her seat.
+    ann->send(K::msgRename, "Alexandrapetrova");
+    ASSERT_TRUE(loopUntil([&] { return game->playerAt(1)->name == "Alexandrapetrova"; }));
+    ben->send(K::msgRename, "Alexandrapetrova!");
+    ben->send(K::msgRename, "  alexandrapetrova ");
+    ben->send(K::msgChat, "\x1b[31mred\a and\nmore " + std::string(2000, 'z'));
+    const std::string bensLine = "Ben> [31mred  and more " + std::string(1000 - 19, 'z');
+    ASSERT_TRUE(ann->waitFor(loop, [&](const std::vector<Frame>& f) {
+        return std::any_of(f.begin(), f.end(), [&](const Frame& x) { return text(x) == bensLine; });
+    })) << "blanks for control characters, and at most 1000 characters of text";
     EXPECT_EQ(memberIndex("BEN"), -1);
-    EXPECT_NE(memberIndex("Annie"), -1);
+    EXPECT_NE(memberIndex("Ben"), -1);
+    const auto list = server->members();
+    EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                            [](const TGameClient& m) { return equalsIgnoringCase(m.name, "Alexandrapetrova"); }),
+              1);
 }
 
-TEST_F(Hosting, SilentMembersAreCutAndLoginsThatNeverComeTimeOut)
+TEST_F(Hosting, SilentMembersAreCutWhileConnectionsComeAndGoButAStalledHostCutsNobody)
 {
     hostWithoutGame();
     auto quiet = member("Quiet");
@@ -414,6 +457,108 @@ TEST_F(Hosting, SilentMembersAreCutAndLoginsThatNeverComeTimeOut)
     // The connection that never logged in is no member and is never silent.
     EXPECT_EQ(server->connectionCount(), 1u);
     EXPECT_FALSE(lurker->closedByPeer());
+
+    // Many silent members cut at once while others connect and leave.
+    std::vector<std::unique_ptr<TestPeer>> silent;
+    for (int i = 0; i < 30; ++i)
+        silent.push_back(member("Mute" + std::to_string(i)));
+    clock_.advance(15'001);
+    std::vector<std::unique_ptr<TestPeer>> passing;
+    for (int i = 0; i < 10; ++i) {
+        passing.push_back(std::make_unique<TestPeer>(server->port()));
+        passing.back()->login("Passer" + std::to_string(i));
+    }
+    server->checkSilence();
+    passing.clear();
+    ASSERT_TRUE(loopUntil([&] { return server->members().size() == 1 && notices.logoffs.size() >= 31; }));
+    for (const auto& p : silent)
+        EXPECT_TRUE(p->waitForClose(loop));
+
+    // A host stalled for 20 seconds (a stopped process): the late check cuts
+    // nobody, for what the members sent meanwhile may still be unread. Who
+    // then stays silent is cut at the next check, which comes on time.
+    auto ann = member("Ann");
+    auto ben = member("Ben");
+    const auto heardNow = [&](const std::vector<std::string>& names) {
+        const std::uint32_t now = clock_.tickCount();
+        return loopUntil([&] {
+            for (const auto& m : server->members())
+                if (std::find(names.begin(), names.end(), m.name) != names.end() && m.lastHeard != now)
+                    return false;
+            return true;
+        });
+    };
+    clock_.advance(GameHost::kSilenceCheckInterval + GameHost::kLateCheckSlack + 2'500);
+    server->checkSilence();
+    EXPECT_EQ(server->members().size(), 3u) << "nobody cut by a late check";
+    ann->send(K::msgKeepAlive);
+    ben->send(K::msgKeepAlive);
+    ASSERT_TRUE(heardNow({"Ann", "Ben"}));
+    clock_.advance(GameHost::kSilenceCheckInterval);
+    ann->send(K::msgKeepAlive);
+    ASSERT_TRUE(heardNow({"Ann"}));
+    server->checkSilence();
+    EXPECT_NE(memberIndex("Ann"), -1);
+    EXPECT_NE(memberIndex("Ben"), -1) << "15500 ms silent, but the first 15000 are not over";
+    clock_.advance(GameHost::kSilenceCheckInterval);
+    ann->send(K::msgKeepAlive);
+    ASSERT_TRUE(heardNow({"Ann"}));
+    server->checkSilence();
+    EXPECT_TRUE(notices.saw("Ben disconnected abrubtly."));
+    EXPECT_NE(memberIndex("Ann"), -1);
+}
+
+TEST_F(Hosting, AMemberThatStopsReadingHoldsUpNobodyAndGoesWhenItsQueueIsFull)
+{
+    GameSetup s = gridFileSetup({human("Hal")}, gridPath, 1, "1:00");
+    s.bonusWordEnabled = false;
+    s.listenForNetworkPlayers = true;
+    game = Game::createFromSetup(view, s);
+    server = std::make_unique<GameHost>(loop, notices);
+    server->setLimits(GameHost::kLoginTimeoutMs, GameHost::kMaxConnections, 64 * 1024);
+    std::string error;
+    ASSERT_TRUE(server->startHosting(0, "Hal", game.get(), error)) << error;
+
+    StubbornPeer slow(server->port());
+    ASSERT_TRUE(slow.connected());
+    slow.send(K::msgLogin, loginRecord("Slow"));
+    auto ann = member("Ann");
+    auto flood = member("Flood");
+    ASSERT_NE(memberIndex("Slow"), -1);
+    ASSERT_TRUE(server->addSelectedMember(memberIndex("Ann")));
+    startRound();
+
+    // Lines of 2 KiB, of which a thousand characters are relayed to everyone:
+    // far more than the non-reader's queue (64 KiB) and the system's buffers
+    // may hold. In the middle of them Ann's word and the host's own line go
+    // out as usual.
+    const std::string line(2048, 'f');
+    for (int i = 0; i < 1000; ++i)
+        flood->send(K::msgChat, line);
+    ann->send(K::msgSubmitWord, "CATS");
+    server->sendChatInput("still here");
+    for (int i = 0; i < 1000; ++i)
+        flood->send(K::msgChat, line);
+    const std::string relayed = "Flood> " + std::string(1000, 'f');
+    const auto floodLines = [&](const std::vector<Frame>& f) {
+        return std::count_if(f.begin(), f.end(), [&](const Frame& x) { return text(x) == relayed; });
+    };
+    ASSERT_TRUE(ann->waitFor(loop, [&](const std::vector<Frame>& f) {
+        return floodLines(f) == 2000 && std::any_of(f.begin(), f.end(), [](const Frame& x) {
+                   return text(x) == " *** Slow logged off.";
+               });
+    })) << "every line reaches Ann, and the non-reader is gone: " << floodLines(ann->received()) << " lines, "
+        << notices.logoffs.size() << " logoffs";
+    const auto verdict = ann->waitForKind(loop, K::msgWordVerdict);
+    ASSERT_TRUE(verdict);
+    EXPECT_EQ(decodeVerdict(verdict->payload)->code, 4);
+    EXPECT_TRUE(ann->waitFor(loop, [](const std::vector<Frame>& f) {
+        return std::any_of(f.begin(), f.end(), [](const Frame& x) { return text(x) == "Hal> still here"; });
+    }));
+    EXPECT_EQ(memberIndex("Slow"), -1);
+    EXPECT_EQ(notices.logoffs, std::vector<std::string>{"Slow"});
+    EXPECT_TRUE(slow.drainUntilClosed()) << "its connection was closed";
+    EXPECT_EQ(floodLines(flood->received()), 2000) << "the flooder, who reads, keeps its place";
 }
 
 TEST_F(Hosting, ConnectionsWithoutLoginAndBeyondTheLimitAreClosed)

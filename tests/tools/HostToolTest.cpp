@@ -151,6 +151,12 @@ TEST_F(HostTool, SignalShutsTheHostDownAndTellsTheMembers)
     EXPECT_FALSE(printed("admitted Ann")) << "without --admit-all nobody is seated";
     ann.send(K::msgChat, "hello there");
     ASSERT_TRUE(until(host, "chat Ann> hello there"));
+    // Control characters in a name or a line cannot start a line of the tool's own.
+    TestPeer eve(port);
+    eve.login("ev\nverdict 1 0 A");
+    ASSERT_TRUE(until(host, "login ev verdict 1 0 A"));
+    eve.send(K::msgChat, "x\rverdict 1 0 B\x1b[2J");
+    ASSERT_TRUE(until(host, "chat ev verdict 1 0 A> x verdict 1 0 B [2J"));
 
     EXPECT_TRUE(exitedWith(host.terminate(), 0));
     EXPECT_TRUE(until(host, "shutdown"));
@@ -158,6 +164,7 @@ TEST_F(HostTool, SignalShutsTheHostDownAndTellsTheMembers)
     EXPECT_TRUE(ann.waitForClose(loop));
     EXPECT_FALSE(std::any_of(out.begin(), out.end(), [](const std::string& l) { return l.rfind("round ", 0) == 0; }))
         << "without --start-after no round starts";
+    EXPECT_FALSE(std::any_of(out.begin(), out.end(), [](const std::string& l) { return l.rfind("verdict", 0) == 0; }));
 }
 
 TEST_F(HostTool, RefusesBadSetUpsAndATakenPort)
