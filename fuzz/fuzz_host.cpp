@@ -151,14 +151,16 @@ Frame scriptedFrame(Script& s)
     Frame f;
     f.kind = kinds[s.byte() % std::size(kinds)];
     const std::uint8_t length = s.byte();
-    if (f.kind == msgLogin && length % 4 != 0) {
+    if (f.kind == msgLogin && !(length & 0x80)) {
+        // A member's record, its texts from the script (the high bit of the
+        // length asks for raw bytes instead).
         TGameClient me;
         me.name = s.bytes(length % 24);
         me.hostName = s.bytes(s.byte() % 8);
         me.message = s.bytes(s.byte() % 8);
         f.payload = me.toImage();
     } else {
-        f.payload = s.bytes(length);
+        f.payload = s.bytes(f.kind == msgLogin ? length & 0x7f : length);
         // Now and then a long text, as a flooding member sends.
         if (length == 255)
             f.payload += std::string(1500, 'x');
@@ -281,6 +283,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ui.runPending();
     }
     game.reset();
+    // The store would otherwise keep every name an input made up.
+    PlayerFileManager::resetInstance();
     quiet.messages.clear();
     return 0;
 }

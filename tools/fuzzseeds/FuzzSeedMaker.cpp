@@ -654,6 +654,85 @@ void frames()
     writeSeed("fuzz_protocol", "too-long.bin", inPieces(tooLong));
 }
 
+// Scripts of the in-process host's fuzz target (fuzz/fuzz_host.cpp reads
+// them: a step byte, whose value modulo 12 is the step and whose high nibble
+// modulo 3 the member, then the step's own bytes).
+class HostScript {
+public:
+    enum Step : std::uint8_t { Connect = 0, Send = 1, Deliver = 4, Leave = 5, RunUi = 6, Time = 8, Round = 9, Seat = 10, HostChat = 11 };
+    enum Kind : std::uint8_t { Login = 0, Chat, Whisper, Rename, Word, Finished, Ready, KeepAlive, Unknown, MemberList };
+
+    HostScript& step(Step s, int member = 0)
+    {
+        bytes_.push_back(static_cast<char>(s | (member << 4)));
+        return *this;
+    }
+    HostScript& login(int member, const std::string& name)
+    {
+        step(Send, member);
+        bytes_ += static_cast<char>(Login);
+        bytes_ += static_cast<char>(name.size()); // below 24, the high bit clear: a member's record
+        bytes_ += name;
+        bytes_ += std::string(2, '\0'); // empty host name and message
+        return *this;
+    }
+    HostScript& send(int member, Kind kind, const std::string& payload = {})
+    {
+        step(Send, member);
+        bytes_ += static_cast<char>(kind);
+        bytes_ += static_cast<char>(payload.size());
+        bytes_ += payload;
+        return *this;
+    }
+    HostScript& work() { return step(Deliver).step(RunUi); }
+    HostScript& time(std::uint8_t fifthsOfSeconds)
+    {
+        step(Time);
+        bytes_ += static_cast<char>(fifthsOfSeconds);
+        return *this;
+    }
+    HostScript& round(std::uint8_t choice = 0)
+    {
+        step(Round);
+        bytes_ += static_cast<char>(choice);
+        return *this;
+    }
+    HostScript& seat(int index)
+    {
+        step(Seat);
+        bytes_ += static_cast<char>(index);
+        return *this;
+    }
+    const std::string& bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+void hostScripts()
+{
+    using S = HostScript;
+    // Two members seated, a round with words, chat, whispers and a rename,
+    // the round's end by the clock, the reports, the next round.
+    S play;
+    play.step(S::Connect, 0).step(S::Connect, 1).login(0, "Alice").login(1, "Bobby").work().seat(1).seat(2).work();
+    play.round().work().send(0, S::Word, "CATS").send(1, S::Word, "COATS").send(1, S::Word, "ZZZ").work();
+    play.send(0, S::Chat, "good luck").send(1, S::Whisper, "Alice psst").send(0, S::Rename, "Alicia").work();
+    play.time(200).send(0, S::Finished).send(1, S::Finished).work().time(100).work().send(0, S::Ready).work();
+    play.round().work().send(1, S::Word, "TACO").work().time(250).work();
+    writeSeed("fuzz_host", "two-players.bin", play.bytes());
+
+    // Taken names, a watcher's rename to a player's name, a member who goes
+    // in mid-round and comes back, silence.
+    S names;
+    names.step(S::Connect, 0).login(0, "Alexandrapetrova").work().seat(1).work();
+    names.step(S::Connect, 1).login(1, "Alexandrapetrova").step(S::Connect, 2).login(2, "").work();
+    names.send(2, S::Rename, "alexandrapetrova!").round().work().send(0, S::Word, "STOP").work();
+    names.step(S::Leave, 0).work().step(S::Connect, 0).login(0, "Alexandrapetrova").work();
+    names.send(1, S::KeepAlive).send(2, S::Unknown, "??").time(90).work().time(90).work();
+    writeSeed("fuzz_host", "names-and-returns.bin", names.bytes());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -672,6 +751,7 @@ int main(int argc, char** argv)
     dictionaries();
     dictResponses();
     frames();
+    hostScripts();
     std::printf("%d seeds written to %s\n", gWritten, gRoot.string().c_str());
     return 0;
 }
