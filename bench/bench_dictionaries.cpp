@@ -1,6 +1,6 @@
 // Loading each shipped dictionary, as the program does when a player chooses it.
 
-#include "core/platform/RecordingDialogs.h"
+#include "core/headless/RecordingDialogs.h"
 #include "core/words/Dictionary.h"
 
 #include <benchmark/benchmark.h>

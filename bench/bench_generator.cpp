@@ -4,9 +4,10 @@
 #include "core/grid/GridGenerator.h"
 #include "core/grid/GridOptions.h"
 #include "core/platform/Random.h"
-#include "core/platform/RecordingDialogs.h"
+#include "core/headless/RecordingDialogs.h"
 #include "core/platform/Preferences.h"
 #include "core/words/Dictionary.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <benchmark/benchmark.h>
 

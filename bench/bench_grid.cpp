@@ -9,8 +9,9 @@
 #include "core/grid/PrefixTree.h"
 #include "core/platform/Preferences.h"
 #include "core/platform/Random.h"
-#include "core/platform/RecordingDialogs.h"
+#include "core/headless/RecordingDialogs.h"
 #include "core/words/Dictionary.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <benchmark/benchmark.h>
 

@@ -13,14 +13,15 @@
 #include "core/game/GameSetup.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Preferences.h"
-#include "core/platform/RecordingGameView.h"
-#include "core/platform/TaskLoop.h"
+#include "core/headless/RecordingGameView.h"
+#include "core/headless/TaskLoop.h"
 #include "core/words/Dictionary.h"
 #include "net/Connection.h"
 #include "net/Frame.h"
 #include "net/GameHost.h"
 #include "net/NetLoop.h"
 #include "net/Payloads.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Word engine: loading the shipped dictionary and looking texts up.
 
 #include "core/platform/Random.h"
-#include "core/platform/RecordingDialogs.h"
+#include "core/headless/RecordingDialogs.h"
 #include "core/words/Dictionary.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the dictionary reader, and the custom word reader.
 
 #include "core/platform/Dialogs.h"
-#include "core/platform/RecordingDialogs.h"
+#include "core/headless/RecordingDialogs.h"
 #include "core/words/Dictionary.h"
 
 #include <cstdint>

@@ -15,9 +15,9 @@
 #include "core/grid/GridOptions.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Preferences.h"
-#include "core/platform/RecordingDialogs.h"
-#include "core/platform/RecordingGameView.h"
-#include "core/platform/TaskLoop.h"
+#include "core/headless/RecordingDialogs.h"
+#include "core/headless/RecordingGameView.h"
+#include "core/headless/TaskLoop.h"
 #include "core/players/PlayerFileManager.h"
 #include "core/words/Dictionary.h"
 #include "core/words/DictionaryWriter.h"
@@ -27,6 +27,8 @@
 #include "net/GameHost.h"
 #include "net/Payloads.h"
 #include "net/TGameClient.h"
+#include "core/headless/ManualTimers.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 
 #include "core/game/Game.h"
 #include "core/game/Player.h"
-#include "core/platform/RecordingGameView.h"
+#include "core/headless/RecordingGameView.h"
 #include "core/words/LVWord.h"
 #include "net/Frame.h"
 #include "net/Payloads.h"

@@ -4,8 +4,8 @@
 #include "core/game/Game.h"
 #include "core/game/SavedGameFile.h"
 #include "core/grid/GridOptions.h"
-#include "core/platform/RecordingDialogs.h"
-#include "core/platform/RecordingGameView.h"
+#include "core/headless/RecordingDialogs.h"
+#include "core/headless/RecordingGameView.h"
 #include "core/players/PlayerFileManager.h"
 
 #include <cstdint>

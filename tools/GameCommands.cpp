@@ -13,9 +13,10 @@
 #include "core/platform/FileUtil.h"
 #include "core/platform/Paths.h"
 #include "core/platform/Random.h"
-#include "core/platform/RecordingGameView.h"
+#include "core/headless/RecordingGameView.h"
 #include "core/platform/TextLines.h"
 #include "core/players/PlayerFileManager.h"
+#include "core/headless/ManualTimers.h"
 
 #include <fstream>
 #include <iostream>

@@ -4,6 +4,7 @@
 #include "core/platform/TextLines.h"
 #include "core/words/Dictionary.h"
 #include "core/words/Latin1.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <charconv>
 #include <filesystem>

@@ -2,6 +2,7 @@
 
 #include "core/platform/Dialogs.h"
 #include "core/platform/Preferences.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <functional>
 #include <map>

@@ -4,7 +4,7 @@
 // reconnecting in mid-round, the host's shutdown, a silent host, chat commands.
 
 #include "core/game/GameFixture.h"
-#include "core/platform/TaskLoop.h"
+#include "core/headless/TaskLoop.h"
 #include "net/Connection.h"
 #include "net/GameClient.h"
 #include "net/GameHost.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/TaskLoop.h"
+#include "core/headless/TaskLoop.h"
 #include "net/Connection.h"
 #include "net/Frame.h"
 #include "net/NetLoop.h"

@@ -7,6 +7,8 @@
 #include "core/platform/GameView.h"
 #include "core/platform/Sounds.h"
 #include "support/TestSupport.h"
+#include "core/headless/ManualTimers.h"
+#include "core/headless/RecordingSounds.h"
 
 #include <memory>
 #include <string>

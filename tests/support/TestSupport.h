@@ -2,8 +2,9 @@
 
 #include "core/game/GameSetup.h"
 #include "core/platform/Preferences.h"
-#include "core/platform/RecordingDialogs.h"
+#include "core/headless/RecordingDialogs.h"
 #include "core/words/Dictionary.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <filesystem>
 #include <string>

@@ -8,7 +8,7 @@
 #include "core/grid/GridFile.h"
 #include "core/grid/GridOptions.h"
 #include "core/platform/Clock.h"
-#include "core/platform/RecordingDialogs.h"
+#include "core/headless/RecordingDialogs.h"
 #include "core/players/PlayerFileManager.h"
 #include "ui/board/TLetterBoard.h"
 #include "ui/board/TLetterLabel.h"

@@ -8,7 +8,7 @@
 #include "core/grid/GridOptions.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Random.h"
-#include "core/platform/RecordingGameView.h"
+#include "core/headless/RecordingGameView.h"
 #include "core/platform/Sounds.h"
 #include "core/players/PlayerFileManager.h"
 #include "ui/shell/GameWindows.h"

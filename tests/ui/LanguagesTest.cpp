@@ -21,6 +21,8 @@
 #include "ui/shell/TMainForm.h"
 #include "ui/widgets/TGridFileList.h"
 #include "ui/widgets/TPictureButton.h"
+#include "core/headless/ManualTimers.h"
+#include "core/headless/RecordingSounds.h"
 
 #include <QAction>
 #include <QApplication>

@@ -27,6 +27,8 @@
 #include "ui/widgets/TPictureButton.h"
 #include "ui/dialogs/TPlayerInfoDlg.h"
 #include "ui/dialogs/TPreferencesForm.h"
+#include "core/headless/ManualTimers.h"
+#include "core/headless/RecordingSounds.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "GameWindowTest.h"
 #include "MainWindowTest.h"
 
-#include "core/platform/RecordingGameView.h"
+#include "core/headless/RecordingGameView.h"
 #include "net/GameClient.h"
 #include "net/GameHost.h"
 #include "ui/net/TChatPanel.h"

@@ -20,6 +20,7 @@
 #include "ui/dialogs/TStatSummaryForm.h"
 #include "ui/widgets/WindowParts.h"
 #include "ui/platform/WordLookup.h"
+#include "core/headless/RecordingSounds.h"
 
 #include <asio.hpp>
 

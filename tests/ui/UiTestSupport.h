@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/RecordingDialogs.h"
+#include "core/headless/RecordingDialogs.h"
 #include "support/TestSupport.h"
 #include "ui/platform/SoundOutput.h"
 

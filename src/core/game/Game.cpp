@@ -1,5 +1,6 @@
 #include "core/game/Game.h"
 
+#include "core/game/PlayerStore.h"
 #include "core/game/SavedGameFile.h"
 
 #include "core/grid/CompSearchThread.h"
@@ -13,7 +14,6 @@
 #include "core/platform/Random.h"
 #include "core/platform/Sounds.h"
 #include "core/platform/TextLabel.h"
-#include "core/players/PlayerFileManager.h"
 #include "core/words/Dictionary.h"
 
 #include <algorithm>
@@ -42,7 +42,7 @@ int clampSize(int v) { return std::clamp(v, 3, 12); }
 
 } // namespace
 
-Game::Game(GameView& view) : view_(view), wordEntry_(*this) {}
+Game::Game(GameView& view) : view_(view), playerStore_(playerStoreForNewGames()), wordEntry_(*this) {}
 
 Game::~Game()
 {
@@ -198,7 +198,7 @@ void Game::applySetup(const GameSetup& setup, bool isNew)
             std::int32_t level = 0;
             if (c.inputMethod == InputMethod::Computer)
                 level = c.computerLevel > 0 ? std::clamp(c.computerLevel, 1, 8) : computerLevelForName(c.name);
-            Player* p = PlayerFileManager::instance().registerForGame(this, c.inputMethod, c.name, level,
+            Player* p = playerStore_->registerForGame(this, c.inputMethod, c.name, level,
                                                                       &view_.scoreLabel(i));
             p->nameLabel = &view_.nameLabel(i);
             p->resetForGame();
@@ -576,7 +576,7 @@ void Game::showRoundResults()
     if (gameEnded)
         finishGame();
     if (roundCounts) {
-        PlayerFileManager::instance().saveAll();
+        playerStore_->saveAll();
         round_->setResultsWindow(view_.createResultsWindow(*this, *round_));
     }
     ResultsWindow* results = round_->resultsWindow();

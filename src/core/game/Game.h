@@ -17,6 +17,7 @@
 namespace lettrava {
 
 class GameView;
+class PlayerStore;
 class Grid;
 class Timer;
 
@@ -280,6 +281,8 @@ private:
     void creditAndShowResults();
 
     GameView& view_;
+    // The store of the local players' records, held while the game lives.
+    std::shared_ptr<PlayerStore> playerStore_;
     std::unique_ptr<Round> round_;
     std::unique_ptr<Timer> gameTimer_;
     std::unique_ptr<Timer> hostWaitTimer_;

@@ -5,7 +5,11 @@
 namespace lettrava {
 
 namespace {
-FixedPreferences nothingChosen;
+class NothingChosen final : public Preferences {
+public:
+    std::string selectedDictionaryFile() override { return {}; }
+};
+NothingChosen nothingChosen;
 std::atomic<Preferences*> installed{nullptr};
 } // namespace
 

@@ -12,27 +12,36 @@
 namespace lettrava {
 
 namespace {
-std::unique_ptr<PlayerFileManager>& theStore()
+std::mutex storeMutex;
+std::shared_ptr<PlayerFileManager> theStore;
+
+PlayerFileManager& install(std::shared_ptr<PlayerFileManager> store)
 {
-    static std::unique_ptr<PlayerFileManager> store;
-    return store;
+    theStore = std::move(store);
+    installPlayerStore(theStore);
+    return *theStore;
 }
 } // namespace
 
 PlayerFileManager& PlayerFileManager::instance()
 {
-    auto& store = theStore();
-    if (!store)
-        store = std::make_unique<PlayerFileManager>(Paths::writableFile(kFileName));
-    return *store;
+    std::lock_guard lock(storeMutex);
+    if (!theStore)
+        return install(std::make_shared<PlayerFileManager>(Paths::writableFile(kFileName)));
+    return *theStore;
 }
 
-void PlayerFileManager::resetInstance() { theStore().reset(); }
+void PlayerFileManager::resetInstance()
+{
+    std::lock_guard lock(storeMutex);
+    theStore.reset();
+    installPlayerStore(nullptr);
+}
 
 PlayerFileManager& PlayerFileManager::useFile(const std::filesystem::path& file)
 {
-    theStore() = std::make_unique<PlayerFileManager>(file);
-    return *theStore();
+    std::lock_guard lock(storeMutex);
+    return install(std::make_shared<PlayerFileManager>(file));
 }
 
 PlayerFileManager::PlayerFileManager(std::filesystem::path file) : file_(std::move(file)) { loadAll(); }
@@ -66,29 +75,6 @@ void PlayerFileManager::loadAll()
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     records_ = parse(bytes);
-}
-
-Player* PlayerFileManager::findByName(const std::string& name) const
-{
-    for (const auto& p : records_)
-        if (p->name == name)
-            return p.get();
-    return nullptr;
-}
-
-Player* PlayerFileManager::registerForGame(Game* game, std::int32_t inputMethod, const std::string& name,
-                                           std::int32_t computerLevel, TextLabel* scoreLabel)
-{
-    Player* p = findByName(name.substr(0, Player::kMaxNameLength));
-    if (!p) {
-        records_.push_back(std::make_unique<Player>(name));
-        p = records_.back().get();
-    }
-    p->game = game;
-    p->inputMethod = inputMethod;
-    p->computerLevel = computerLevel;
-    p->scoreLabel = scoreLabel;
-    return p;
 }
 
 bool PlayerFileManager::saveAll()

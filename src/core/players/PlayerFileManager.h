@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game/PlayerStore.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -8,46 +10,39 @@
 
 namespace lettrava {
 
-class Game;
-class Player;
-class TextLabel;
-
 // The lifetime statistics of every person and computer opponent that ever
 // played a local or hosted game, kept in "LTPlayers.dat": 60-byte records with
-// no header. The store owns its records for the whole run; a new game's
-// players are these very records, so what the game counts is what is saved.
-class PlayerFileManager {
+// no header. The store owns its records; a new game's players are these very
+// records, so what the game counts is what is saved.
+//
+// One store at a time is the program's: the one new games take. Replacing it
+// (useFile, resetInstance) leaves a live game with the store it was made
+// with, records and all, until the game ends.
+class PlayerFileManager : public PlayerStore {
 public:
     static constexpr const char* kFileName = "LTPlayers.dat";
     // A hostile file of any size loads in bounded memory: records beyond this
     // many are not read (real files hold a few dozen).
     static constexpr std::size_t kMaxRecords = 100000;
 
-    // The one store, created and loaded on first use from the program folder
-    // (or the per-user data folder when the program folder is read-only).
+    // The program's store, loaded from the program folder (or the per-user
+    // data folder when the program folder is read-only) when it is first
+    // asked for; the program asks at start-up.
     static PlayerFileManager& instance();
-    // Drops the one store so that the next instance() loads again, from the
-    // then current program folder. No game may hold its records any more.
+    // The program's store goes; the next instance() loads the file again,
+    // from the then current program folder. Games keep theirs.
     static void resetInstance();
-    // Makes the one store the one kept in `file`; with an empty path the store
-    // lives in memory only and is never written.
+    // Makes the store kept in `file` the program's; with an empty path the
+    // store lives in memory only and is never written.
     static PlayerFileManager& useFile(const std::filesystem::path& file);
 
     explicit PlayerFileManager(std::filesystem::path file);
-    ~PlayerFileManager();
-
-    const std::vector<std::unique_ptr<Player>>& records() const { return records_; }
-    Player* findByName(const std::string& name) const;
-
-    // The record of the named player (created when new) linked to the game
-    // with the given input method, level and score label.
-    Player* registerForGame(Game* game, std::int32_t inputMethod, const std::string& name,
-                            std::int32_t computerLevel, TextLabel* scoreLabel);
+    ~PlayerFileManager() override;
 
     // Rewrites the file from the records, remote participants left out. The
     // old file is replaced only once the new one is completely written, so a
     // failed save loses nothing. Reports success to the caller only.
-    bool saveAll();
+    bool saveAll() override;
 
     const std::filesystem::path& file() const { return file_; }
 
@@ -59,7 +54,6 @@ private:
     void loadAll();
 
     std::filesystem::path file_;
-    std::vector<std::unique_ptr<Player>> records_;
 };
 
 } // namespace lettrava

@@ -73,6 +73,8 @@ using namespace mainform;
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
     Random::instance().seedFromClock();
+    // The player file is read at start-up; new games take this store.
+    PlayerFileManager::instance();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(kTitle));
     setWindowIcon(SharedPictures::instance().appIcon);

@@ -1,6 +1,7 @@
 #include "GameFixture.h"
 
 #include "core/game/Verdict.h"
+#include "core/headless/RecordingSounds.h"
 
 using namespace lettrava;
 using namespace lettrava::test;

@@ -32,10 +32,16 @@ TEST_F(PlayerFile, FirstCompletedRoundOfAOnePlayerGameWritesOneRecord)
     EXPECT_EQ(solo.pointsScored, 3);
     EXPECT_EQ(solo.gamesCompleted, 0);
 
+    // The program's store replaced in mid-game: the game keeps the store it
+    // was made with, and its last round is written to that store's file.
+    PlayerFileManager::useFile(home_ / "other.dat");
     startRound();
+    ASSERT_EQ(type("CATS"), 2);
     runToRoundEnd();
+    EXPECT_FALSE(std::filesystem::exists(home_ / "other.dat"));
     PlayerFileManager after(file());
     EXPECT_EQ(after.records()[0]->gamesCompleted, 1);
+    EXPECT_EQ(after.records()[0]->wordsFound, 2);
     EXPECT_EQ(after.records()[0]->gamesWon, 0) << "a one-player game is never won";
     EXPECT_EQ(after.records()[0]->roundsPlayed, 2);
 }

@@ -4,6 +4,7 @@
 // client's words leaving for the host.
 
 #include "GameFixture.h"
+#include "core/headless/RecordingSounds.h"
 
 using namespace lettrava;
 using namespace lettrava::test;

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "core/headless/RecordingSounds.h"
 
 using namespace lettrava;
 using namespace lettrava::test;

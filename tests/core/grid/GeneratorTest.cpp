@@ -7,6 +7,7 @@
 #include "GridTestSupport.h"
 #include "LiteralTracer.h"
 #include "support/TestSupport.h"
+#include "core/headless/ManualTimers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/platform/TaskLoop.h"
+#include "core/headless/TaskLoop.h"
 #include "core/platform/TaskSeam.h"
 
 #include <gtest/gtest.h>

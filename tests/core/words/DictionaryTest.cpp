@@ -2,6 +2,7 @@
 #include "core/words/Dictionary.h"
 #include "core/words/DictionaryWriter.h"
 #include "support/TestSupport.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "core/words/WordStore.h"
 #include "support/TestSupport.h"
 #include "../grid/ReferenceSolver.h"
+#include "core/headless/FixedPreferences.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/platform/TaskLoop.h"
+#include "core/headless/TaskLoop.h"
 
 #include <algorithm>
 
