@@ -22,8 +22,8 @@ void loadEnglish()
     static FixedPreferences prefs(LETTRAVA_SHIPPED_DICT);
     static bool once = [] {
         setPreferences(&prefs);
-        Dictionary::instance(false).setCustomWordsFile(std::filesystem::path());
-        return Dictionary::instance(false).load() == Dictionary::LoadStatus::Loaded;
+        Dictionary::instance().setCustomWordsFile(std::filesystem::path());
+        return Dictionary::instance().load() == Dictionary::LoadStatus::Loaded;
     }();
     if (!once)
         std::abort();
@@ -33,7 +33,7 @@ void loadEnglish()
 std::vector<std::string> wordList(std::size_t count, std::uint32_t seed, std::size_t maxLength = 8)
 {
     loadEnglish();
-    const auto words = Dictionary::instance(false).words();
+    const auto words = Dictionary::instance().words();
     std::vector<std::string> list;
     Random::instance().seed(seed);
     while (list.size() < count) {

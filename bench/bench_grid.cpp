@@ -35,7 +35,7 @@ void loadEnglish()
         setDialogs(&quiet);
         static FixedPreferences choice(kShipped);
         setPreferences(&choice);
-        Dictionary& d = Dictionary::instance(false);
+        Dictionary& d = Dictionary::instance();
         d.setCustomWordsFile(std::filesystem::path());
         return d.load() == Dictionary::LoadStatus::Loaded;
     }();
@@ -45,7 +45,7 @@ void loadEnglish()
 
 const std::set<std::string>& englishSet()
 {
-    static const std::set<std::string> words = reference::wordSet(*Dictionary::instance(false).words());
+    static const std::set<std::string> words = reference::wordSet(*Dictionary::instance().words());
     return words;
 }
 
@@ -97,7 +97,7 @@ void BM_Solver(benchmark::State& state)
 {
     cases();
     setOptions(state.range(0) != 0);
-    (void)PrefixTree::of(Dictionary::instance(false).words()); // built once per dictionary
+    (void)PrefixTree::of(Dictionary::instance().words()); // built once per dictionary
     timeGrids(state, [](const Case& c) {
         CompSearchThread solver(&c.grid);
         solver.startAt(c.column, c.row);
@@ -122,7 +122,7 @@ BENCHMARK(BM_ReferenceSolver)->ArgName("reuse")->Arg(1)->Arg(0)->Unit(benchmark:
 void BM_PrefixTreeBuild(benchmark::State& state)
 {
     loadEnglish();
-    const auto words = Dictionary::instance(false).words();
+    const auto words = Dictionary::instance().words();
     std::size_t nodes = 0;
     for (auto _ : state) {
         PrefixTree tree(*words);

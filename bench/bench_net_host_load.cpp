@@ -295,7 +295,7 @@ void BM_HostUnderLoad(benchmark::State& state)
 
     FixedPreferences prefs(LETTRAVA_SHIPPED_DICT);
     setPreferences(&prefs);
-    if (Dictionary::instance(false).load() != Dictionary::LoadStatus::Loaded) {
+    if (Dictionary::instance().load() != Dictionary::LoadStatus::Loaded) {
         state.SkipWithError("cannot load the shipped dictionary");
         return;
     }

@@ -130,7 +130,7 @@ void loadTinyDictionary()
     const std::string file =
         DictionaryWriter::file(header, DictionaryWriter::letterWeights(words), DictionaryWriter::plainBody(words));
     std::istringstream in(file);
-    Dictionary::instance(false).readFrom(in, file.size());
+    Dictionary::instance().readFrom(in, file.size());
 }
 
 void checkMembers(const GameHost& host)

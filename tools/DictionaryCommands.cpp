@@ -136,7 +136,7 @@ int dictinfoCommand(const Args& args)
     if (a.positional().size() != 1)
         throw UsageError("expected FILE.dic");
     loadDictionaryForTool(a.positional()[0], std::nullopt);
-    const Dictionary& d = Dictionary::instance(false);
+    const Dictionary& d = Dictionary::instance();
     std::cout << "name: " << terminalText(d.displayName()) << '\n'
               << "page1: " << terminalText(d.lookupPage1()) << '\n'
               << "page1-name: " << terminalText(d.lookupPage1Name()) << '\n'
@@ -161,7 +161,7 @@ int lookupCommand(const Args& args)
     if (!dict)
         throw UsageError("--dict is required");
     loadDictionaryForTool(*dict, a.value("custom"));
-    const Dictionary& d = Dictionary::instance(false);
+    const Dictionary& d = Dictionary::instance();
     for (const std::string& typed : a.positional()) {
         const LookupResult r = d.lookup(programText(typed, "TEXT"));
         std::cout << typed << ' '

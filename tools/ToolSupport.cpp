@@ -131,7 +131,7 @@ void loadDictionaryForTool(const std::string& file, const std::optional<std::str
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         throw ToolError("cannot read dictionary " + file);
-    Dictionary& dictionary = Dictionary::instance(false);
+    Dictionary& dictionary = Dictionary::instance();
     dictionary.setCustomWordsFile(customFile ? std::filesystem::path(*customFile) : std::filesystem::path());
     FixedPreferences& choice = toolPreferences();
     choice.setDictionaryFile(std::filesystem::absolute(file, ec).string());

@@ -220,7 +220,7 @@ void GameClient::onConnected()
     me.status = MemberStatus::Connected;
     me.hostName = thisHostName();
     me.versionText = " 1.0";
-    me.dictionaryVersion = Dictionary::instance(false).dictionaryVersion();
+    me.dictionaryVersion = Dictionary::instance().dictionaryVersion();
     me.email = request_.email.substr(0, TGameClient::kMaxEmail);
     me.message = request_.message.substr(0, TGameClient::kMaxMessage);
     hostStopped_ = false;

@@ -126,7 +126,7 @@ void GameHost::beginHosting(const std::string& hostPlayerName, Game* game)
     own.record.name = hostPlayerName.substr(0, TGameClient::kMaxName);
     own.record.status = MemberStatus::Host;
     own.record.versionText = Game::kVersionText;
-    own.record.dictionaryVersion = Dictionary::instance(false).dictionaryVersion();
+    own.record.dictionaryVersion = Dictionary::instance().dictionaryVersion();
     own.record.email = preferences().settingText("Email", "Undisclosed");
     own.record.message = preferences().settingText("Message", "");
     own.loginDone = true;

@@ -66,7 +66,7 @@ ScopedDictionary::ScopedDictionary(const std::vector<std::string>& words)
     preferences_.setDictionaryFile(file.string());
     setPreferences(&preferences_);
     ScopedDialogs quiet(dialogs_);
-    Dictionary& d = Dictionary::instance(false);
+    Dictionary& d = Dictionary::instance();
     d.setCustomWordsFile(fs::path());
     EXPECT_EQ(d.load(), Dictionary::LoadStatus::Loaded);
 }
@@ -77,7 +77,7 @@ ScopedDictionary::ScopedDictionary(ShippedTag) : previousFolder_(Paths::programF
     preferences_.setDictionaryFile(shippedDictionary().string());
     setPreferences(&preferences_);
     ScopedDialogs quiet(dialogs_);
-    Dictionary& d = Dictionary::instance(false);
+    Dictionary& d = Dictionary::instance();
     d.setCustomWordsFile(fs::path());
     EXPECT_EQ(d.load(), Dictionary::LoadStatus::Loaded);
 }
@@ -87,7 +87,7 @@ ScopedDictionary ScopedDictionary::english() { return ScopedDictionary(ShippedTa
 ScopedDictionary::~ScopedDictionary()
 {
     setPreferences(nullptr);
-    Dictionary::instance(false).setCustomWordsFile(std::nullopt);
+    Dictionary::instance().setCustomWordsFile(std::nullopt);
     Paths::setProgramFolder(previousFolder_);
 }
 

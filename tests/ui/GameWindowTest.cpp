@@ -7,13 +7,13 @@ namespace lettrava::test {
 GameWindowTest::GameWindowTest() : GameBench(view)
 {
     // Custom words go to "Lettrava.Cus" in the program folder.
-    Dictionary::instance(false).setCustomWordsFile(std::nullopt);
+    Dictionary::instance().setCustomWordsFile(std::nullopt);
 }
 
 GameWindowTest::~GameWindowTest()
 {
     game.reset();
-    Dictionary::instance(false).setCustomWordsFile(std::filesystem::path());
+    Dictionary::instance().setCustomWordsFile(std::filesystem::path());
 }
 
 } // namespace lettrava::test

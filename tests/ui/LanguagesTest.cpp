@@ -63,7 +63,7 @@ protected:
         setFileChooserForTests(nullptr);
         PlayerFileManager::resetInstance();
         gridOptions() = GridOptions{};
-        Dictionary::instance(false).setCustomWordsFile(std::nullopt);
+        Dictionary::instance().setCustomWordsFile(std::nullopt);
     }
 
     // Opens the main window with the dictionary of that name chosen in the
@@ -74,10 +74,10 @@ protected:
         window = std::make_unique<TMainForm>();
         setSounds(&sounds_);
         Random::instance().seed(4242);
-        Dictionary::instance(false).setCustomWordsFile(dir_ / "Lettrava.Cus");
+        Dictionary::instance().setCustomWordsFile(dir_ / "Lettrava.Cus");
         ASSERT_NE(TPreferencesForm::instance(), nullptr);
         TPreferencesForm::instance()->reloadDictionaries();
-        ASSERT_EQ(Dictionary::instance(false).displayName(), toBytes(dictionary));
+        ASSERT_EQ(Dictionary::instance().displayName(), toBytes(dictionary));
         window->show();
         QApplication::setActiveWindow(window.get());
         window->activateWindow();

@@ -294,7 +294,7 @@ TEST_F(SmallWindowsTest, InternetLookupsBuildTheirAddresses)
     const std::vector<std::string> words{"CAT"};
     writeFile(dir_ / "dict" / "Pages.dic", DictionaryWriter::file(header, DictionaryWriter::letterWeights(words),
                                                                    DictionaryWriter::plainBody(words)));
-    ASSERT_EQ(Dictionary::instance(false).loadFile(dir_ / "dict" / "Pages.dic"), Dictionary::LoadStatus::Loaded);
+    ASSERT_EQ(Dictionary::instance().loadFile(dir_ / "dict" / "Pages.dic"), Dictionary::LoadStatus::Loaded);
     lookup.lookUpOnDictionaryPage("CAT", 1);
     lookup.lookUpOnDictionaryPage("CAT", 2);
     ASSERT_EQ(opened.size(), 4u);

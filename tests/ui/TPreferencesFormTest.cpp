@@ -222,7 +222,7 @@ TEST_F(PreferencesTest, TheStoredDictionaryNameChoosesTheFile)
         EXPECT_EQ(form.dictionaryNames().size(), 2);
         EXPECT_EQ(form.selectedDictionaryFile(), (dir_ / "dict" / "Other.dic").string());
         form.reloadDictionaries();
-        EXPECT_EQ(Dictionary::instance(false).lookup("OWL"), LookupResult::Word);
+        EXPECT_EQ(Dictionary::instance().lookup("OWL"), LookupResult::Word);
         EXPECT_TRUE(shown_.messages.empty());
     }
     // A name that matches no entry leaves no choice: the load says so.
@@ -234,7 +234,7 @@ TEST_F(PreferencesTest, TheStoredDictionaryNameChoosesTheFile)
     ASSERT_EQ(shown_.messages.size(), 1u);
     EXPECT_EQ(shown_.messages[0].text, kNoDictionarySelected);
     EXPECT_EQ(shown_.messages[0].caption, "warning");
-    EXPECT_EQ(Dictionary::instance(false).lookup("OWL"), LookupResult::NoMatch);
+    EXPECT_EQ(Dictionary::instance().lookup("OWL"), LookupResult::NoMatch);
 }
 
 TEST_F(PreferencesTest, AnEmptyDictionaryFolderGivesNoChoice)

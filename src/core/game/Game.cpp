@@ -830,7 +830,7 @@ void Game::toSettingsRecord(GameInfo& r) const
     r.roundMinutes = roundMinutes;
     r.roundSeconds = roundSeconds;
     r.versionText = kVersionText;
-    r.dictionaryVersion = Dictionary::instance(false).dictionaryVersion();
+    r.dictionaryVersion = Dictionary::instance().dictionaryVersion();
     for (std::size_t i = 0; i < 4; ++i) {
         const Player* p = playerAt(static_cast<int>(i));
         if (networkMode == NetworkMode::Host && p) {

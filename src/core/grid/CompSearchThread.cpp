@@ -128,7 +128,7 @@ void CompSearchThread::launch()
     options_ = gridOptions();
     columns_ = Grid::columns();
     rows_ = Grid::rows();
-    words_ = Dictionary::instance(false).words();
+    words_ = Dictionary::instance().words();
     cells_.fill(' ');
     for (int c = 1; c <= columns_; ++c)
         for (int r = 1; r <= rows_; ++r)

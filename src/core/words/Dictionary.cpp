@@ -57,11 +57,9 @@ bool DictionaryHeader::setField(std::size_t offset, std::size_t size, std::strin
     return true;
 }
 
-Dictionary& Dictionary::instance(bool load)
+Dictionary& Dictionary::instance()
 {
     static Dictionary dictionary;
-    if (load && !dictionary.loaded_)
-        dictionary.load();
     return dictionary;
 }
 

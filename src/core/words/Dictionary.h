@@ -78,9 +78,10 @@ public:
     static constexpr std::size_t kMaxCustomFileBytes = 16u * 1024 * 1024;
     static constexpr std::size_t kMaxCustomLineLength = 254;
 
-    // The one dictionary of the program, created empty on first use. With load
-    // set, a dictionary that has not started a load yet is loaded first.
-    static Dictionary& instance(bool load = true);
+    // The one dictionary of the program, created empty on first use. Getting
+    // it never loads anything: the program loads the chosen dictionary
+    // (load()) at start-up and whenever the choice changes.
+    static Dictionary& instance();
 
     Dictionary();
 

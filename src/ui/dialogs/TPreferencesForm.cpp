@@ -657,7 +657,7 @@ void TPreferencesForm::reloadDictionaries()
     // this window's choice, even before the main window installed it.
     Preferences* previous = &preferences();
     setPreferences(this);
-    Dictionary::instance(false).load();
+    Dictionary::instance().load();
     setPreferences(previous);
 }
 

@@ -12,6 +12,7 @@
 #include "core/platform/Paths.h"
 #include "core/platform/Random.h"
 #include "core/players/PlayerFileManager.h"
+#include "core/words/Dictionary.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/widgets/DrawnIcons.h"
 #include "ui/platform/FileChooser.h"
@@ -81,6 +82,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     preferences_ = new TPreferencesForm(this);
     preferences_->installSeams();
+    // The chosen dictionary is loaded now (unless one was loaded before the
+    // window was made), not on its first use.
+    if (!Dictionary::instance().loaded())
+        Dictionary::instance().load();
 
     buildActions();
     buildMenus();

@@ -6,7 +6,6 @@
 
 #include "core/game/Game.h"
 #include "core/platform/Dialogs.h"
-#include "core/words/Dictionary.h"
 #include "ui/dialogs/TRRForm.h"
 #include "ui/net/TChatPanel.h"
 #include "ui/net/TMemberList.h"
@@ -218,9 +217,6 @@ void TMainForm::dropNetworkGame()
 Game* TMainForm::createClientGame()
 {
     dropNetworkGame();
-    // The host judges the words, but the round's solution and the lookups
-    // need the dictionary here too: a client game is its first use.
-    Dictionary::instance();
     game_ = Game::createClient(*this);
     setMode(Mode::Play);
     play_->lblTimeLeft->setFlashing(false);

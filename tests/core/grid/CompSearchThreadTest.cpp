@@ -32,7 +32,7 @@ std::vector<std::string> solveAt(const Grid& grid, int column, int row)
 
 std::vector<std::string> referenceAt(const Grid& grid, int column, int row, std::size_t limit = 0)
 {
-    const auto words = reference::wordSet(*Dictionary::instance(false).words());
+    const auto words = reference::wordSet(*Dictionary::instance().words());
     return reference::Solver(grid, gridOptions(), words, limit).run(column, row);
 }
 

@@ -128,8 +128,8 @@ TEST_F(RandomFill, WithoutPorosityDrawsOnlyLettersFromTheLastCellBack)
     gridOptions().gridColumns = 4;
     gridOptions().gridRows = 3;
     gridOptions().gridPorosity = 0;
-    (void)Dictionary::instance(false).randomLetter(); // builds the letter pool
-    const std::vector<char> pool = Dictionary::instance(false).alphabet().letterPool();
+    (void)Dictionary::instance().randomLetter(); // builds the letter pool
+    const std::vector<char> pool = Dictionary::instance().alphabet().letterPool();
     ASSERT_FALSE(pool.empty());
     const auto draws = drawsAfterSeed(42, 12);
     Grid grid(false);

@@ -53,7 +53,7 @@ TEST(Lookup, AnswersWordsPrefixesAndMisses)
 TEST(Lookup, MatchesTheLiteralLowerBoundAlgorithmOnTheShippedDictionary)
 {
     auto english = test::ScopedDictionary::english();
-    const auto store = Dictionary::instance(false).words();
+    const auto store = Dictionary::instance().words();
     std::set<std::string> reference;
     for (std::size_t i = 0; i < store->size(); ++i)
         reference.emplace(store->wordAt(i));
