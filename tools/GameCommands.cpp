@@ -16,6 +16,7 @@
 #include "core/headless/RecordingGameView.h"
 #include "core/platform/TextLines.h"
 #include "core/players/PlayerFileManager.h"
+#include "session/GameSession.h"
 #include "core/headless/ManualTimers.h"
 
 #include <fstream>
@@ -98,18 +99,21 @@ int simulateCommand(const Args& args)
         view.rows = parseInteger(size->substr(x + 1), "--size rows", 3, 12);
     }
 
-    std::unique_ptr<Game> game;
+    GameSession session(view);
+    Game* game = nullptr;
     if (auto load = a.value("load")) {
         if (!a.positional().empty())
             throw UsageError("--load takes the players from the file");
-        game = Game::createFromFile(view, *load);
-        if (!game->isReady())
+        game = session.loadGame(*load);
+        if (!game)
             throw ToolError("cannot continue the saved game " + *load);
     } else {
         const GameSetup setup = setupFromArguments(a, false);
         if (auto grid = a.value("grid"); grid && !std::filesystem::exists(*grid))
             throw ToolError("no grid file " + *grid);
-        game = Game::createFromSetup(view, setup);
+        game = session.newGameFromSetup(setup);
+        if (!game)
+            throw ToolError("cannot set up the game");
     }
     const std::vector<ScriptLine> script = a.value("script") ? readScript(*a.value("script")) : std::vector<ScriptLine>{};
 
@@ -168,7 +172,7 @@ int simulateCommand(const Args& args)
     }
     if (game->playerCount > 1 && !game->inProgress)
         std::cout << "winner " << terminalText(game->winnerText()) << '\n';
-    if (auto save = a.value("save"); save && !game->saveToFile(*save))
+    if (auto save = a.value("save"); save && !session.saveGame(*save))
         throw ToolError("cannot write " + *save);
     return 0;
 }
@@ -179,8 +183,9 @@ int gameInfoCommand(const Args& args)
     if (a.positional().size() != 1)
         throw UsageError("expected FILE.LTG");
     RecordingGameView view;
-    auto game = Game::createFromFile(view, a.positional()[0]);
-    if (!game->isReady())
+    GameSession session(view);
+    const Game* game = session.loadGame(a.positional()[0]);
+    if (!game)
         return 1; // the reason went to stderr through the dialogs
     const GridOptions& o = gridOptions();
     std::cout << "rounds: " << game->roundsPerGame << '\n'

@@ -16,6 +16,7 @@
 #include "core/players/PlayerFileManager.h"
 #include "net/GameClient.h"
 #include "net/GameHost.h"
+#include "session/GameSession.h"
 
 #include <csignal>
 #include <map>
@@ -201,17 +202,18 @@ int hostCommand(const Args& args)
         view.columns = parseInteger(size->substr(0, x), "--size columns", 3, 12);
         view.rows = parseInteger(size->substr(x + 1), "--size rows", 3, 12);
     }
-    std::unique_ptr<Game> game = Game::createFromSetup(view, setup);
-    if (!game->isReady())
+    GameSession session(view, &loop);
+    Game* game = session.newGameFromSetup(setup);
+    if (!game)
         throw ToolError("cannot set up the game");
 
     HostPrinter printer(loop, a.flag("admit-all"));
-    printer.game = game.get();
-    GameHost host(loop, printer);
-    printer.host = &host;
+    printer.game = game;
     std::string error;
-    if (!host.startHosting(port, game->playerAt(0)->name, game.get(), error))
+    if (!session.startHosting(printer, error, port))
         throw ToolError(error);
+    GameHost& host = *session.host();
+    printer.host = &host;
     emit("listening " + std::to_string(host.port()));
 
     stopSignalled = 0;
@@ -254,7 +256,7 @@ int hostCommand(const Args& args)
     chatTimer.reset();
     if (game->roundRunning)
         game->abortRoundForClose();
-    host.shutdown();
+    session.leaveNetwork();
     emit("shutdown");
     signal(SIGINT, SIG_DFL);
     signal(SIGTERM, SIG_DFL);
@@ -325,8 +327,8 @@ std::string oneLine(std::string text)
 
 class Member : public ClientNotices {
 public:
-    Member(TaskLoop& loop, MemberView& view, std::uint32_t readResultsMs, bool reconnect)
-        : loop_(loop), view_(view), readResultsMs_(readResultsMs), reconnect_(reconnect)
+    Member(TaskLoop& loop, std::uint32_t readResultsMs, bool reconnect)
+        : loop_(loop), readResultsMs_(readResultsMs), reconnect_(reconnect)
     {
     }
 
@@ -342,14 +344,11 @@ public:
         finish(everConnected ? 2 : 3);
     }
     void showChatLine(const std::string& line) override { emit("chat " + line); }
-    void createClientGame() override
-    {
-        client->setGame(nullptr);
-        game = Game::createClient(view_);
-        client->setGame(game.get());
-    }
+    void createClientGame() override { session->createClientGame(); }
+    Game* game() const { return session->game(); }
     void startRound() override
     {
+        Game* game = this->game();
         if (!game)
             return;
         game->startRoundCommand();
@@ -392,7 +391,7 @@ public:
         else
             finish(2);
     }
-    void hostStartedNewGame() override { game.reset(); }
+    void hostStartedNewGame() override { session->dropGame(); }
     void hostShutDown() override
     {
         emit("shutdown");
@@ -411,8 +410,8 @@ public:
             exitCode = code;
     }
 
+    GameSession* session = nullptr;
     GameClient* client = nullptr;
-    std::unique_ptr<Game> game;
     std::vector<JoinScriptLine>* script = nullptr;
     std::map<int, std::uint32_t> roundStarted;
     std::uint32_t loggedInAt = 0;
@@ -422,7 +421,6 @@ public:
 
 private:
     TaskLoop& loop_;
-    MemberView& view_;
     std::uint32_t readResultsMs_;
     bool reconnect_;
     std::unique_ptr<Timer> closeResultsTimer_;
@@ -464,9 +462,11 @@ int joinCommand(const Args& args)
     SteadyClock steady;
     ScopedTime time(steady, loop);
     MemberView view;
-    Member member(loop, view, readResultsMs, a.flag("reconnect"));
+    Member member(loop, readResultsMs, a.flag("reconnect"));
     member.script = &script;
-    GameClient client(loop, member);
+    GameSession session(view, &loop);
+    member.session = &session;
+    GameClient& client = session.join(member);
     member.client = &client;
 
     stopSignalled = 0;
@@ -482,7 +482,7 @@ int joinCommand(const Args& args)
             if (line.done)
                 continue;
             if (line.kind == JoinScriptLine::Kind::Word) {
-                Game* game = member.game.get();
+                Game* game = member.game();
                 const auto started = member.roundStarted.find(line.round);
                 if (!game || !game->roundRunning || started == member.roundStarted.end() ||
                     now - started->second < line.atMs)
@@ -510,8 +510,7 @@ int joinCommand(const Args& args)
     constexpr auto forever = std::chrono::hours(24 * 365);
     loop.runUntil([&] { return member.exitCode >= 0 || stopSignalled != 0; }, forever);
     scriptTimer.reset();
-    client.shutdown();
-    client.setGame(nullptr);
+    session.leaveNetwork();
     signal(SIGINT, SIG_DFL);
     signal(SIGTERM, SIG_DFL);
     return member.exitCode < 0 ? 0 : member.exitCode;

@@ -6,6 +6,7 @@
 #include "core/platform/Dialogs.h"
 #include "core/platform/Paths.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace lettrava::tool {
@@ -52,9 +53,15 @@ namespace {
 
 void printUsage(std::ostream& out)
 {
-    out << "usage: lettrava-tool [--home DIR] COMMAND [ARGS]\n\ncommands:\n";
+    out << "usage: lettrava-tool [--home DIR] COMMAND [ARGS]\n"
+           "       lettrava-tool COMMAND --help | --help | --version\n\ncommands:\n";
     for (const auto& c : lettrava::tool::commands())
         out << "  " << c.usage << '\n';
+}
+
+bool asksForHelp(const std::vector<std::string>& args)
+{
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
 } // namespace
@@ -69,11 +76,19 @@ int main(int argc, char** argv)
         printUsage(args.empty() ? std::cerr : std::cout);
         return args.empty() ? 2 : 0;
     }
+    if (args[0] == "--version") {
+        std::cout << "lettrava-tool " << LETTRAVA_VERSION << '\n';
+        return 0;
+    }
     const std::string name = args[0];
     args.erase(args.begin());
     for (const auto& c : tool::commands()) {
         if (name != c.name)
             continue;
+        if (asksForHelp(args)) {
+            std::cout << "usage: lettrava-tool " << c.usage << '\n';
+            return 0;
+        }
         try {
             return c.run(args);
         } catch (const tool::UsageError& e) {

@@ -112,4 +112,16 @@ TEST_F(GameTool, RejectsBadCommandLines)
                   .exitCode,
               2);
     EXPECT_NE(runTool({"players", (dir / "missing.dat").string()}).exitCode, 0);
+    EXPECT_EQ(runTool({}).exitCode, 2);
+
+    // Help and the version go to standard output and end well, as GNU programs' do.
+    const ToolResult version = runTool({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("lettrava-tool ", 0), 0u) << version.out;
+    const ToolResult help = runTool({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("\ncommands:\n"), std::string::npos);
+    const ToolResult hostHelp = runTool({"host", "--help"});
+    EXPECT_EQ(hostHelp.exitCode, 0);
+    EXPECT_EQ(hostHelp.out.rfind("usage: lettrava-tool host --dict FILE.dic", 0), 0u) << hostHelp.out;
 }

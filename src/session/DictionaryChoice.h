@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace lettrava {
+
+class Game;
+
+// Loads the chosen dictionary when the choice changes (or "Reload
+// Dictionaries" asks): at once when no round runs, else as soon as the round
+// has ended, so that a round is judged by one dictionary from start to end.
+// What it did goes to the status line.
+class DictionaryChoice {
+public:
+    using StatusLine = std::function<void(const std::string& text)>;
+
+    static constexpr const char* kLoadedText = "Dictionary loaded: ";
+    static constexpr const char* kWaitingText = "The chosen dictionary will be loaded when this round ends.";
+
+    explicit DictionaryChoice(StatusLine status) : status_(std::move(status)) {}
+
+    // The user chose or reloaded the dictionary; `game` is the current game, or none.
+    void chosen(const Game* game);
+    // The current round has ended: a choice that waited is loaded now.
+    void roundEnded();
+    bool waiting() const { return waiting_; }
+
+private:
+    void loadNow();
+
+    StatusLine status_;
+    bool waiting_ = false;
+};
+
+} // namespace lettrava
