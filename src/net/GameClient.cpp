@@ -317,7 +317,7 @@ void GameClient::resultsClosed()
 
 void GameClient::poll()
 {
-    if (game_ && game_->roundRunning) {
+    if (game_ && game_->roundRunning && !handling_) {
         game_->tick();
         if (game_ && !game_->roundRunning) {
             sendFrame(MessageKind::msgRoundFinished);
@@ -339,8 +339,18 @@ void GameClient::poll()
             return;
         }
     }
+    // A frame's handler may stand in a modal window (the congratulations,
+    // say) for as long as the user leaves it open. It runs outside this
+    // timer's own call, so that the ticks go on meanwhile and keep the
+    // connection alive; the next frame waits until it is done.
+    if (handling_)
+        return;
     if (auto frame = takeFrame()) {
-        handleFrame(*frame);
+        handling_ = true;
+        ui_->post([this, f = std::move(*frame)] {
+            handleFrame(f);
+            handling_ = false;
+        });
         return;
     }
     bool closed;

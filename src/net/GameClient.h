@@ -176,6 +176,7 @@ private:
     bool hostStopped_ = false;
     bool shuttingDown_ = false;
     bool resultsOpen_ = false;
+    bool handling_ = false; // a frame's handler has not returned yet
     std::vector<TGameClient> members_;
 };
 

@@ -427,8 +427,20 @@ TEST_F(Joining, AWholeRoundWithVerdictResultsAndTheWinnerAfterTheLast)
     hostSends(K::msgResultsReady);
     ASSERT_TRUE(tickUntil([&] { return handled("msgResultsReady"); }));
     EXPECT_TRUE(notices.results.empty()) << "after the last round the results come with the winner";
+    // The congratulations stand open for 30 seconds: the ticks go on and keep
+    // the connection alive, and what the host sends meanwhile waits for them.
+    const long aliveBefore = host.count(K::msgKeepAlive);
+    std::string shownDuringTheBox;
+    view.onCongratulations = [&] {
+        hostSends(K::msgChatLine, "while the box is up");
+        timers_.runFor(30'000);
+        shownDuringTheBox = notices.chat.empty() ? std::string() : notices.chat.back();
+    };
     hostSends(K::msgWinner, "Ann");
     ASSERT_TRUE(tickUntil([&] { return handled("msgWinner"); }));
+    EXPECT_TRUE(host.waitFor(K::msgKeepAlive, aliveBefore + 2)) << "keep-alives while the box was up";
+    EXPECT_NE(shownDuringTheBox, "while the box is up");
+    ASSERT_TRUE(tickUntil([&] { return !notices.chat.empty() && notices.chat.back() == "while the box is up"; }));
     EXPECT_TRUE(view.hasEvent("congratulations:Ann"));
     EXPECT_EQ(notices.results, std::vector<int>{1});
 

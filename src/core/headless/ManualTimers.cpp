@@ -1,6 +1,7 @@
 #include "core/headless/ManualTimers.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace lettrava {
 
@@ -12,6 +13,7 @@ public:
     }
     ~ManualTimer() override
     {
+        *alive_ = false;
         if (owner_)
             std::erase(owner_->timers_, this);
     }
@@ -27,7 +29,9 @@ public:
     std::uint32_t interval_;
     std::function<void()> onTick_;
     bool enabled_ = false;
+    bool running_ = false; // its handler has not returned yet
     std::uint64_t due_ = 0;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 ManualTimers::~ManualTimers()
@@ -49,12 +53,20 @@ std::size_t ManualTimers::enabledCount() const
         std::count_if(timers_.begin(), timers_.end(), [](const ManualTimer* t) { return t->enabled_; }));
 }
 
-bool ManualTimers::fireNext()
+ManualTimers::ManualTimer* ManualTimers::nextDue() const
 {
+    // A timer whose handler is still running (it opened a modal window, say)
+    // does not fire again until it has returned, as a toolkit's timers do.
     ManualTimer* next = nullptr;
     for (ManualTimer* t : timers_)
-        if (t->enabled_ && (!next || t->due_ < next->due_))
+        if (t->enabled_ && !t->running_ && (!next || t->due_ < next->due_))
             next = t;
+    return next;
+}
+
+bool ManualTimers::fireNext()
+{
+    ManualTimer* next = nextDue();
     if (!next)
         return false;
     if (next->due_ > elapsed_) {
@@ -62,9 +74,14 @@ bool ManualTimers::fireNext()
         elapsed_ = next->due_;
     }
     next->due_ += next->interval_;
-    // The handler may destroy timers (a round's end frees its round); it runs last.
+    // The handler may destroy timers (a round's end frees its round), its
+    // own among them; it runs last.
     auto handler = next->onTick_;
+    const std::shared_ptr<bool> alive = next->alive_;
+    next->running_ = true;
     handler();
+    if (*alive)
+        next->running_ = false;
     return true;
 }
 
@@ -72,10 +89,7 @@ void ManualTimers::runFor(std::uint32_t milliseconds)
 {
     const std::uint64_t end = elapsed_ + milliseconds;
     for (;;) {
-        ManualTimer* next = nullptr;
-        for (ManualTimer* t : timers_)
-            if (t->enabled_ && (!next || t->due_ < next->due_))
-                next = t;
+        const ManualTimer* next = nextDue();
         if (!next || next->due_ > end)
             break;
         fireNext();

@@ -12,7 +12,8 @@ namespace lettrava {
 
 // Timers driven by a manual clock: runFor(ms) moves the clock forward and
 // fires every enabled timer each time its interval has passed, in order of
-// due time, so a whole timed game runs in a test without real waiting.
+// due time, so a whole timed game runs in a test without real waiting. A
+// timer does not fire again while its own handler runs.
 class ManualTimers : public TimerFactory {
 public:
     explicit ManualTimers(ManualClock& clock) : clock_(clock) {}
@@ -31,6 +32,7 @@ public:
 private:
     class ManualTimer;
     friend class ManualTimer;
+    ManualTimer* nextDue() const;
     ManualClock& clock_;
     std::vector<ManualTimer*> timers_;
     std::uint64_t elapsed_ = 0; // manual time passed under our control, for due times

@@ -81,6 +81,8 @@ public:
     void showCongratulations(const std::string& text, bool humanWinner) override
     {
         events.push_back("congratulations:" + text + (humanWinner ? " (won)" : ""));
+        if (onCongratulations)
+            onCongratulations(); // a modal window stands open for as long as this runs
     }
     bool runSetupDialog(GameSetup& setup, bool isNew, bool) override
     {
@@ -117,6 +119,7 @@ public:
     bool acceptSetup = true;
     GameSetup setupAnswer;
     std::function<void()> onBuildBoard;
+    std::function<void()> onCongratulations;
 };
 
 } // namespace lettrava
