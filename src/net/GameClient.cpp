@@ -217,6 +217,9 @@ void GameClient::onConnected()
 {
     TGameClient me;
     me.name = request_.name.substr(0, TGameClient::kMaxName);
+    knownAs_ = me.name;
+    nameModified_ = false;
+    pendingRename_.clear();
     me.status = MemberStatus::Connected;
     me.hostName = thisHostName();
     me.versionText = " 1.0";
@@ -289,7 +292,10 @@ void GameClient::sendChatInput(const std::string& text)
         else if (in.argument.size() > TGameClient::kMaxName)
             localLine("Names can be at most " + std::to_string(TGameClient::kMaxName) + " characters long.");
         else
+        {
+            pendingRename_ = keptName(in.argument);
             sendFrame(MessageKind::msgRename, in.argument);
+        }
     } else if (in.letter == 'w') {
         const WhisperParts w = splitWhisper(in.argument);
         if (w.recipient.empty()) {
@@ -455,10 +461,13 @@ void GameClient::handleFrame(const Frame& frame)
         notices_.membersChanged();
         break;
     case msgChatLine:
-    case msgPrivateLine:
+    case msgPrivateLine: {
         handled();
-        localLine(plainText(decodeText(frame.payload), kMaxShownLine));
+        const std::string line = plainText(decodeText(frame.payload), kMaxShownLine);
+        noteOwnName(frame.kind, line);
+        localLine(line);
         break;
+    }
     case msgSettings:
     case msgSettingsRejoin: {
         if (!withGame(frame))
@@ -626,6 +635,28 @@ void GameClient::handleFrame(const Frame& frame)
         dropped(); // a kind a host never sends
         break;
     }
+}
+
+void GameClient::noteOwnName(std::int32_t kind, const std::string& line)
+{
+    // The host's login reply says when it gave us another name than we
+    // asked for; which one, only a later rename tells.
+    if (kind == MessageKind::msgPrivateLine && line.rfind(" >>> ", 0) == 0 &&
+        line.find("Your name was modified because it was already taken.") != std::string::npos)
+        nameModified_ = true;
+    if (kind != MessageKind::msgChatLine || pendingRename_.empty())
+        return;
+    // Our rename went through: from now on (a reconnect too) we are the new name.
+    const std::string tail = " is now known as " + pendingRename_;
+    const bool ours = line == " *** " + knownAs_ + tail ||
+                      (nameModified_ && line.rfind(" *** ", 0) == 0 && line.size() > tail.size() &&
+                       line.compare(line.size() - tail.size(), tail.size(), tail) == 0);
+    if (!ours)
+        return;
+    knownAs_ = pendingRename_;
+    request_.name = pendingRename_;
+    pendingRename_.clear();
+    nameModified_ = false;
 }
 
 void GameClient::applySettings(const GameInfo& record)

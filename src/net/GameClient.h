@@ -99,8 +99,9 @@ public:
     // "Cancel" between or during attempts: they end unconnected.
     void cancel();
     bool connecting() const { return connecting_; }
-    // "Reconnect": connects again with the same request; the client game
-    // and its running round are kept.
+    // "Reconnect": connects again with the same request (under the name we
+    // were renamed to, if we were); the client game and its running round
+    // are kept.
     void reconnect();
     bool reconnecting() const { return reconnecting_; }
     bool isConnected() const;
@@ -145,6 +146,8 @@ private:
     void handleFrame(const Frame& frame);
     bool withGame(const Frame& frame);
     void applySettings(const GameInfo& record);
+    // Follows the name the host knows us by, from its chat and login lines.
+    void noteOwnName(std::int32_t kind, const std::string& line);
     void showResults();
     bool sendFrame(std::int32_t kind, const std::string& payload = {});
     void localLine(const std::string& line) { notices_.showChatLine(line); }
@@ -177,6 +180,9 @@ private:
     bool shuttingDown_ = false;
     bool resultsOpen_ = false;
     bool handling_ = false; // a frame's handler has not returned yet
+    std::string knownAs_;       // our name as the host knows it, as far as we can tell
+    std::string pendingRename_; // asked for, not yet confirmed
+    bool nameModified_ = false; // the host gave us another name at login
     std::vector<TGameClient> members_;
 };
 

@@ -910,4 +910,6 @@ void GameHost::sendRoundResults(bool counts)
 
 void GameHost::sendWinner(const std::string& text) { broadcast(MessageKind::msgWinner, text); }
 
+void GameHost::sendTimeLeft(int seconds) { broadcast(MessageKind::msgTimeLeft, encodeInt32(seconds)); }
+
 } // namespace lettrava

@@ -153,6 +153,7 @@ public:
     void sendRoundEnd(bool counts) override;
     void sendRoundResults(bool counts) override;
     void sendWinner(const std::string& text) override;
+    void sendTimeLeft(int seconds) override;
 
     // For tests: connections open now (logged in or not).
     std::size_t connectionCount() const;

@@ -615,6 +615,23 @@ TEST_F(Joining, AgainstTheRealHostAWordIsJudgedAndASecondAnnIsRenamed)
         });
     };
     EXPECT_TRUE(tickAsArrived(second, noteShown));
+
+    // Ann renames herself; a reconnect then logs in under the new name, and
+    // she returns to the seat that took the name along.
+    client->sendChatInput("/n Annabel");
+    ASSERT_TRUE(tickAsArrived(*client, [&] { return client->request().name == "Annabel"; }));
+    EXPECT_TRUE(loop.runUntil([&] { return hostGame->playerAt(1)->name == "Annabel"; }, 10s));
+    client->dropConnection();
+    ASSERT_TRUE(loop.runUntil([&] { return !client->isConnected(); }, 10s));
+    ASSERT_TRUE(tickUntil([&] { return notices.lost == 1; }));
+    ASSERT_TRUE(loop.runUntil([&] { return host.members().size() == 2; }, 10s)) << "the old connection is gone";
+    client->reconnect();
+    ASSERT_TRUE(loop.runUntil([&] { return host.members().size() == 3; }, 10s));
+    EXPECT_EQ(host.members()[2].name, "Annabel");
+    EXPECT_TRUE(tickAsArrived(*client, [&] {
+        return std::find(notices.chat.begin(), notices.chat.end(), " >>> Welcome back.  There is still time to submit words!") !=
+               notices.chat.end();
+    }));
     second.shutdown();
     client->shutdown();
     host.shutdown();

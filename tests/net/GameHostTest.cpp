@@ -333,6 +333,14 @@ TEST_F(Hosting, ATwoPlayerRemoteGameFromGridToWinner)
     EXPECT_EQ(decodeScores(ann->waitForKind(loop, K::msgScores, beforeScores)->payload),
               (ScoreUpdate{0, 4, 2, 0, 1}));
 
+    // The host's "a minute off" click on its clock: the members' clocks
+    // follow (to none left here, so the round ends at the next tick).
+    const std::size_t beforeClick = ann->count();
+    game->clockClicked();
+    const auto timeLeft = ann->waitForKind(loop, K::msgTimeLeft, beforeClick);
+    ASSERT_TRUE(timeLeft);
+    EXPECT_EQ(decodeInt32(timeLeft->payload), 0);
+
     // The round runs out; both clients report in; the host credits and sends
     // the results, then the winner of this one-round game.
     ASSERT_TRUE(playUntil([this] { return !game->roundRunning; }, both));

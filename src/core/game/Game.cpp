@@ -623,8 +623,13 @@ void Game::pauseCommand()
 
 void Game::clockClicked()
 {
-    if (round_)
-        round_->startTick -= 60000;
+    // The host owns a network game's clock: a client's click does nothing,
+    // and the host's clock takes the members' clocks along.
+    if (!round_ || networkMode == NetworkMode::Client)
+        return;
+    round_->startTick -= 60000;
+    if (networkMode == NetworkMode::Host && hostLink_ && roundRunning)
+        hostLink_->sendTimeLeft(secondsLeftInRunningRound());
 }
 
 std::string Game::roundTimeHint() const

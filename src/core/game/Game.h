@@ -78,6 +78,9 @@ public:
     virtual void sendRoundResults(bool counts) = 0;
     // The game is over: the winner's name or "It was a tie!".
     virtual void sendWinner(const std::string& text) = 0;
+    // The host moved its clock: every member's clock follows to this many
+    // seconds left.
+    virtual void sendTimeLeft(int seconds) { (void)seconds; }
 };
 
 // Where a client game's words go: typed or clicked words are sent to the
