@@ -5,6 +5,7 @@
 #include "ui/shell/GameWindows.h"
 #include "ui/platform/QtTime.h"
 #include "ui/shell/TMainForm.h"
+#include "ui/widgets/TMenuStyle.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,6 +20,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lettrava"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.lettrava.Lettrava"));
     lettrava::initialiseDesktopApplication(app);
+    // The owner-drawn look of every menu.
+    lettrava::installMenuStyle();
 
     // The round clock runs on the system's monotonic clock and the game's
     // timers on Qt's event loop.

@@ -1,5 +1,6 @@
 // The shipped dictionaries in the windows: listed by their names, and words
-// with accents typed, clicked and shown as the dictionaries hold them.
+// with accents typed, clicked and shown as the dictionaries hold them; a
+// dictionary chosen in the preferences while the program runs.
 
 #include "UiTestSupport.h"
 
@@ -15,6 +16,8 @@
 #include "ui/dialogs/TPlayerInfoDlg.h"
 #include "ui/dialogs/TPreferencesForm.h"
 #include "ui/platform/FileChooser.h"
+#include "session/DictionaryChoice.h"
+#include "ui/platform/GamePreferences.h"
 #include "ui/platform/GameText.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
@@ -75,8 +78,8 @@ protected:
         setSounds(&sounds_);
         Random::instance().seed(4242);
         Dictionary::instance().setCustomWordsFile(dir_ / "Lettrava.Cus");
-        ASSERT_NE(TPreferencesForm::instance(), nullptr);
-        TPreferencesForm::instance()->reloadDictionaries();
+        ASSERT_EQ(GamePreferences::instance(), &window->gamePreferences());
+        window->gamePreferences().reloadDictionaries();
         ASSERT_EQ(Dictionary::instance().displayName(), toBytes(dictionary));
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -156,13 +159,14 @@ protected:
 
 TEST_F(LanguagesTest, PreferencesListEveryShippedDictionaryByItsNameAndEnglishStaysTheDefault)
 {
-    TPreferencesForm form;
-    QStringList names = form.dictionaryNames();
+    GamePreferences prefs;
+    TPreferencesForm form(prefs);
+    QStringList names = prefs.dictionaryNames();
     names.sort();
     EXPECT_EQ(names, (QStringList{"Deutsch", "English", "English (British)", "English (large)", QString::fromUtf8("Español"),
                                   QString::fromUtf8("Français"), "Italiano", "Nederlands"}));
     EXPECT_EQ(form.findChild<QComboBox*>("cmbDictionary")->currentText(), "English");
-    EXPECT_EQ(form.selectedDictionaryFile(), (dir_ / "dict" / "English.dic").string());
+    EXPECT_EQ(prefs.selectedDictionaryFile(), (dir_ / "dict" / "English.dic").string());
 
     // Choosing Français stores its name, which chooses its file next time.
     auto* choice = form.findChild<QComboBox*>("cmbDictionary");
@@ -171,7 +175,7 @@ TEST_F(LanguagesTest, PreferencesListEveryShippedDictionaryByItsNameAndEnglishSt
     form.findChild<QWidget*>("btnSave")->setFocus();
     QTest::keyClick(form.findChild<QWidget*>("btnSave"), Qt::Key_Space);
     EXPECT_EQ(SettingsStore::read(settings::Dictionary), QString::fromUtf8("Français"));
-    TPreferencesForm again;
+    GamePreferences again;
     EXPECT_EQ(again.selectedDictionaryFile(), (dir_ / "dict" / "Francais.dic").string());
 }
 
@@ -210,4 +214,49 @@ TEST_F(LanguagesTest, TypingEteInFrenchGivesTheWordTheDictionaryHolds)
     QTest::keyClicks(entry(), "ete");
     QTest::keyClick(entry(), Qt::Key_Return);
     EXPECT_EQ(status(), "* ETE * is not in the grid");
+}
+
+TEST_F(LanguagesTest, ADictionaryChosenInThePreferencesIsLoadedAtOnceBetweenRoundsAndAfterARound)
+{
+    // Two dictionaries that differ in two words each.
+    std::filesystem::remove_all(dir_ / "dict");
+    std::filesystem::create_directories(dir_ / "dict");
+    test::writeDictionary(dir_ / "dict" / "Alpha.dic", {"CAT", "TAB", "SAT"}, "Alpha");
+    test::writeDictionary(dir_ / "dict" / "Beta.dic", {"CAT", "BAT", "TAS"}, "Beta");
+    openWindowWith("Alpha");
+    const auto choose = [this](const QString& name) {
+        QTimer::singleShot(0, [this, name] {
+            TPreferencesForm& form = window->preferencesForm();
+            auto* list = form.findChild<QComboBox*>("cmbDictionary");
+            list->setCurrentIndex(list->findText(name));
+            form.save();
+        });
+        window->findChild<QAction*>("mnuPreferencesGeneral")->trigger();
+    };
+    const auto shown = [this] { return status().toStdString(); };
+    const auto enter = [this, shown](const char* word) {
+        QTest::keyClicks(entry(), word);
+        QTest::keyClick(entry(), Qt::Key_Return);
+        return shown();
+    };
+    const std::string loaded = DictionaryChoice::kLoadedText;
+
+    choose("Beta");
+    EXPECT_EQ(shown(), loaded + "Beta");
+    // T A B X
+    // S X X X
+    newGame("Ann", {"TABX", "SXXX", "XXXX"});
+    EXPECT_EQ(enter("bat").rfind("* BAT * is good for", 0), 0u) << shown();
+    EXPECT_EQ(enter("tab"), "* TAB * is not in the dictionary");
+
+    // Chosen during the round, Alpha waits for its end.
+    choose("Alpha");
+    EXPECT_EQ(shown(), DictionaryChoice::kWaitingText);
+    EXPECT_EQ(enter("tas").rfind("* TAS * is good for", 0), 0u) << shown();
+    EXPECT_EQ(enter("sat"), "* SAT * is not in the dictionary");
+    timers_.runUntil([this] { return !window->game()->roundRunning; }, 10'000'000);
+    ASSERT_FALSE(window->game()->roundRunning);
+    EXPECT_EQ(shown(), loaded + "Alpha");
+    EXPECT_EQ(Dictionary::instance().lookup("SAT"), LookupResult::Word);
+    EXPECT_EQ(Dictionary::instance().lookup("TAS"), LookupResult::NoMatch);
 }

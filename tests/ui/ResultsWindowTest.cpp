@@ -10,7 +10,7 @@
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TCongratulationsForm.h"
 #include "ui/widgets/TPictureButton.h"
-#include "ui/dialogs/TPreferencesForm.h"
+#include "ui/platform/GamePreferences.h"
 #include "ui/widgets/TWordListBox.h"
 #include "ui/widgets/WindowParts.h"
 
@@ -398,7 +398,7 @@ TEST_F(ResultsWindowTest, TwoPlayerGameEndsWithTheWinnerThenTheFinalResults)
 
 TEST_F(ResultsWindowTest, WindowValuesGoBackToThePreferences)
 {
-    TPreferencesForm prefs;
+    GamePreferences prefs;
     prefs.setResultsPosition(40, 60);
     prefs.setSolutionVisible(false);
     prefs.setSolutionSortOrder(2);
@@ -425,7 +425,7 @@ TEST_F(ResultsWindowTest, WindowValuesGoBackToThePreferences)
 
 TEST_F(ResultsWindowTest, OpensOnAScreenWithAddWordFollowingTheFirstEntry)
 {
-    TPreferencesForm prefs;
+    GamePreferences prefs;
     prefs.setResultsPosition(-6000, -4000); // a monitor that is gone
     newGame({human("Bob")}, gridFile(kGrid), 2);
     startRound();

@@ -13,7 +13,7 @@
 #include "ui/dialogs/TAboutBox.h"
 #include "ui/dialogs/TCongratulationsForm.h"
 #include "ui/dialogs/THelpWarningForm.h"
-#include "ui/dialogs/TLookupWindow.h"
+#include "ui/platform/TLookupWindow.h"
 #include "ui/widgets/TMenuStyle.h"
 #include "ui/widgets/TPictureButton.h"
 #include "ui/dialogs/TPlayerStatsForm.h"

@@ -2,6 +2,7 @@
 
 #include "core/platform/Random.h"
 #include "ui/platform/FileChooser.h"
+#include "ui/platform/GamePreferences.h"
 #include "ui/platform/QSoundEffectOutput.h"
 #include "ui/platform/QtSoundPlayer.h"
 #include "ui/platform/Settings.h"
@@ -172,14 +173,15 @@ class SoundsPageTest : public SoundsTest {
 protected:
     SoundsPageTest()
     {
-        TPreferencesForm::SoundOutputs outputs;
+        GamePreferences::SoundOutputs outputs;
         auto events = std::make_unique<RecordingOutput>();
         auto test = std::make_unique<RecordingOutput>();
         events_ = events.get();
         test_ = test.get();
         outputs.events = std::move(events);
         outputs.test = std::move(test);
-        form_ = std::make_unique<TPreferencesForm>(nullptr, std::move(outputs));
+        prefs_ = std::make_unique<GamePreferences>(std::move(outputs));
+        form_ = std::make_unique<TPreferencesForm>(*prefs_);
         form_->setPage(TPreferencesForm::Page::Sounds);
     }
 
@@ -193,6 +195,7 @@ protected:
 
     RecordingOutput* events_ = nullptr;
     RecordingOutput* test_ = nullptr;
+    std::unique_ptr<GamePreferences> prefs_;
     std::unique_ptr<TPreferencesForm> form_;
 };
 
@@ -227,7 +230,7 @@ TEST_F(SoundsPageTest, TestPlaysRegardlessOfTheBoxesAndShowsTheStopButtonWhilePl
     QApplication::processEvents();
     form_->findChild<QCheckBox*>("chkDisableAllSound")->setChecked(true);
     row<QCheckBox>("chk", "TenSecondsLeft")->setChecked(false);
-    form_->soundPlayer().playSound(SoundEvent::TenSecondsLeft, true);
+    prefs_->soundPlayer().playSound(SoundEvent::TenSecondsLeft, true);
     EXPECT_TRUE(events_->plays.empty()) << "the page's boxes rule the event sounds at once";
 
     auto* play = row<TPictureButton>("btnPlay", "TenSecondsLeft");
@@ -252,6 +255,8 @@ TEST_F(SoundsPageTest, TestPlaysRegardlessOfTheBoxesAndShowsTheStopButtonWhilePl
     QTest::mouseClick(play, Qt::LeftButton);
     form_->hide();
     EXPECT_FALSE(stop->isVisibleTo(form_.get()));
+    prefs_->soundPlayer().playSound(SoundEvent::TenSecondsLeft, true);
+    EXPECT_EQ(events_->plays.size(), 1u) << "with the window closed, the saved choices rule again";
 }
 
 TEST_F(SoundsPageTest, CheckAllUncheckAllEnableAndBrowse)

@@ -2,6 +2,7 @@
 
 #include "core/words/Dictionary.h"
 #include "ui/platform/FileChooser.h"
+#include "ui/platform/GamePreferences.h"
 #include "ui/platform/LowColour.h"
 #include "ui/platform/Settings.h"
 #include "ui/widgets/TAdvancedPanel.h"
@@ -61,35 +62,39 @@ protected:
 TEST_F(PreferencesTest, FirstStartShowsTheDefaults)
 {
     makeDictionaries({"English"});
-    TPreferencesForm form;
+    GamePreferences prefs;
+    TPreferencesForm form(prefs);
     EXPECT_EQ(form.windowTitle(), "Lettrava Preferences");
-    EXPECT_EQ(form.gameBoardFont().family(), "Comic Sans MS");
-    EXPECT_EQ(form.gameBoardFont().pointSize(), 12);
-    EXPECT_EQ(form.wordListFont().family(), "Courier");
-    EXPECT_EQ(form.wordListFont().pointSize(), 10);
-    EXPECT_FALSE(form.wordListFont().bold());
-    EXPECT_FALSE(form.wordListFont().italic());
-    EXPECT_EQ(form.defaultSortOrder(), 0);
+    EXPECT_EQ(prefs.gameBoardFont().family(), "Comic Sans MS");
+    EXPECT_EQ(prefs.gameBoardFont().pointSize(), 12);
+    EXPECT_EQ(prefs.wordListFont().family(), "Courier");
+    EXPECT_EQ(prefs.wordListFont().pointSize(), 10);
+    EXPECT_FALSE(prefs.wordListFont().bold());
+    EXPECT_FALSE(prefs.wordListFont().italic());
+    EXPECT_EQ(prefs.defaultSortOrder(), 0);
     EXPECT_EQ(child<QComboBox>(form, "cmbDefaultSortOrder")->currentText(), "Input Order");
-    EXPECT_TRUE(form.solutionVisible());
-    EXPECT_EQ(form.solutionSortOrder(), 3);
-    EXPECT_EQ(form.resultsLeft(), 20);
-    EXPECT_EQ(form.resultsTop(), 20);
-    EXPECT_TRUE(form.showTips());
-    EXPECT_TRUE(form.showHelpWarning());
+    EXPECT_TRUE(prefs.solutionVisible());
+    EXPECT_EQ(prefs.solutionSortOrder(), 3);
+    EXPECT_EQ(prefs.resultsLeft(), 20);
+    EXPECT_EQ(prefs.resultsTop(), 20);
+    EXPECT_TRUE(prefs.showTips());
+    EXPECT_TRUE(prefs.showHelpWarning());
     EXPECT_EQ(child<QLineEdit>(form, "edtWallpaper")->text(), "[default]");
-    EXPECT_TRUE(form.wallpaperTiled());
-    EXPECT_EQ(form.wallpaperPicture().toImage(), form.defaultWallpaper().toImage());
+    EXPECT_TRUE(prefs.wallpaperTiled());
+    EXPECT_EQ(prefs.wallpaperPicture().toImage(), form.defaultWallpaper().toImage());
     EXPECT_EQ(child<QComboBox>(form, "cmbDictionary")->currentText(), "English");
-    EXPECT_EQ(form.selectedDictionaryFile(), (dir_ / "dict" / "English.dic").string());
-    EXPECT_TRUE(form.isFirstRun());
+    EXPECT_EQ(prefs.selectedDictionaryFile(), (dir_ / "dict" / "English.dic").string());
+    EXPECT_TRUE(prefs.isFirstRun());
     EXPECT_TRUE(stored().empty());
 }
 
 TEST_F(PreferencesTest, EscAndCloseDropChangesWhileSaveWritesThem)
 {
     makeDictionaries({"English", "Other"});
-    TPreferencesForm form;
+    GamePreferences prefs;
+    TPreferencesForm form(prefs);
+    int chosen = 0;
+    QObject::connect(&prefs, &GamePreferences::dictionaryChosen, [&] { ++chosen; });
     auto* sort = child<QComboBox>(form, "cmbDefaultSortOrder");
     auto* stretch = child<QCheckBox>(form, "chkWallpaperStretch");
     auto* tile = child<QCheckBox>(form, "chkWallpaperTile");
@@ -114,6 +119,8 @@ TEST_F(PreferencesTest, EscAndCloseDropChangesWhileSaveWritesThem)
     EXPECT_NE(url->text(), "http://x/");
     EXPECT_TRUE(goodWord->isChecked());
     EXPECT_EQ(dictionary->currentText(), "English");
+    EXPECT_EQ(prefs.defaultSortOrder(), 0) << "the preferences never saw the edits";
+    EXPECT_EQ(prefs.selectedDictionaryFile(), (dir_ / "dict" / "English.dic").string());
 
     // Close works the same way.
     form.open();
@@ -121,6 +128,7 @@ TEST_F(PreferencesTest, EscAndCloseDropChangesWhileSaveWritesThem)
     form.closeWithoutSaving();
     EXPECT_EQ(sort->currentIndex(), 0);
     EXPECT_TRUE(stored().empty());
+    EXPECT_EQ(chosen, 0);
 
     form.open();
     sort->setCurrentIndex(3);
@@ -143,22 +151,37 @@ TEST_F(PreferencesTest, EscAndCloseDropChangesWhileSaveWritesThem)
     EXPECT_EQ(values.count("RRLeft"), 0u) << "the results window's values wait for program end";
     EXPECT_EQ(values.count("ShowHelpWarning"), 0u);
     EXPECT_EQ(values.size(), 12u + 23u);
-    // What was saved is what a new start reads.
+    // What was saved is what a new start reads, and what the windows read now.
     EXPECT_EQ(SettingsStore::read(settings::SortOrder), 3);
+    EXPECT_EQ(prefs.defaultSortOrder(), 3);
+    EXPECT_FALSE(prefs.wallpaperTiled());
+    EXPECT_FALSE(prefs.soundSettings().enabled[0]);
+    EXPECT_EQ(prefs.selectedDictionaryFile(), (dir_ / "dict" / "Other.dic").string());
+    EXPECT_EQ(chosen, 1) << "another dictionary is announced";
+
+    // Shown again, the window shows what was saved; saving the same
+    // dictionary again announces nothing.
+    form.open();
+    EXPECT_EQ(sort->currentIndex(), 3);
+    EXPECT_TRUE(stretch->isChecked());
+    EXPECT_EQ(dictionary->currentText(), "Other");
+    form.save();
+    EXPECT_EQ(chosen, 1);
 }
 
 TEST_F(PreferencesTest, TheResultsWindowsValuesAreWrittenAtProgramEnd)
 {
     {
-        TPreferencesForm form;
-        form.setResultsPosition(140, 260);
-        form.setSolutionVisible(false);
-        form.setSolutionSortOrder(1);
-        form.setMemberListVisible(false);
+        GamePreferences prefs;
+        TPreferencesForm form(prefs);
+        prefs.setResultsPosition(140, 260);
+        prefs.setSolutionVisible(false);
+        prefs.setSolutionSortOrder(1);
+        prefs.setMemberListVisible(false);
         form.open();
         form.save();
         EXPECT_EQ(stored().count("RRLeft"), 0u);
-        EXPECT_EQ(form.resultsLeft(), 140) << "saving the window keeps the values held in memory";
+        EXPECT_EQ(prefs.resultsLeft(), 140) << "saving the window keeps the values held in memory";
     }
     const auto values = stored();
     EXPECT_EQ(values.at("RRLeft").toInt(), 140);
@@ -167,14 +190,17 @@ TEST_F(PreferencesTest, TheResultsWindowsValuesAreWrittenAtProgramEnd)
     EXPECT_EQ(values.at("SolutionSortOrder").toInt(), 1);
     EXPECT_EQ(values.at("RRMemberList").toString(), "0");
 
-    TPreferencesForm again;
+    GamePreferences again;
     EXPECT_EQ(again.resultsLeft(), 140);
     EXPECT_FALSE(again.solutionVisible());
 }
 
 TEST_F(PreferencesTest, FontDialogApplyThenCancelKeepsTheStyleButNotNameOrSize)
 {
-    TPreferencesForm form;
+    GamePreferences prefs;
+    TPreferencesForm form(prefs);
+    const auto listFont = [&] { return child<QLabel>(form, "lblWordListSample")->font(); };
+    const auto boardFont = [&] { return child<QLabel>(form, "lblProto")->font(); };
     form.open();
     whenFontDialogShows([](QFontDialog& dialog) {
         QFont f(QStringLiteral("DejaVu Sans"), 16);
@@ -189,9 +215,10 @@ TEST_F(PreferencesTest, FontDialogApplyThenCancelKeepsTheStyleButNotNameOrSize)
     ASSERT_EQ(applied.size(), 2u);
     EXPECT_EQ(applied[0].pointSize(), 16) << "Apply shows the font at once";
     EXPECT_EQ(applied[1].pointSize(), 10) << "and Cancel takes the size back";
-    EXPECT_EQ(form.wordListFont().family(), "Courier");
-    EXPECT_EQ(form.wordListFont().pointSize(), 10);
-    EXPECT_TRUE(form.wordListFont().bold());
+    EXPECT_EQ(listFont().family(), "Courier");
+    EXPECT_EQ(listFont().pointSize(), 10);
+    EXPECT_TRUE(listFont().bold());
+    EXPECT_FALSE(prefs.wordListFont().bold()) << "not saved yet";
     EXPECT_FALSE(form.fontChanged());
 
     // Accepting a size above 20 gives 20, and the change is noticed.
@@ -200,13 +227,14 @@ TEST_F(PreferencesTest, FontDialogApplyThenCancelKeepsTheStyleButNotNameOrSize)
         dialog.accept();
     });
     form.modifyGameBoardFont();
-    EXPECT_EQ(form.gameBoardFont().pointSize(), 20);
+    EXPECT_EQ(boardFont().pointSize(), 20);
     EXPECT_TRUE(form.fontChanged());
 
     // Esc takes it all back, and showing the window again clears the mark.
     QTest::keyClick(&form, Qt::Key_Escape);
-    EXPECT_EQ(form.gameBoardFont().pointSize(), 12);
-    EXPECT_FALSE(form.wordListFont().bold());
+    EXPECT_EQ(boardFont().pointSize(), 12);
+    EXPECT_FALSE(listFont().bold());
+    EXPECT_EQ(prefs.gameBoardFont().pointSize(), 12);
     form.open();
     EXPECT_FALSE(form.fontChanged());
     form.reject();
@@ -217,20 +245,30 @@ TEST_F(PreferencesTest, TheStoredDictionaryNameChoosesTheFile)
 {
     makeDictionaries({"English", "Other"});
     SettingsStore::write(settings::Dictionary, "Other");
+    // "Reload Dictionaries" only announces the choice; its owner loads it
+    // through the installed preferences.
+    const auto loadWhenChosen = [](GamePreferences& prefs) {
+        prefs.installSeams();
+        QObject::connect(&prefs, &GamePreferences::dictionaryChosen, [] { Dictionary::instance().load(); });
+    };
     {
-        TPreferencesForm form;
-        EXPECT_EQ(form.dictionaryNames().size(), 2);
-        EXPECT_EQ(form.selectedDictionaryFile(), (dir_ / "dict" / "Other.dic").string());
-        form.reloadDictionaries();
+        GamePreferences prefs;
+        loadWhenChosen(prefs);
+        EXPECT_EQ(prefs.dictionaryNames().size(), 2);
+        EXPECT_EQ(prefs.selectedDictionaryFile(), (dir_ / "dict" / "Other.dic").string());
+        TPreferencesForm form(prefs);
+        form.findChild<QPushButton*>("btnReloadDictionaries")->click();
         EXPECT_EQ(Dictionary::instance().lookup("OWL"), LookupResult::Word);
         EXPECT_TRUE(shown_.messages.empty());
     }
     // A name that matches no entry leaves no choice: the load says so.
     SettingsStore::write(settings::Dictionary, "other");
-    TPreferencesForm form;
+    GamePreferences prefs;
+    loadWhenChosen(prefs);
+    TPreferencesForm form(prefs);
     EXPECT_EQ(child<QComboBox>(form, "cmbDictionary")->currentIndex(), -1);
-    EXPECT_EQ(form.selectedDictionaryFile(), "");
-    form.reloadDictionaries();
+    EXPECT_EQ(prefs.selectedDictionaryFile(), "");
+    prefs.reloadDictionaries();
     ASSERT_EQ(shown_.messages.size(), 1u);
     EXPECT_EQ(shown_.messages[0].text, kNoDictionarySelected);
     EXPECT_EQ(shown_.messages[0].caption, "warning");
@@ -240,27 +278,34 @@ TEST_F(PreferencesTest, TheStoredDictionaryNameChoosesTheFile)
 TEST_F(PreferencesTest, AnEmptyDictionaryFolderGivesNoChoice)
 {
     std::filesystem::create_directories(dir_ / "dict");
-    TPreferencesForm form;
-    EXPECT_TRUE(form.dictionaryNames().isEmpty());
-    EXPECT_EQ(form.selectedDictionaryFile(), "");
+    GamePreferences prefs;
+    EXPECT_TRUE(prefs.dictionaryNames().isEmpty());
+    EXPECT_EQ(prefs.selectedDictionaryFile(), "");
 }
 
 TEST_F(PreferencesTest, FirstRunTipsAndHelpWarningAreStoredAtOnce)
 {
-    TPreferencesForm form;
-    EXPECT_TRUE(form.isFirstRun());
-    form.setShowTips(false);
-    EXPECT_FALSE(form.isFirstRun());
-    EXPECT_FALSE(form.showTips());
+    GamePreferences prefs;
+    EXPECT_TRUE(prefs.isFirstRun());
+    prefs.setShowTips(false);
+    EXPECT_FALSE(prefs.isFirstRun());
+    EXPECT_FALSE(prefs.showTips());
     EXPECT_EQ(stored().at("ShowTips").toString(), "0");
 
-    form.disableHelpWarning();
-    EXPECT_FALSE(form.showHelpWarning());
+    prefs.disableHelpWarning();
+    EXPECT_FALSE(prefs.showHelpWarning());
     EXPECT_EQ(stored().at("ShowHelpWarning").toString(), "0");
 
-    form.setDefinitionLookupURL("https://example.org/define?w=");
+    prefs.setDefinitionLookupURL("https://example.org/define?w=");
     EXPECT_EQ(stored().at("LookupURL").toString(), "https://example.org/define?w=");
-    form.saveFactoryWordListSettings(30, 40, "/words");
+    EXPECT_EQ(prefs.definitionLookupURL(), "https://example.org/define?w=");
+    // The window shows the values set without it.
+    TPreferencesForm form(prefs);
+    form.open();
+    EXPECT_FALSE(child<QCheckBox>(form, "chkGeneralShowTips")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(form, "edtDefinitionLookupURL")->text(), "https://example.org/define?w=");
+    form.reject();
+    prefs.saveFactoryWordListSettings(30, 40, "/words");
     EXPECT_EQ(stored().at("FactoryWordListTop").toInt(), 30);
     EXPECT_EQ(stored().at("FactoryWordListLeft").toInt(), 40);
     EXPECT_EQ(stored().at("FactoryWordListDir").toString(), "/words");
@@ -274,7 +319,11 @@ TEST_F(PreferencesTest, WallpaperLoadsAPictureAndFallsBackToTheDefault)
     ASSERT_TRUE(picture.save(bmp, "BMP"));
     test::writeFile(dir_ / "broken.bmp", "BM not really a picture");
 
-    TPreferencesForm form;
+    GamePreferences prefs;
+    TPreferencesForm form(prefs);
+    const QImage standard = form.defaultWallpaper().toImage();
+    auto* preview = child<TAdvancedPanel>(form, "pnlWallpaper");
+    form.open();
     setFileChooserForTests([&](const QString& title, const QString&, const QString& filter) {
         EXPECT_EQ(title, "Select Lettrava Wallpaper");
         EXPECT_TRUE(filter.startsWith("Bitmaps (*.bmp)"));
@@ -284,26 +333,33 @@ TEST_F(PreferencesTest, WallpaperLoadsAPictureAndFallsBackToTheDefault)
     setFileChooserForTests(nullptr);
     auto* edit = child<QLineEdit>(form, "edtWallpaper");
     EXPECT_EQ(edit->text(), bmp);
-    EXPECT_EQ(form.wallpaperPicture().size(), QSize(40, 30));
-    EXPECT_EQ(child<TAdvancedPanel>(form, "pnlWallpaper")->wallpaper().size(), QSize(40, 30));
+    EXPECT_EQ(preview->wallpaper().size(), QSize(40, 30));
+    EXPECT_EQ(prefs.wallpaperPicture().toImage(), standard) << "the board keeps its wallpaper until Save";
 
     for (const QString& bad : {folder() + "/broken.bmp", folder() + "/missing.bmp"}) {
         edit->setText(bad);
         form.loadWallpaper();
-        EXPECT_EQ(form.wallpaperPicture().toImage(), form.defaultWallpaper().toImage()) << bad.toStdString();
+        EXPECT_EQ(preview->wallpaper().toImage(), standard) << bad.toStdString();
         EXPECT_EQ(edit->text(), bad) << "the field keeps its text";
     }
     edit->setText(bmp);
-    form.loadWallpaper();
+    form.save();
+    EXPECT_EQ(prefs.wallpaperPicture().size(), QSize(40, 30));
+
+    form.open();
     form.revertWallpaper();
     EXPECT_EQ(edit->text(), "[default]");
-    EXPECT_EQ(form.wallpaperPicture().toImage(), form.defaultWallpaper().toImage());
+    EXPECT_EQ(preview->wallpaper().toImage(), standard);
+    form.reject();
+    EXPECT_EQ(prefs.wallpaperPicture().size(), QSize(40, 30));
+    EXPECT_EQ(preview->wallpaper().size(), QSize(40, 30)) << "the preview follows the dropped edit back";
 }
 
 TEST_F(PreferencesTest, LowColourDisplaysGetNoWallpaperAndPlainPanels)
 {
     forceLowColour(true);
-    TPreferencesForm form;
+    GamePreferences prefs;
+    TPreferencesForm form(prefs);
     form.resize(800, 600);
     EXPECT_FALSE(child<QLineEdit>(form, "edtWallpaper")->isEnabled());
     EXPECT_FALSE(child<QCheckBox>(form, "chkWallpaperTile")->isEnabled());
@@ -318,7 +374,7 @@ TEST_F(PreferencesTest, LowColourDisplaysGetNoWallpaperAndPlainPanels)
     EXPECT_EQ(painted.pixelColor(painted.width() / 2, 6), QColor(255, 255, 170));
 
     forceLowColour(false);
-    TPreferencesForm colourful;
+    TPreferencesForm colourful(prefs);
     EXPECT_FALSE(colourful.findChild<QLabel*>("lblLowColour")->isVisibleTo(&colourful));
     EXPECT_TRUE(colourful.findChild<TAdvancedPanel*>("pnlGeneral")->showsWallpaper());
 }
@@ -344,7 +400,8 @@ QChar mnemonicOf(const QString& text)
 
 TEST_F(PreferencesTest, EveryAltKeyOfAPageBelongsToOneCaption)
 {
-    TPreferencesForm form;
+    GamePreferences prefs;
+    TPreferencesForm form(prefs);
     form.open();
     for (const auto page : {TPreferencesForm::Page::General, TPreferencesForm::Page::Sounds}) {
         form.setPage(page);
@@ -363,6 +420,9 @@ TEST_F(PreferencesTest, EveryAltKeyOfAPageBelongsToOneCaption)
             if (bar->isVisibleTo(&form))
                 for (QAction* a : bar->actions())
                     take(a->text());
+        // Both pages show "&Save" below them and an "&Options" menu.
+        EXPECT_EQ(owners[u's'], QStringList{"&Save"}) << "no captions were collected";
+        EXPECT_EQ(owners[u'o'], QStringList{"&Options"});
         for (const auto& [key, captions] : owners)
             EXPECT_EQ(captions.size(), 1) << "Alt+" << QString(key).toStdString() << ": "
                                           << captions.join(QStringLiteral(", ")).toStdString();

@@ -1,17 +1,12 @@
 #include "ui/dialogs/TPreferencesForm.h"
 
-#include "ui/platform/GameText.h"
-
 #include "core/platform/Paths.h"
-#include "core/words/Dictionary.h"
-#include "ui/platform/FileChooser.h"
-#include "ui/platform/LowColour.h"
-#include "ui/platform/Settings.h"
-#include "ui/widgets/TAdvancedPanel.h"
 #include "ui/dialogs/THelpForm.h"
-#include "ui/widgets/TPictureButton.h"
-#include "ui/platform/WordLookup.h"
+#include "ui/platform/FileChooser.h"
 #include "ui/platform/GameText.h"
+#include "ui/platform/LowColour.h"
+#include "ui/widgets/TAdvancedPanel.h"
+#include "ui/widgets/TPictureButton.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -26,14 +21,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -43,20 +35,7 @@ namespace lettrava {
 
 namespace {
 
-QPointer<TPreferencesForm>& theForm()
-{
-    static QPointer<TPreferencesForm> form;
-    return form;
-}
-
 const char* const kSortOrders[4] = {"Input Order", "Alphabetically", "Length Ascending", "Length Descending"};
-
-// A stored font size outside any sensible range reads as the default.
-int fontSize(const IntSetting& s)
-{
-    const int size = SettingsStore::read(s);
-    return size >= 1 && size <= 100 ? size : s.defaultValue;
-}
 
 QFont limitFontSize(QFont font)
 {
@@ -64,10 +43,6 @@ QFont limitFontSize(QFont font)
         font.setPointSize(TPreferencesForm::kMaxFontSize);
     return font;
 }
-
-// Pictures larger than this are not taken as a wallpaper.
-constexpr qint64 kMaxWallpaperPixels = 6000LL * 6000LL;
-constexpr qint64 kMaxWallpaperBytes = 64LL * 1024 * 1024;
 
 QString programFolder() { return pathToQt(Paths::programFolder()); }
 
@@ -91,19 +66,13 @@ QPushButton* plainButton(const QString& text, const char* name, QWidget* parent)
 
 } // namespace
 
-TPreferencesForm* TPreferencesForm::instance() { return theForm().data(); }
-
-TPreferencesForm::TPreferencesForm(QWidget* parent, SoundOutputs outputs) : QDialog(parent)
+TPreferencesForm::TPreferencesForm(GamePreferences& preferences, QWidget* parent)
+    : QDialog(parent), preferences_(&preferences)
 {
-    theForm() = this;
     setObjectName(QStringLiteral("PreferencesForm"));
     setWindowTitle(QStringLiteral("Lettrava Preferences"));
     setWindowIcon(pictures().appIcon);
     setModal(true);
-
-    player_ = std::make_unique<QtSoundPlayer>(outputs.events ? std::move(outputs.events) : makeSoundOutput(),
-                                              [this] { return soundControls_(); });
-    testOutput_ = outputs.test ? std::move(outputs.test) : makeSoundOutput();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -127,14 +96,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent, SoundOutputs outputs) : QDia
     connect(pgcPreferences_, &QTabWidget::currentChanged, this, swapMenus);
     swapMenus(0);
 
-    // Creation: the dictionary list, every value, then the colour depth and the wallpaper.
-    std::vector<std::string> names;
-    Dictionary::listDictionaries(names, dictionaryPaths_);
-    for (const std::string& name : names)
-        cmbDictionary_->addItem(toQt(name));
-    cmbDictionary_->setCurrentIndex(-1);
-
-    loadMemoryValues();
+    cmbDictionary_->addItems(preferences.dictionaryNames());
     loadControls();
     applyColourDepth();
     loadWallpaper();
@@ -142,28 +104,8 @@ TPreferencesForm::TPreferencesForm(QWidget* parent, SoundOutputs outputs) : QDia
 
 TPreferencesForm::~TPreferencesForm()
 {
-    writeMemoryValues();
-    if (seamsInstalled_) {
-        if (&preferences() == this)
-            setPreferences(nullptr);
-        if (&sounds() == player_.get())
-            setSounds(nullptr);
-    }
-    if (theForm() == this)
-        theForm() = nullptr;
-}
-
-std::string TPreferencesForm::settingText(const std::string& name, const std::string& fallback)
-{
-    const TextSetting setting{"", name.c_str(), fallback.c_str()};
-    return toBytes(SettingsStore::read(setting));
-}
-
-void TPreferencesForm::installSeams()
-{
-    setPreferences(this);
-    setSounds(player_.get());
-    seamsInstalled_ = true;
+    if (previewingSounds_ && preferences_)
+        preferences_->setSoundPreview({});
 }
 
 // ------------------------------------------------------------------ building
@@ -297,7 +239,8 @@ QWidget* TPreferencesForm::buildGeneralPage()
     miscGrid->addWidget(cmbDictionary_, 2, 1);
     auto* btnReload = plainButton(QStringLiteral("&Reload Dictionaries"), "btnReloadDictionaries", misc);
     miscGrid->addWidget(btnReload, 3, 1);
-    connect(btnReload, &QPushButton::clicked, this, &TPreferencesForm::reloadDictionaries);
+    // Asks for the saved choice to be loaded again (its file changed on disk, say).
+    connect(btnReload, &QPushButton::clicked, this, [this] { preferences_->reloadDictionaries(); });
     chkGeneralShowTips_ = new QCheckBox(QStringLiteral("Show &Tip of the Day At Startup"), misc);
     chkGeneralShowTips_->setObjectName(QStringLiteral("chkGeneralShowTips"));
     miscGrid->addWidget(chkGeneralShowTips_, 4, 0, 1, 2);
@@ -496,87 +439,43 @@ void TPreferencesForm::applyColourDepth()
 
 // ------------------------------------------------------------------ values
 
-void TPreferencesForm::loadMemoryValues()
-{
-    solutionVisible_ = SettingsStore::read(settings::SolutionVisible);
-    solutionSortOrder_ = SettingsStore::read(settings::SolutionSortOrder);
-    if (solutionSortOrder_ < 0 || solutionSortOrder_ > 3)
-        solutionSortOrder_ = settings::SolutionSortOrder.defaultValue;
-    memberListVisible_ = SettingsStore::read(settings::RRMemberList);
-    resultsLeft_ = SettingsStore::read(settings::RRLeft);
-    resultsTop_ = SettingsStore::read(settings::RRTop);
-    factoryWordListDir_ = SettingsStore::read(settings::FactoryWordListDir);
-    factoryWordListTop_ = SettingsStore::read(settings::FactoryWordListTop);
-    factoryWordListLeft_ = SettingsStore::read(settings::FactoryWordListLeft);
-    showHelpWarning_ = SettingsStore::read(settings::ShowHelpWarning);
-}
-
-void TPreferencesForm::writeMemoryValues()
-{
-    SettingsStore::write(settings::RRLeft, resultsLeft_);
-    SettingsStore::write(settings::RRTop, resultsTop_);
-    SettingsStore::write(settings::SolutionVisible, solutionVisible_);
-    SettingsStore::write(settings::SolutionSortOrder, solutionSortOrder_);
-    SettingsStore::write(settings::RRMemberList, memberListVisible_);
-}
-
 void TPreferencesForm::loadControls()
 {
-    QFont board(SettingsStore::read(settings::GameFontName));
-    board.setPointSize(fontSize(settings::GameFontSize));
-    lblProto_->setFont(board);
+    const GamePreferences::Choices c = preferences_->choices();
+    lblProto_->setFont(c.gameBoardFont);
+    lblWordListSample_->setFont(c.wordListFont);
+    selectSortOrder(c.sortOrder);
+    edtDefinitionLookupURL_->setText(c.lookupURL);
+    chkGeneralShowTips_->setChecked(c.showTips);
+    edtWallpaper_->setText(c.wallpaper);
+    setTiled(c.wallpaperTiled);
+    cmbDictionary_->setCurrentIndex(preferences_->dictionaryIndex());
 
-    QFont list(SettingsStore::read(settings::WordListFontName));
-    list.setPointSize(fontSize(settings::WordListFontSize));
-    list.setBold(SettingsStore::read(settings::WLBold));
-    list.setItalic(SettingsStore::read(settings::WLItalic));
-    lblWordListSample_->setFont(list);
-
-    int order = SettingsStore::read(settings::SortOrder);
-    if (order < 0 || order > 3)
-        order = settings::SortOrder.defaultValue;
-    selectSortOrder(order);
-
-    edtDefinitionLookupURL_->setText(SettingsStore::read(settings::LookupURL));
-    chkGeneralShowTips_->setChecked(SettingsStore::read(settings::ShowTips));
-    edtWallpaper_->setText(SettingsStore::read(settings::Wallpaper));
-    setTiled(SettingsStore::read(settings::WallpaperTiled));
-
-    // A stored name that is no entry leaves the choice as it was.
-    const int entry = cmbDictionary_->findText(SettingsStore::read(settings::Dictionary), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (entry >= 0)
-        cmbDictionary_->setCurrentIndex(entry);
-
-    const SoundSettings sound = SoundSettings::load();
     for (std::size_t i = 0; i < kSoundEventCount; ++i) {
-        edtSound_[i]->setText(sound.files[i]);
-        chkSound_[i]->setChecked(sound.enabled[i]);
+        edtSound_[i]->setText(c.sounds.files[i]);
+        chkSound_[i]->setChecked(c.sounds.enabled[i]);
         refreshSoundStatus(static_cast<int>(i));
     }
-    chkDisableAllSound_->setChecked(sound.disableAll);
+    chkDisableAllSound_->setChecked(c.sounds.disableAll);
     loadWallpaper();
 }
 
-void TPreferencesForm::writeControls()
+GamePreferences::Choices TPreferencesForm::choicesFromControls() const
 {
-    const QFont board = lblProto_->font();
-    const QFont list = lblWordListSample_->font();
-    SettingsStore::write(settings::GameFontName, board.family());
-    SettingsStore::write(settings::GameFontSize, board.pointSize());
-    SettingsStore::write(settings::WordListFontName, list.family());
-    SettingsStore::write(settings::WordListFontSize, list.pointSize());
-    SettingsStore::write(settings::WLBold, list.bold());
-    SettingsStore::write(settings::WLItalic, list.italic());
-    SettingsStore::write(settings::SortOrder, cmbDefaultSortOrder_->currentIndex());
-    SettingsStore::write(settings::LookupURL, edtDefinitionLookupURL_->text());
-    SettingsStore::write(settings::ShowTips, chkGeneralShowTips_->isChecked());
-    SettingsStore::write(settings::Wallpaper, edtWallpaper_->text());
-    SettingsStore::write(settings::WallpaperTiled, chkWallpaperTile_->isChecked());
-    SettingsStore::write(settings::Dictionary, cmbDictionary_->currentText());
-    soundControls_().save();
+    GamePreferences::Choices c;
+    c.gameBoardFont = lblProto_->font();
+    c.wordListFont = lblWordListSample_->font();
+    c.sortOrder = cmbDefaultSortOrder_->currentIndex();
+    c.lookupURL = edtDefinitionLookupURL_->text();
+    c.showTips = chkGeneralShowTips_->isChecked();
+    c.wallpaper = edtWallpaper_->text();
+    c.wallpaperTiled = chkWallpaperTile_->isChecked();
+    c.dictionary = cmbDictionary_->currentText();
+    c.sounds = soundSettings();
+    return c;
 }
 
-SoundSettings TPreferencesForm::soundControls_() const
+SoundSettings TPreferencesForm::soundSettings() const
 {
     SoundSettings s;
     for (std::size_t i = 0; i < kSoundEventCount; ++i) {
@@ -587,11 +486,9 @@ SoundSettings TPreferencesForm::soundControls_() const
     return s;
 }
 
-SoundSettings TPreferencesForm::soundSettings() const { return soundControls_(); }
-
 void TPreferencesForm::save()
 {
-    writeControls();
+    preferences_->save(choicesFromControls());
     accept();
 }
 
@@ -609,6 +506,8 @@ void TPreferencesForm::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         fontChanged_ = false;
         loadControls();
+        preferences_->setSoundPreview([this] { return soundSettings(); });
+        previewingSounds_ = true;
     }
     QDialog::showEvent(event);
 }
@@ -617,6 +516,10 @@ void TPreferencesForm::hideEvent(QHideEvent* event)
 {
     btnStopTest_->hide();
     tmrTest_->stop();
+    if (!event->spontaneous() && previewingSounds_) {
+        preferences_->setSoundPreview({});
+        previewingSounds_ = false;
+    }
     QDialog::hideEvent(event);
 }
 
@@ -634,73 +537,6 @@ TPreferencesForm::Page TPreferencesForm::page() const
 }
 
 // ------------------------------------------------------------------ general page
-
-std::string TPreferencesForm::selectedDictionaryFile()
-{
-    const int index = cmbDictionary_->currentIndex();
-    if (index < 0 || static_cast<std::size_t>(index) >= dictionaryPaths_.size())
-        return {};
-    return dictionaryPaths_[static_cast<std::size_t>(index)];
-}
-
-QStringList TPreferencesForm::dictionaryNames() const
-{
-    QStringList names;
-    for (int i = 0; i < cmbDictionary_->count(); ++i)
-        names << cmbDictionary_->itemText(i);
-    return names;
-}
-
-void TPreferencesForm::reloadDictionaries()
-{
-    // The load asks the installed preferences for the file: make sure that is
-    // this window's choice, even before the main window installed it.
-    Preferences* previous = &preferences();
-    setPreferences(this);
-    Dictionary::instance().load();
-    setPreferences(previous);
-}
-
-QFont TPreferencesForm::gameBoardFont() const { return lblProto_->font(); }
-QFont TPreferencesForm::wordListFont() const { return lblWordListSample_->font(); }
-int TPreferencesForm::defaultSortOrder() const { return cmbDefaultSortOrder_->currentIndex(); }
-QString TPreferencesForm::definitionLookupURL() const { return edtDefinitionLookupURL_->text(); }
-bool TPreferencesForm::localLookupAvailable() const { return WordLookup::localLookupAvailable(); }
-bool TPreferencesForm::showTips() const { return chkGeneralShowTips_->isChecked(); }
-bool TPreferencesForm::wallpaperTiled() const { return chkWallpaperTile_->isChecked(); }
-
-void TPreferencesForm::setDefinitionLookupURL(const QString& address)
-{
-    edtDefinitionLookupURL_->setText(address);
-    SettingsStore::write(settings::LookupURL, address);
-}
-
-void TPreferencesForm::saveFactoryWordListSettings(int top, int left, const QString& folder)
-{
-    factoryWordListTop_ = top;
-    factoryWordListLeft_ = left;
-    factoryWordListDir_ = folder;
-    SettingsStore::write(settings::FactoryWordListTop, top);
-    SettingsStore::write(settings::FactoryWordListLeft, left);
-    SettingsStore::write(settings::FactoryWordListDir, folder);
-}
-
-void TPreferencesForm::disableHelpWarning()
-{
-    showHelpWarning_ = false;
-    SettingsStore::write(settings::ShowHelpWarning, false);
-}
-
-bool TPreferencesForm::isFirstRun() const
-{
-    return !SettingsStore::contains(settings::ShowTips.group, settings::ShowTips.name);
-}
-
-void TPreferencesForm::setShowTips(bool on)
-{
-    SettingsStore::write(settings::ShowTips, on);
-    chkGeneralShowTips_->setChecked(on);
-}
 
 void TPreferencesForm::selectSortOrder(int order)
 {
@@ -766,25 +602,10 @@ void TPreferencesForm::setTiled(bool tiled)
 
 void TPreferencesForm::loadWallpaper()
 {
-    QPixmap picture = defaultWallpaper();
-    const QString text = edtWallpaper_->text();
-    if (!lowColourDisplay() && text != QLatin1String(kDefaultWallpaperText)) {
-        const QFileInfo info(text);
-        if (info.isFile() && info.size() <= kMaxWallpaperBytes) {
-            QImageReader reader(text);
-            const QSize size = reader.size();
-            if (size.isValid() && qint64(size.width()) * size.height() <= kMaxWallpaperPixels) {
-                const QImage image = reader.read();
-                if (!image.isNull())
-                    picture = QPixmap::fromImage(image);
-            }
-        }
-    }
-    wallpaper_ = picture;
     if (lowColourDisplay())
         pnlWallpaper_->clearWallpaper();
     else
-        pnlWallpaper_->setWallpaper(wallpaper_, chkWallpaperTile_->isChecked());
+        pnlWallpaper_->setWallpaper(GamePreferences::loadWallpaper(edtWallpaper_->text()), chkWallpaperTile_->isChecked());
 }
 
 void TPreferencesForm::browseWallpaper()
@@ -803,7 +624,7 @@ void TPreferencesForm::revertWallpaper()
 {
     if (lowColourDisplay())
         return;
-    edtWallpaper_->setText(QLatin1String(kDefaultWallpaperText));
+    edtWallpaper_->setText(QLatin1String(GamePreferences::kDefaultWallpaperText));
     loadWallpaper();
 }
 
@@ -855,7 +676,7 @@ void TPreferencesForm::testSound(int event)
     TPictureButton* play = btnPlay_[row];
     if (!play->isEnabled())
         return;
-    testOutput_->play(resolveSoundPath(edtSound_[row]->text()), false);
+    preferences_->testOutput().play(resolveSoundPath(edtSound_[row]->text()), false);
     // The stop button sits just right of the play button, a little higher.
     const QPoint at = play->mapTo(pnlSounds_, QPoint(play->width() + 4, -4));
     btnStopTest_->move(at);
@@ -866,7 +687,7 @@ void TPreferencesForm::testSound(int event)
 
 void TPreferencesForm::updateTestTimer()
 {
-    if (!testOutput_->isPlaying()) {
+    if (!preferences_->testOutput().isPlaying()) {
         btnStopTest_->hide();
         tmrTest_->stop();
     }
@@ -874,7 +695,7 @@ void TPreferencesForm::updateTestTimer()
 
 void TPreferencesForm::stopTest()
 {
-    testOutput_->stop();
+    preferences_->testOutput().stop();
     btnStopTest_->hide();
     tmrTest_->stop();
 }

@@ -11,6 +11,7 @@
 #include "core/platform/Dialogs.h"
 #include "core/views/ResultsRules.h"
 #include "core/words/Dictionary.h"
+#include "ui/platform/GamePreferences.h"
 #include "ui/platform/LowColour.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
@@ -20,7 +21,6 @@
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TPlayerStatsForm.h"
-#include "ui/dialogs/TPreferencesForm.h"
 #include "ui/widgets/TWordListBox.h"
 #include "ui/widgets/WindowParts.h"
 #include "ui/platform/WordLookup.h"
@@ -100,7 +100,7 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->geometry().height() < 768)
         scale_ = 0.9;
 
-    const TPreferencesForm* prefs = TPreferencesForm::instance();
+    const GamePreferences* prefs = GamePreferences::instance();
     solutionShown_ = prefs ? prefs->solutionVisible() : SettingsStore::read(settings::SolutionVisible);
     solutionOrder_ = std::clamp(prefs ? prefs->solutionSortOrder() : SettingsStore::read(settings::SolutionSortOrder), 0, 3);
 
@@ -197,7 +197,7 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
 
 TRRForm::~TRRForm()
 {
-    if (TPreferencesForm* prefs = TPreferencesForm::instance()) {
+    if (GamePreferences* prefs = GamePreferences::instance()) {
         prefs->setResultsPosition(x(), y());
         prefs->setSolutionVisible(solutionShown_);
         prefs->setSolutionSortOrder(solutionOrder_);
@@ -491,7 +491,7 @@ void TRRForm::applyFonts()
 void TRRForm::applyColours()
 {
     const bool plain = lowColourDisplay();
-    const TPreferencesForm* prefs = TPreferencesForm::instance();
+    const GamePreferences* prefs = GamePreferences::instance();
     const QPixmap wallpaper = prefs ? prefs->wallpaperPicture() : SharedPictures::instance().defaultWallpaper;
     const bool tiled = prefs ? prefs->wallpaperTiled() : true;
     if (!plain) {
@@ -546,7 +546,7 @@ void TRRForm::hideEvent(QHideEvent* event)
     if (event->spontaneous())
         return; // minimised: still up
     if (chat_) {
-        if (TPreferencesForm* prefs = TPreferencesForm::instance())
+        if (GamePreferences* prefs = GamePreferences::instance())
             prefs->setMemberListVisible(chat_->memberListShown());
         SettingsStore::write(settings::RRMemberList, chat_->memberListShown());
         if (onChatHidden)
@@ -562,7 +562,7 @@ void TRRForm::hideEvent(QHideEvent* event)
 
 void TRRForm::closing()
 {
-    if (TPreferencesForm* prefs = TPreferencesForm::instance())
+    if (GamePreferences* prefs = GamePreferences::instance())
         prefs->setSolutionVisible(solutionShown_);
     WordLookup::instance().closeLocalLookup();
 }

@@ -4,8 +4,8 @@
 #include "core/grid/GridOptions.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/FileUtil.h"
-#include "ui/dialogs/TPreferencesForm.h"
 #include "ui/platform/FileChooser.h"
+#include "ui/platform/GamePreferences.h"
 #include "ui/platform/LowColour.h"
 #include "ui/platform/SharedPictures.h"
 #include "ui/widgets/TAdvancedPanel.h"
@@ -160,7 +160,7 @@ TFactoryWordListForm::TFactoryWordListForm(GeneratedGrid& grid, QWidget* mainWin
     connect(turn_, &QTimer::timeout, this, &TFactoryWordListForm::runOneGeneration);
 
     // Where it was, or right of the main window with the main window's height.
-    const TPreferencesForm* prefs = TPreferencesForm::instance();
+    const GamePreferences* prefs = GamePreferences::instance();
     const int top = prefs ? prefs->factoryWordListTop() : 0;
     const int left = prefs ? prefs->factoryWordListLeft() : 0;
     folder_ = prefs ? prefs->factoryWordListDir() : QString();
@@ -177,7 +177,7 @@ TFactoryWordListForm::TFactoryWordListForm(GeneratedGrid& grid, QWidget* mainWin
 
 TFactoryWordListForm::~TFactoryWordListForm()
 {
-    if (TPreferencesForm* prefs = TPreferencesForm::instance())
+    if (GamePreferences* prefs = GamePreferences::instance())
         prefs->saveFactoryWordListSettings(y(), x(), folder_);
 }
 

@@ -85,6 +85,8 @@ TChatPanel::TChatPanel(Place place, QWidget* parent) : QWidget(parent), place_(p
                                QStringLiteral("DEBUG ONLY: this will simulate your disconnection if you are not the host"),
                                this);
         sbtDebug_->setText(QStringLiteral("D"));
+        // A developer's tool: players see it only when they ask for it.
+        sbtDebug_->setVisible(qEnvironmentVariable("LETTRAVA_DEBUG") == QLatin1String("1"));
         connect(sbtDebug_, &QToolButton::clicked, this, [this] { emit debugClicked(); });
         inputRow->addWidget(sbtDebug_);
     }

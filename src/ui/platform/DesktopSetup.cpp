@@ -2,7 +2,6 @@
 
 #include "ui/platform/QtDialogs.h"
 #include "ui/platform/SharedPictures.h"
-#include "ui/widgets/TMenuStyle.h"
 #include "ui/platform/UiResources.h"
 
 #include <QApplication>
@@ -30,7 +29,6 @@ void initialiseDesktopApplication(QApplication& app)
     app.setWindowIcon(SharedPictures::instance().appIcon);
     installFontSubstitutes();
     installDesktopDialogs();
-    installMenuStyle();
 }
 
 } // namespace lettrava

@@ -10,7 +10,8 @@ void installFontSubstitutes();
 
 // Everything the desktop program sets up once its QApplication exists: the
 // compiled-in pictures and sounds, the window icon, font substitutes and the
-// Qt message boxes as the engine's dialogs, and the owner-drawn menu style.
+// Qt message boxes as the engine's dialogs. The owner-drawn menu style
+// belongs to the widgets and is installed beside this (installMenuStyle).
 void initialiseDesktopApplication(QApplication& app);
 
 } // namespace lettrava

@@ -4,12 +4,12 @@
 #include "core/views/LookupAddress.h"
 #include "core/words/Dictionary.h"
 #include "net/DictClient.h"
+#include "ui/platform/GamePreferences.h"
+#include "ui/platform/GameText.h"
+#include "ui/platform/Product.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
-#include "ui/dialogs/TLookupWindow.h"
-#include "ui/dialogs/TPreferencesForm.h"
-#include "ui/widgets/WindowParts.h"
-#include "ui/platform/GameText.h"
+#include "ui/platform/TLookupWindow.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -35,7 +35,7 @@ DictClient localServer(std::chrono::milliseconds timeout)
 
 QString definitionAddress()
 {
-    if (const TPreferencesForm* prefs = TPreferencesForm::instance())
+    if (const GamePreferences* prefs = GamePreferences::instance())
         return prefs->definitionLookupURL();
     return SettingsStore::read(settings::LookupURL);
 }
@@ -118,7 +118,7 @@ void WordLookup::lookUpOnInternet(const QString& word)
     if (static_cast<std::size_t>(base.size()) < LookupAddress::kMinimumLength) {
         if (!askForAddress(base))
             return;
-        if (TPreferencesForm* prefs = TPreferencesForm::instance())
+        if (GamePreferences* prefs = GamePreferences::instance())
             prefs->setDefinitionLookupURL(base);
         else
             SettingsStore::write(settings::LookupURL, base);

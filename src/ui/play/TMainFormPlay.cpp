@@ -15,6 +15,7 @@
 #include "core/platform/Paths.h"
 #include "core/platform/Random.h"
 #include "core/players/PlayerFileManager.h"
+#include "session/DictionaryChoice.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/widgets/DrawnIcons.h"
 #include "ui/platform/FileChooser.h"
@@ -29,7 +30,6 @@
 #include "ui/play/TPlayPanels.h"
 #include "ui/widgets/TPictureButton.h"
 #include "ui/dialogs/TPlayerInfoDlg.h"
-#include "ui/dialogs/TPreferencesForm.h"
 #include "ui/widgets/TUpDown.h"
 #include "ui/platform/GameText.h"
 
@@ -310,6 +310,9 @@ void TMainForm::leaveRoundMode(const Game& game, bool)
         actGridFactory_->setEnabled(false);
         tcpForm_->enableAddPlayerButton();
     }
+    // A dictionary chosen during the round is loaded now.
+    if (dictionaryChoice_)
+        dictionaryChoice_->roundEnded();
 }
 
 void TMainForm::prepareNextRound(const Game& game)

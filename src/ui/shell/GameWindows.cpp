@@ -7,6 +7,7 @@
 #include "core/players/PlayerFileManager.h"
 #include "core/views/PlayerStats.h"
 #include "core/views/TipOfTheDay.h"
+#include "ui/platform/GamePreferences.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
 #include "ui/dialogs/TALSTipDlg.h"
@@ -14,7 +15,6 @@
 #include "ui/dialogs/TCongratulationsForm.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/THelpWarningForm.h"
-#include "ui/dialogs/TPreferencesForm.h"
 #include "ui/dialogs/TStatSummaryForm.h"
 #include "ui/widgets/WindowParts.h"
 #include "ui/platform/GameText.h"
@@ -40,7 +40,7 @@ void showStatSummary(QWidget* parent)
 
 void showTips(QWidget* parent)
 {
-    TPreferencesForm* prefs = TPreferencesForm::instance();
+    GamePreferences* prefs = GamePreferences::instance();
     const bool firstRun = prefs ? prefs->isFirstRun()
                                 : !SettingsStore::contains(settings::ShowTips.group, settings::ShowTips.name);
     TALSTipDlg dialog(TipOfTheDay::builtInTips(), firstRun, parent);
@@ -53,7 +53,7 @@ void showTips(QWidget* parent)
 
 void showTipsAtStartup(QWidget* parent)
 {
-    const TPreferencesForm* prefs = TPreferencesForm::instance();
+    const GamePreferences* prefs = GamePreferences::instance();
     if (prefs ? prefs->showTips() : SettingsStore::read(settings::ShowTips))
         showTips(parent);
 }
@@ -66,7 +66,7 @@ void showAbout(QWidget* parent)
 
 void showHelpWarningIfNeeded(QWidget* parent)
 {
-    TPreferencesForm* prefs = TPreferencesForm::instance();
+    GamePreferences* prefs = GamePreferences::instance();
     const bool wanted = prefs ? prefs->showHelpWarning() : SettingsStore::read(settings::ShowHelpWarning);
     if (helpAvailable() || !wanted)
         return;

@@ -13,9 +13,11 @@
 #include "core/platform/Random.h"
 #include "core/players/PlayerFileManager.h"
 #include "core/words/Dictionary.h"
+#include "session/DictionaryChoice.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/widgets/DrawnIcons.h"
 #include "ui/platform/FileChooser.h"
+#include "ui/platform/GamePreferences.h"
 #include "ui/platform/LowColour.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SharedPictures.h"
@@ -80,8 +82,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QString::fromLatin1(kTitle));
     setWindowIcon(SharedPictures::instance().appIcon);
 
-    preferences_ = new TPreferencesForm(this);
+    preferences_ = new GamePreferences({}, this);
     preferences_->installSeams();
+    preferencesForm_ = new TPreferencesForm(*preferences_, this);
+    // A new choice of dictionary is loaded at once between rounds, else when
+    // the round has ended; the status bar says which.
+    dictionaryChoice_ = std::make_unique<DictionaryChoice>([this](const std::string& text) { setStatusText(text); });
+    connect(preferences_, &GamePreferences::dictionaryChosen, this, [this] { dictionaryChoice_->chosen(game()); });
     // The chosen dictionary is loaded now (unless one was loaded before the
     // window was made), not on its first use.
     if (!Dictionary::instance().loaded())
@@ -842,9 +849,9 @@ void TMainForm::runPreferences(int page)
     const bool pauseAround = game_ && actRoundPause_->isEnabled() && game_->round() && !game_->round()->paused;
     if (pauseAround)
         actRoundPauseExecute();
-    preferences_->showPage(page == 0 ? TPreferencesForm::Page::General : TPreferencesForm::Page::Sounds);
+    preferencesForm_->showPage(page == 0 ? TPreferencesForm::Page::General : TPreferencesForm::Page::Sounds);
     applyPreferences();
-    if (game_ && preferences_->fontChanged())
+    if (game_ && preferencesForm_->fontChanged())
         board_->setBoardFont(letterFont_);
     if (pauseAround && game_ && game_->round() && game_->round()->paused)
         actRoundPauseExecute();

@@ -24,7 +24,9 @@ class QToolButton;
 
 namespace lettrava {
 
+class DictionaryChoice;
 class Game;
+class GamePreferences;
 class TAdvancedPanel;
 class TFlashingLabel;
 class TFlatButton;
@@ -85,7 +87,9 @@ public:
     bool networkChoiceAvailable = true;
 
     Game* game() const { return game_.get(); }
-    TPreferencesForm& preferencesForm() const { return *preferences_; }
+    // The program's preferences, made with the window and kept for its life.
+    GamePreferences& gamePreferences() const { return *preferences_; }
+    TPreferencesForm& preferencesForm() const { return *preferencesForm_; }
 
     // The window's modes: the welcome panel between games, the board and
     // the panels of play during one. Every switch goes through setMode.
@@ -235,7 +239,10 @@ private:
 
     std::unique_ptr<Game> game_;
     Mode mode_ = Mode::Welcome;
-    TPreferencesForm* preferences_ = nullptr;
+    GamePreferences* preferences_ = nullptr;
+    TPreferencesForm* preferencesForm_ = nullptr;
+    // Loads a newly chosen dictionary between rounds.
+    std::unique_ptr<DictionaryChoice> dictionaryChoice_;
 
     // menus and commands
     QMenu* mnuGame_ = nullptr;

@@ -26,7 +26,6 @@
 #include "ui/play/TPlayPanels.h"
 #include "ui/widgets/TPictureButton.h"
 #include "ui/dialogs/TPlayerInfoDlg.h"
-#include "ui/dialogs/TPreferencesForm.h"
 #include "ui/widgets/TUpDown.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "ui/widgets/WindowParts.h"
 
+#include "ui/platform/GamePreferences.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
 #include "ui/widgets/TPictureButton.h"
-#include "ui/dialogs/TPreferencesForm.h"
 
 #include <QBoxLayout>
 #include <QMouseEvent>
@@ -12,7 +12,7 @@ namespace lettrava {
 
 QFont preferredWordListFont()
 {
-    if (const TPreferencesForm* prefs = TPreferencesForm::instance())
+    if (const GamePreferences* prefs = GamePreferences::instance())
         return prefs->wordListFont();
     QFont f(SettingsStore::read(settings::WordListFontName));
     f.setPointSize(settings::WordListFontSize.defaultValue);
@@ -21,7 +21,7 @@ QFont preferredWordListFont()
 
 QFont preferredGameBoardFont()
 {
-    if (const TPreferencesForm* prefs = TPreferencesForm::instance())
+    if (const GamePreferences* prefs = GamePreferences::instance())
         return prefs->gameBoardFont();
     QFont f(SettingsStore::read(settings::GameFontName));
     f.setPointSize(settings::GameFontSize.defaultValue);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/platform/Product.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QString>
@@ -9,20 +11,11 @@ class QBoxLayout;
 namespace lettrava {
 
 class TPictureButton;
-class TPreferencesForm;
 
 // Small pieces shared by the game's smaller windows.
 
-// The application's title, used as the caption of its plain messages.
-inline constexpr const char* kApplicationTitle = "Lettrava";
-
-// The addresses of the program's maker: its web site, feedback page and mail.
-inline constexpr const char* kProductWebSite = "https://lettrava.org/";
-inline constexpr const char* kFeedbackPage = "https://lettrava.org/feedback";
-inline constexpr const char* kFeedbackMail = "feedback@lettrava.org";
-
-// The fonts chosen in the preferences, or their defaults when there is no
-// preferences window (a window shown on its own).
+// The fonts chosen in the preferences, or their defaults when there are no
+// preferences (a window shown on its own).
 QFont preferredWordListFont();
 QFont preferredGameBoardFont();
 

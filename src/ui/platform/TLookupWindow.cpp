@@ -1,4 +1,4 @@
-#include "ui/dialogs/TLookupWindow.h"
+#include "ui/platform/TLookupWindow.h"
 
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
