@@ -5,10 +5,14 @@
 
 namespace lettrava {
 
+namespace {
+// The host's wait for its players' last words belongs to the round too.
+bool inRound(const Game* game) { return game && (game->roundRunning || game->hostWaiting()); }
+} // namespace
+
 void DictionaryChoice::chosen(const Game* game)
 {
-    // The host's wait for its players belongs to the round too.
-    if (game && (game->roundRunning || game->hostWaiting())) {
+    if (inRound(game)) {
         waiting_ = true;
         status_(kWaitingText);
         return;
@@ -16,9 +20,9 @@ void DictionaryChoice::chosen(const Game* game)
     loadNow();
 }
 
-void DictionaryChoice::roundEnded()
+void DictionaryChoice::roundEnded(const Game* game)
 {
-    if (waiting_)
+    if (waiting_ && !inRound(game))
         loadNow();
 }
 

@@ -22,8 +22,9 @@ public:
 
     // The user chose or reloaded the dictionary; `game` is the current game, or none.
     void chosen(const Game* game);
-    // The current round has ended: a choice that waited is loaded now.
-    void roundEnded();
+    // The round may be over: a choice that waited is loaded now, unless
+    // `game` still runs its round (or, hosting, waits for its players).
+    void roundEnded(const Game* game);
     bool waiting() const { return waiting_; }
 
 private:

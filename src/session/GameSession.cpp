@@ -114,14 +114,16 @@ bool GameSession::startHosting(HostNotices& notices, std::string& errorText, std
     }
     if (host_)
         return true;
-    auto host = std::make_unique<GameHost>(*ui_, notices);
+    // The host is the session's before it starts: what it tells its window
+    // while starting (its member list) is read back through the session.
+    host_ = std::make_unique<GameHost>(*ui_, notices);
     const Player* first = game_->playerAt(0);
-    if (!host->startHosting(port.value_or(static_cast<std::uint16_t>(game_->hostPort)),
-                            first ? first->name : std::string(), game_.get(), errorText)) {
+    if (!host_->startHosting(port.value_or(static_cast<std::uint16_t>(game_->hostPort)),
+                             first ? first->name : std::string(), game_.get(), errorText)) {
+        host_.reset();
         game_->networkMode = NetworkMode::Local;
         return false;
     }
-    host_ = std::move(host);
     return true;
 }
 

@@ -3,12 +3,12 @@
 #include "core/game/Game.h"
 #include "core/players/PlayerFileManager.h"
 #include "core/platform/Dialogs.h"
+#include "session/GameSession.h"
 #include "net/ChatRules.h"
 #include "ui/net/TChatPanel.h"
 #include "ui/net/TMemberList.h"
 #include "ui/platform/GameText.h"
 #include "ui/platform/LowColour.h"
-#include "ui/platform/QtTaskSeam.h"
 #include "ui/platform/ScreenPlace.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
@@ -53,8 +53,8 @@ QLabel* fieldLabel(const QString& text, QWidget* parent)
 
 } // namespace
 
-TTCPForm::TTCPForm(Role role, NetworkShell& shell, QWidget* parent)
-    : QDialog(parent), role_(role), shell_(shell), seam_(std::make_unique<QtTaskSeam>())
+TTCPForm::TTCPForm(Role role, NetworkShell& shell, GameSession& session, QWidget* parent)
+    : QDialog(parent), role_(role), shell_(shell), session_(session)
 {
     setObjectName(QStringLiteral("TCPForm"));
     members_ = new TMemberListModel(this);
@@ -74,27 +74,25 @@ TTCPForm::TTCPForm(Role role, NetworkShell& shell, QWidget* parent)
     };
     openAddress = [](const QUrl& address) { QDesktopServices::openUrl(address); };
 
-    if (role == Role::Host) {
-        host_ = std::make_unique<GameHost>(*seam_, static_cast<HostNotices&>(*this));
-    } else {
+    // The session owns the host or the client; this window hears what they say.
+    if (role == Role::Client) {
         buildClientWindow();
-        client_ = std::make_unique<GameClient>(*seam_, static_cast<ClientNotices&>(*this));
+        session_.join(static_cast<ClientNotices&>(*this));
     }
 }
 
 TTCPForm::~TTCPForm()
 {
     // The connections go before the window they report to.
-    host_.reset();
-    client_.reset();
+    shutdown();
 }
 
 std::vector<TGameClient> TTCPForm::members() const
 {
-    if (host_)
-        return host_->members();
-    if (client_)
-        return client_->members();
+    if (session_.host())
+        return session_.host()->members();
+    if (session_.client())
+        return session_.client()->members();
     return {};
 }
 
@@ -247,7 +245,7 @@ void TTCPForm::setFieldsEnabled(bool enabled)
 
 bool TTCPForm::runJoin()
 {
-    if (!client_)
+    if (!session_.client())
         return false;
     readClientSettings();
     lblInstructions_->setText(QString::fromLatin1(kInstructions));
@@ -262,7 +260,7 @@ bool TTCPForm::runJoin()
 
 bool TTCPForm::runReconnect()
 {
-    if (!client_ || client_->hostStopped())
+    if (!session_.client() || session_.client()->hostStopped())
         return false;
     lblInstructions_->setText(QStringLiteral("Oops!"));
     lblClientStatus_->setText(QString::fromLatin1(kDisconnectedText));
@@ -275,16 +273,16 @@ bool TTCPForm::runReconnect()
     return exec() == QDialog::Accepted;
 }
 
-bool TTCPForm::connected() const { return client_ && client_->isConnected(); }
+bool TTCPForm::connected() const { return session_.client() && session_.client()->isConnected(); }
 
 void TTCPForm::connectClick()
 {
-    if (!client_ || client_->connecting())
+    if (!session_.client() || session_.client()->connecting())
         return;
     bool started = false;
     if (lblConnect_->text() == QStringLiteral("Reconnect")) {
-        client_->reconnect();
-        started = client_->connecting();
+        session_.client()->reconnect();
+        started = session_.client()->connecting();
     } else {
         JoinRequest request;
         request.name = toBytes(cmbPlayerName_->currentText());
@@ -303,7 +301,7 @@ void TTCPForm::connectClick()
             }
             request.port = static_cast<std::uint16_t>(port);
         }
-        started = client_->connect(request);
+        started = session_.client()->connect(request);
     }
     if (!started)
         return;
@@ -314,10 +312,10 @@ void TTCPForm::connectClick()
 
 void TTCPForm::cancelClick()
 {
-    if (client_ && client_->connecting()) {
+    if (session_.client() && session_.client()->connecting()) {
         // Between attempts the loop ends now; during one, when it returns.
         lblClientStatus_->setText(QStringLiteral("Cancelling..."));
-        client_->cancel();
+        session_.client()->cancel();
         return;
     }
     reject();
@@ -372,18 +370,17 @@ void TTCPForm::connectFinished(bool connected)
 
 void TTCPForm::resultsReleased()
 {
-    if (client_)
-        client_->resultsClosed();
+    if (session_.client())
+        session_.client()->resultsClosed();
 }
 
 // ------------------------------------------------------------------ notices
 
 void TTCPForm::createClientGame()
 {
-    if (!client_)
+    if (!session_.client())
         return;
-    client_->setGame(nullptr);
-    client_->setGame(shell_.createClientGame());
+    shell_.createClientGame();
 }
 
 void TTCPForm::startRound() { shell_.startClientRound(); }
@@ -441,21 +438,21 @@ void TTCPForm::clearMemberSelection()
 
 // ------------------------------------------------------------------ the host role
 
-bool TTCPForm::startHosting(std::uint16_t port, const std::string& hostPlayerName, Game* game, std::string& errorText)
+bool TTCPForm::startHosting(std::string& errorText)
 {
-    if (!host_)
+    if (role_ != Role::Host)
         return false;
     addPlayerAllowed_ = true;
-    return host_->startHosting(port, hostPlayerName, game, errorText);
+    return session_.startHosting(static_cast<HostNotices&>(*this), errorText);
 }
 
 void TTCPForm::addSelectedMember()
 {
-    if (!host_ || !home_)
+    if (!session_.host() || !home_)
         return;
     const int row = home_->memberList()->selectedRow();
-    if (host_->canAddMember(row))
-        host_->addSelectedMember(row);
+    if (session_.host()->canAddMember(row))
+        session_.host()->addSelectedMember(row);
     updateAddPlayerButton();
 }
 
@@ -463,7 +460,7 @@ void TTCPForm::updateAddPlayerButton()
 {
     if (!home_ || !home_->addPlayerButton())
         return;
-    const bool enabled = host_ && addPlayerAllowed_ && host_->canAddMember(home_->memberList()->selectedRow());
+    const bool enabled = session_.host() && addPlayerAllowed_ && session_.host()->canAddMember(home_->memberList()->selectedRow());
     home_->addPlayerButton()->setEnabled(enabled);
 }
 
@@ -511,25 +508,33 @@ void TTCPForm::moveChatHome()
 void TTCPForm::sendChatInput(const QString& text)
 {
     const std::string bytes = toBytes(text);
-    if (host_)
-        host_->sendChatInput(bytes);
-    else if (client_)
-        client_->sendChatInput(bytes);
+    if (session_.host())
+        session_.host()->sendChatInput(bytes);
+    else if (session_.client())
+        session_.client()->sendChatInput(bytes);
 }
 
 void TTCPForm::simulateDisconnection()
 {
-    if (client_)
-        client_->dropConnection();
+    if (session_.client())
+        session_.client()->dropConnection();
 }
 
 void TTCPForm::shutdown()
 {
-    if (host_)
-        host_->shutdown();
-    if (client_)
-        client_->shutdown();
+    // The session's connections report to this window: they close, and with
+    // them goes the network game. Once done, this window leaves the session
+    // alone (it may go after it).
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    if (session_.host() || session_.client())
+        session_.leaveNetwork();
 }
+
+GameHost* TTCPForm::host() const { return session_.host(); }
+
+GameClient* TTCPForm::client() const { return session_.client(); }
 
 // ------------------------------------------------------------------ the member list's pop-up
 

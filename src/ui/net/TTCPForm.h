@@ -23,7 +23,7 @@ class QUrl;
 namespace lettrava {
 
 class Game;
-class QtTaskSeam;
+class GameSession;
 class TChatPanel;
 class TMemberListBox;
 class TMemberListModel;
@@ -36,8 +36,8 @@ class TFlatButton;
 class NetworkShell {
 public:
     virtual ~NetworkShell() = default;
-    // A client game replaces any other as the window's game; returned so the
-    // connection can mirror into it.
+    // A client game replaces any other as the window's game (the session
+    // makes it and hands it to the client).
     virtual Game* createClientGame() = 0;
     virtual void startClientRound() = 0;
     virtual void applyClientSettings() = 0;
@@ -68,18 +68,20 @@ public:
     enum class Role { Host, Client };
     static constexpr const char* kClientCaption = "Lettrava Internet";
 
-    TTCPForm(Role role, NetworkShell& shell, QWidget* parent = nullptr);
+    // The session owns the host or the client (joining here makes it).
+    TTCPForm(Role role, NetworkShell& shell, GameSession& session, QWidget* parent = nullptr);
     ~TTCPForm() override;
 
     Role role() const { return role_; }
-    GameHost* host() const { return host_.get(); }
-    GameClient* client() const { return client_.get(); }
+    GameHost* host() const;
+    GameClient* client() const;
     TMemberListModel* memberModel() const { return members_; }
     std::vector<TGameClient> members() const;
 
     // ---- the host role
-    // Listens; false with the system's text when it cannot.
-    bool startHosting(std::uint16_t port, const std::string& hostPlayerName, Game* game, std::string& errorText);
+    // Listens for the session's current game on its port; false with the
+    // system's text when it cannot.
+    bool startHosting(std::string& errorText);
     // The add-player button: the main panel's selected member joins the game.
     void addSelectedMember();
     // The add-player button's state by the host's rule (a round start
@@ -170,9 +172,8 @@ private:
 
     Role role_;
     NetworkShell& shell_;
-    std::unique_ptr<QtTaskSeam> seam_;
-    std::unique_ptr<GameHost> host_;
-    std::unique_ptr<GameClient> client_;
+    GameSession& session_;
+    bool shutDown_ = false;
     TMemberListModel* members_ = nullptr;
     QPointer<TChatPanel> home_;
     QPointer<TChatPanel> target_;

@@ -1,7 +1,8 @@
 #include "ui/shell/TMainForm.h"
-#include "ui/shell/MainFormParts.h"
 #include "ui/factory/TFactoryMode.h"
 #include "ui/platform/ScreenPlace.h"
+#include "ui/play/PlayParts.h"
+#include "ui/shell/TNetworkPlay.h"
 
 #include "core/game/Game.h"
 #include "core/game/SavedGameFile.h"
@@ -14,11 +15,14 @@
 #include "core/players/PlayerFileManager.h"
 #include "core/words/Dictionary.h"
 #include "session/DictionaryChoice.h"
+#include "session/GameSession.h"
+#include "net/GameHost.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/widgets/DrawnIcons.h"
 #include "ui/platform/FileChooser.h"
 #include "ui/platform/GamePreferences.h"
 #include "ui/platform/LowColour.h"
+#include "ui/platform/QtTaskSeam.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SharedPictures.h"
 #include "ui/widgets/TAdvancedPanel.h"
@@ -29,6 +33,8 @@
 #include "ui/play/TPlayPanels.h"
 #include "ui/widgets/TPictureButton.h"
 #include "ui/dialogs/TPlayerInfoDlg.h"
+#include "ui/dialogs/TRRForm.h"
+#include "ui/net/TChatPanel.h"
 #include "ui/dialogs/TPreferencesForm.h"
 #include "ui/widgets/TUpDown.h"
 #include "ui/platform/GameText.h"
@@ -68,7 +74,7 @@ const char* const kSavedGamesFilter = "Lettrava Saved Games (*.LTG *.ltg)";
 
 } // namespace
 
-using namespace mainform;
+using namespace playparts;
 
 
 // ------------------------------------------------------------------ creation
@@ -87,7 +93,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     preferencesForm_ = new TPreferencesForm(*preferences_, this);
     // A new choice of dictionary is loaded at once between rounds, else when
     // the round has ended; the status bar says which.
-    dictionaryChoice_ = std::make_unique<DictionaryChoice>([this](const std::string& text) { setStatusText(text); });
+    dictionaryChoice_ = std::make_unique<DictionaryChoice>([this](const std::string& text) {
+        if (view_)
+            view_->setStatusText(text);
+    });
     connect(preferences_, &GamePreferences::dictionaryChosen, this, [this] { dictionaryChoice_->chosen(game()); });
     // The chosen dictionary is loaded now (unless one was loaded before the
     // window was made), not on its first use.
@@ -96,8 +105,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     buildActions();
     buildMenus();
-    buildChat();
-    menuBar()->insertMenu(mnuHelp_->menuAction(), mnuHost_);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,6 +122,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(splChat_, 1);
     setCentralWidget(central);
     buildStatusBar();
+
+    // The game's view over the board and the panels, the session that runs
+    // the game on it, and the network side with its chat and "H&ost" menu.
+    view_ = std::make_unique<TPlayView>(static_cast<PlayShell&>(*this), *board_, *play_, *pnlCenter_,
+                                        StatusPanels{stbPanel0_, stbPanel1_, stbPanel2_});
+    view_->setTileSize({kTileWidth, kTileHeight});
+    seam_ = std::make_unique<QtTaskSeam>();
+    session_ = std::make_unique<GameSession>(*view_, seam_.get());
+    session_->onGameDropped = [this] { gameDropped(); };
+    network_ = std::make_unique<TNetworkPlay>(*this);
+    menuBar()->insertMenu(mnuHelp_->menuAction(), network_->hostMenu());
 
     fitToScreen();
     applyPreferences();
@@ -140,13 +158,29 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 TMainForm::~TMainForm()
 {
     writeSettings();
-    // The connections end before the game they report to.
-    if (tcpForm_) {
-        tcpForm_->shutdown();
-        tcpForm_.reset();
-    }
-    game_.reset();
+    // The connections end before the game they report to, the game before
+    // the view it shows itself in.
+    network_.reset();
+    session_->onGameDropped = nullptr;
+    session_.reset();
     shutDownHelp();
+}
+
+Game* TMainForm::game() const { return session_ ? session_->game() : nullptr; }
+
+TTCPForm* TMainForm::networkWindow() const { return network_ ? network_->connectionWindow() : nullptr; }
+TChatPanel* TMainForm::chatPanel() const { return network_->chatPanel(); }
+bool TMainForm::chatShown() const { return network_ && network_->chatShown(); }
+QMenu* TMainForm::hostMenu() const { return network_->hostMenu(); }
+void TMainForm::attachResultsChat(TRRForm& form) { network_->attachResultsChat(form); }
+
+void TMainForm::joinGameClick()
+{
+    if (joinGameHandler) {
+        joinGameHandler();
+        return;
+    }
+    network_->joinGame();
 }
 
 void TMainForm::buildCentre()
@@ -164,15 +198,15 @@ void TMainForm::buildCentre()
         if (mode_ == Mode::Factory)
             factory_->cellPressed(column, row);
         else
-            letterPressed(column * 100 + row, button);
+            view_->letterPressed(column, row, button);
     });
 
     play_ = new TPlayPanels(pnlCenter_, this);
     connect(play_, &TPlayPanels::clockClicked, this, [this] {
-        if (game_)
-            game_->clockClicked();
+        if (Game* g = game())
+            g->clockClicked();
     });
-    connect(play_, &TPlayPanels::wordEdited, this, &TMainForm::wordEntryEdited);
+    connect(play_, &TPlayPanels::wordEdited, this, [this](const QString& text) { view_->wordEntryEdited(text); });
     buildWelcome();
 }
 
@@ -309,9 +343,10 @@ void TMainForm::applyColours()
 void TMainForm::applyPreferences()
 {
     // The letters grow and shrink with the tiles.
-    letterFont_ = preferences_->gameBoardFont();
-    if (zoom_ != 1.0 && letterFont_.pointSizeF() > 0)
-        letterFont_.setPointSizeF(letterFont_.pointSizeF() * zoom_);
+    QFont letters = preferences_->gameBoardFont();
+    if (zoom_ != 1.0 && letters.pointSizeF() > 0)
+        letters.setPointSizeF(letters.pointSizeF() * zoom_);
+    view_->setLetterFont(letters);
     if (lowColourDisplay())
         pnlCenter_->clearWallpaper();
     else
@@ -321,7 +356,7 @@ void TMainForm::applyPreferences()
 void TMainForm::fitToScreen()
 {
     auto sizeCentre = [this] {
-        const QSize board = BoardLayout::fullBoardSize(tileSize_) + QSize(2 * kBoardPad, 2 * kBoardPad);
+        const QSize board = BoardLayout::fullBoardSize(view_->tileSize()) + QSize(2 * kBoardPad, 2 * kBoardPad);
         board_->setFixedSize(board);
         pnlCenter_->setMinimumSize(board.width() + kColumnGap + kRightColumnWidth + 2 * kMargin,
                                    board.height() + 2 * kMargin + 52);
@@ -331,9 +366,9 @@ void TMainForm::fitToScreen()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const BoardLayout::ScreenFit fit = BoardLayout::fitToScreen(screen->geometry().height(), height(), tileSize_);
+    const BoardLayout::ScreenFit fit = BoardLayout::fitToScreen(screen->geometry().height(), height(), view_->tileSize());
     zoom_ = fit.zoom;
-    tileSize_ = fit.tile;
+    view_->setTileSize(fit.tile);
     sizeCentre();
     adjustSize();
     if (fit.windowHeight != height()) {
@@ -350,7 +385,6 @@ void TMainForm::readSettings()
     factoryMaxWL_ = SettingsStore::read(settings::FactoryMaxWL);
     factorySort_ = SettingsStore::read(settings::FactorySort);
     factoryAllowReuse_ = SettingsStore::read(settings::FactoryAllowReuse);
-    memberList_ = SettingsStore::read(settings::MemberList);
 
     const int left = SettingsStore::read(settings::MainLeft);
     const int top = SettingsStore::read(settings::MainTop);
@@ -370,20 +404,25 @@ void TMainForm::writeSettings() const
     SettingsStore::write(settings::FactoryMaxWL, factory.maxWordLength);
     SettingsStore::write(settings::FactorySort, factory.sortOrder);
     SettingsStore::write(settings::FactoryAllowReuse, factory.allowReuse);
-    SettingsStore::write(settings::MemberList, memberList_);
 }
 
 QWidget* TMainForm::centrePanel() const { return pnlCenter_; }
 
 QWidget* TMainForm::boardArea() const { return board_; }
 
-QPoint TMainForm::tilePrototypePosition() const { return {kBoardPad, kBoardPad}; }
+QPoint TMainForm::tilePrototypePosition() const { return view_->tilePrototypePosition(); }
+
+QSize TMainForm::tileSize() const { return view_->tileSize(); }
+
+TLetterLabel* TMainForm::letterAt(int column, int row) const { return view_->letterAt(column, row); }
+
+QLabel* TMainForm::tileAt(int column, int row) const { return view_->tileAt(column, row); }
 
 // The centre's parts: the board area with the play panels to its right, the
 // whole group centred; the welcome panel in the middle.
 void TMainForm::layoutCentre()
 {
-    if (building_ || !play_ || !pnlWelcome_)
+    if (!view_ || view_->building() || !play_ || !pnlWelcome_)
         return;
     const QSize centre = pnlCenter_->size();
     const QSize board = board_->size();
@@ -412,7 +451,7 @@ void TMainForm::layoutCentre()
     pnlWelcome_->move((centre.width() - pnlWelcome_->width()) / 2,
                       std::max(0, (centre.height() - pnlWelcome_->height()) / 2));
     if (play_->pnlWordEntry->isVisible())
-        placeWordEntryPanel(true);
+        view_->placeWordEntryPanel(true);
 }
 
 // ------------------------------------------------------------------ events
@@ -450,16 +489,16 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* e)
     } else if (watched == play_->edtWordEntry && e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            submitTypedWord();
+            view_->submitTypedWord();
             return true;
         }
     } else if (watched == play_->imgSetRoundTime && e->type() == QEvent::MouseButtonPress) {
         const Qt::MouseButton button = static_cast<QMouseEvent*>(e)->button();
-        if (game_ && !game_->roundRunning) {
+        if (Game* g = game(); g && !g->roundRunning) {
             if (button == Qt::LeftButton)
-                game_->roundTimeClicked(true);
+                g->roundTimeClicked(true);
             else if (button == Qt::RightButton)
-                game_->roundTimeClicked(false);
+                g->roundTimeClicked(false);
             else if (button == Qt::MiddleButton)
                 mnuGameOptionsClick();
         }
@@ -470,17 +509,17 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* e)
 
 void TMainForm::closeEvent(QCloseEvent* e)
 {
-    if (game_ && game_->networkMode != NetworkMode::Client) {
-        if (game_->roundRunning) {
+    if (Game* g = game(); g && g->networkMode != NetworkMode::Client) {
+        if (g->roundRunning) {
             if (dialogs().showMessage("This will abort (and not count) the current round.  Are you sure?", "Warning",
                                       MessageButtons::YesNo, MessageIcon::Warning)
                 != MessageAnswer::Yes) {
                 e->ignore();
                 return;
             }
-            game_->abortRoundForClose();
+            g->abortRoundForClose();
         }
-        if (game_->inProgress && game_->unsavedChanges) {
+        if (g->inProgress && g->unsavedChanges) {
             const MessageAnswer answer = dialogs().showMessage("Do you want to save the game?", "Warning",
                                                                MessageButtons::YesNoCancel, MessageIcon::Warning);
             if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && !saveGame(false))) {
@@ -489,8 +528,7 @@ void TMainForm::closeEvent(QCloseEvent* e)
             }
         }
     }
-    if (tcpForm_)
-        tcpForm_->shutdown();
+    network_->shutdown();
     // The help window goes with the main window, so that the program ends.
     shutDownHelp();
     e->accept();
@@ -500,14 +538,7 @@ void TMainForm::closeEvent(QCloseEvent* e)
 
 bool TMainForm::confirmSaveGame()
 {
-    if (!game_ || !game_->inProgress || !game_->unsavedChanges)
-        return true;
-    switch (dialogs().showMessage("Do you want to save the game?", "Warning", MessageButtons::YesNoCancel,
-                                  MessageIcon::Warning)) {
-    case MessageAnswer::Yes: return saveGame(false);
-    case MessageAnswer::No: return true;
-    default: return false;
-    }
+    return session_->confirmSave([this] { return saveGame(false); });
 }
 
 void TMainForm::mnuGameNewClick() { newGame(false, QString()); }
@@ -567,18 +598,18 @@ void TMainForm::setMode(Mode mode)
     for (QWidget* w : std::initializer_list<QWidget*>{play_->pnlWordEntry, play_->pnlBonus, play_->pnlGridSize,
                                                      play_->pnlPaused, play_->imgSetRoundTime})
         w->hide();
-    wordEntryWanted_ = false;
+    view_->forgetWordEntry();
     mnuRound_->menuAction()->setEnabled(false);
     actGameOptions_->setEnabled(false);
-    clearStatusPanels();
+    view_->clearStatusPanels();
     if (designing) {
         pnlSpeedBar_->hide();
         play_->pnlGridSize->show();
         // The designer's board: the window's tile size and letters, every cell tiled.
         board_->setPlacement(TLetterBoard::Placement::WholeTiles, tilePrototypePosition());
-        board_->setTileSize(tileSize_);
-        board_->setBoardFont(letterFont_);
-        board_->setTextColour(letterColour_);
+        board_->setTileSize(view_->tileSize());
+        board_->setBoardFont(view_->letterFont());
+        board_->setTextColour(view_->letterColour());
         factory_->enter();
     }
     layoutCentre();
@@ -586,16 +617,13 @@ void TMainForm::setMode(Mode mode)
 
 void TMainForm::mnuGridFactoryClick()
 {
-    if (game_) {
-        if (!confirmSaveGame())
-            return;
-        game_->wordEntry().reset();
-    }
+    if (game() && !confirmSaveGame())
+        return;
+    session_->dropGame();
     actGameSave_->setEnabled(false);
     actGameSaveAs_->setEnabled(false);
     actShowResults_->setEnabled(false);
-    game_.reset();
-    removeBoard();
+    view_->removeBoard();
     setMode(Mode::Factory);
 }
 
@@ -619,91 +647,69 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
 void TMainForm::newGame(bool load, const QString& file)
 {
     // A client's game is its host's: it starts none of its own.
-    if (tcpForm_ && tcpForm_->role() == TTCPForm::Role::Client)
+    if (session_->joined())
         return;
     setWelcomeVisible(false);
     // While hosting, the old game stays until the new one is ready.
-    const bool keepOld = tcpForm_ != nullptr;
-    if (game_) {
-        game_->wordEntry().reset();
+    const bool hosting = session_->hosting();
+    if (Game* old = game()) {
+        old->wordEntry().reset();
         if (!load && !confirmSaveGame())
             return;
     }
-    if (game_ && !keepOld) {
-        game_.reset();
-        actRoundStart_->setEnabled(false);
-        play_->imgSetRoundTime->hide();
-        actGameSave_->setEnabled(false);
-        actGameSaveAs_->setEnabled(false);
-        play_->pnlWordEntry->hide();
-        wordEntryWanted_ = false;
-        play_->pnlBonus->hide();
-        play_->lblBonusValue->clear();
-        play_->pnlGridSize->hide();
-        play_->pnlInfo->hide();
-        removeBoard();
-    }
-
-    std::unique_ptr<Game> created = load ? Game::createFromFile(*this, qtToPath(file))
-                                         : Game::createNew(*this, !keepOld);
+    const Game* made = load ? session_->loadGame(qtToPath(file)) : session_->newGame(true);
     actShowResults_->setEnabled(false);
-    if (!created->isReady()) {
-        created.reset();
-        if (!keepOld || !game_)
+    if (!made) {
+        if (!hosting || !game())
             setMode(Mode::Welcome);
         return;
     }
+    showNewGame(load, file);
+}
 
-    if (keepOld) {
-        // The clients hear of the new game before the old one goes.
-        if (GameHost* host = tcpForm_->host())
-            host->announceNewGame();
-        dropNetworkGame();
-        actRoundStart_->setEnabled(false);
-        play_->imgSetRoundTime->hide();
-        play_->pnlWordEntry->hide();
-        wordEntryWanted_ = false;
-        play_->pnlBonus->hide();
-        play_->lblBonusValue->clear();
-        play_->pnlGridSize->hide();
-        // A game made or continued while hosting is hosted too.
-        if (tcpForm_->host()) {
-            created->networkMode = NetworkMode::Host;
-            created->hostPort = tcpForm_->host()->port();
-        }
-    }
-    game_ = std::move(created);
+void TMainForm::gameDropped()
+{
+    actRoundStart_->setEnabled(false);
+    actGameSave_->setEnabled(false);
+    actGameSaveAs_->setEnabled(false);
+    play_->imgSetRoundTime->hide();
+    play_->pnlWordEntry->hide();
+    view_->forgetWordEntry();
+    play_->pnlBonus->hide();
+    play_->lblBonusValue->clear();
+    play_->pnlGridSize->hide();
+    view_->removeBoard();
+}
+
+void TMainForm::showNewGame(bool load, const QString& file)
+{
+    Game& g = *game();
     setMode(Mode::Play);
-    showAllCells(false);
-    fillStatusPanels();
-    showPlayerLabels();
-    btnClearClicks_->setVisible(game_->hasMousePlayer);
+    view_->showAllCells(false);
+    view_->fillStatusPanels();
+    view_->showPlayerLabels();
+    btnClearClicks_->setVisible(g.hasMousePlayer);
     play_->lblTimeLeft->setFlashing(false);
     play_->lblTimeLeft->clear();
-    play_->pnlGridSize->setVisible(game_->manualGridSize && game_->networkMode != NetworkMode::Client);
+    play_->pnlGridSize->setVisible(g.manualGridSize && g.networkMode != NetworkMode::Client);
     actGameSave_->setEnabled(true);
     actGameSaveAs_->setEnabled(true);
     for (QLabel* l : play_->lblBonusLetter)
         l->hide();
     actPrintGrid_->setEnabled(false);
     actSaveGrid_->setEnabled(false);
-    if (game_->roundsPerGame - game_->currentRound <= 0)
-        setRoundLabel("Round " + std::to_string(game_->roundsPerGame));
+    if (g.roundsPerGame - g.currentRound <= 0)
+        view_->setRoundLabel("Round " + std::to_string(g.roundsPerGame));
     else
-        game_->prepareNextRound();
-    game_->refreshScores();
+        g.prepareNextRound();
+    g.refreshScores();
     actGameOptions_->setEnabled(true);
 
-    const bool hosting = game_->networkMode == NetworkMode::Host && hostNewGame();
-    if (hosting) {
-        mnuHost_->menuAction()->setVisible(true);
-        showChat(true);
-        pnlChat_->addPlayerButton()->show();
-        tcpForm_->updateAddPlayerButton();
-        actGridFactory_->setEnabled(false);
-    } else if (!tcpForm_) {
-        showChat(false);
-    }
+    // A game made or continued while hosting is hosted too; a new hosting
+    // game starts listening (when it cannot, it is a local game).
+    const bool hosted = g.networkMode == NetworkMode::Host && network_->hostNewGame();
+    if (!hosted && !network_->active())
+        network_->hideChat();
 
     if (load) {
         saveFile_ = file;
@@ -713,12 +719,13 @@ void TMainForm::newGame(bool load, const QString& file)
         saveFile_.clear();
         setWindowTitle(QString::fromLatin1(kTitle));
     }
+    dictionaryChoice_->roundEnded(game());
     layoutCentre();
 }
 
 bool TMainForm::saveGame(bool askForFile)
 {
-    if (!game_)
+    if (!game())
         return false;
     QString file = saveFile_;
     if (askForFile || file.isEmpty()) {
@@ -728,7 +735,7 @@ bool TMainForm::saveGame(bool askForFile)
             return false;
     }
     saveFile_ = file;
-    if (!game_->saveToFile(qtToPath(file))) {
+    if (!session_->saveGame(qtToPath(file))) {
         dialogs().showMessage(SavedGameFile::kSaveFailedText, "Error", MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
@@ -759,46 +766,47 @@ void TMainForm::mnuViewPlayerStatsClick()
 
 void TMainForm::actRoundStartExecute()
 {
-    if (!game_ || !actRoundStart_->isEnabled() || game_->roundRunning)
+    Game* g = game();
+    if (!g || !actRoundStart_->isEnabled() || g->roundRunning)
         return;
-    game_->startRoundCommand();
+    g->startRoundCommand();
 }
 
 void TMainForm::actRoundPauseExecute()
 {
-    if (game_ && actRoundPause_->isEnabled())
-        game_->pauseCommand();
+    if (game() && actRoundPause_->isEnabled())
+        game()->pauseCommand();
 }
 
 void TMainForm::abortRoundStillCounts()
 {
-    if (game_ && game_->roundRunning)
-        game_->requestRoundEnd(true);
+    if (game() && game()->roundRunning)
+        game()->requestRoundEnd(true);
 }
 
 void TMainForm::abortRoundDoesNotCount()
 {
-    if (!game_ || !game_->roundRunning)
+    if (!game() || !game()->roundRunning)
         return;
     // The clock runs on while the question is up: the round may be over by
     // the time it is answered.
     if (dialogs().showMessage("Are you sure you want to abort this round?", "Confirm", MessageButtons::YesNo,
                               MessageIcon::Question)
             == MessageAnswer::Yes
-        && game_ && game_->roundRunning)
-        game_->requestRoundEnd(false);
+        && game() && game()->roundRunning)
+        game()->requestRoundEnd(false);
 }
 
 void TMainForm::actRoundClearExecute()
 {
-    if (game_)
-        game_->wordEntry().clearMouseWord();
+    if (game())
+        game()->wordEntry().clearMouseWord();
 }
 
 void TMainForm::mnuShowResultsClick()
 {
-    if (game_)
-        game_->showResultsCommand();
+    if (game())
+        game()->showResultsCommand();
 }
 
 void TMainForm::renderForPrinting(QPainter& painter, const QRect& page)
@@ -830,13 +838,13 @@ void TMainForm::mnuPrintGridClick()
 
 void TMainForm::mnuSaveGridClick()
 {
-    if (!game_ || !game_->round())
+    if (!game() || !game()->round())
         return;
     const QString file = chooseSaveFile(this, QStringLiteral("Save Lettrava Grid"), savedGamesFolder(),
                                         QStringLiteral("Lettrava Grids (*.GRD *.grd)"), QStringLiteral("GRD"));
     if (file.isEmpty())
         return;
-    if (!saveGridFile(game_->round()->grid(), qtToPath(file)))
+    if (!saveGridFile(game()->round()->grid(), qtToPath(file)))
         dialogs().showMessage("Unable to save grid to disk.", "Error", MessageButtons::Ok, MessageIcon::Error);
 }
 
@@ -846,14 +854,15 @@ void TMainForm::runPreferences(int page)
 {
     // The round is paused while the preferences are open, unless the user
     // had paused it already: then it stays paused afterwards too.
-    const bool pauseAround = game_ && actRoundPause_->isEnabled() && game_->round() && !game_->round()->paused;
+    Game* g = game();
+    const bool pauseAround = g && actRoundPause_->isEnabled() && g->round() && !g->round()->paused;
     if (pauseAround)
         actRoundPauseExecute();
     preferencesForm_->showPage(page == 0 ? TPreferencesForm::Page::General : TPreferencesForm::Page::Sounds);
     applyPreferences();
-    if (game_ && preferencesForm_->fontChanged())
-        board_->setBoardFont(letterFont_);
-    if (pauseAround && game_ && game_->round() && game_->round()->paused)
+    if (game() && preferencesForm_->fontChanged())
+        board_->setBoardFont(view_->letterFont());
+    if (pauseAround && game() && game()->round() && game()->round()->paused)
         actRoundPauseExecute();
 }
 
@@ -862,23 +871,122 @@ void TMainForm::mnuPreferencesSoundClick() { runPreferences(1); }
 
 void TMainForm::mnuGameOptionsClick()
 {
-    if (!game_ || !actGameOptions_->isEnabled())
+    Game* g = game();
+    if (!g || !actGameOptions_->isEnabled())
         return;
-    game_->setupFromDialog(false, false);
-    if (tcpForm_ && tcpForm_->host())
-        tcpForm_->host()->refreshOwnRecord();
-    fillStatusPanels();
-    setRoundTimeHint(game_->roundTimeHint());
+    g->setupFromDialog(false, false);
+    network_->refreshOwnRecord();
+    view_->fillStatusPanels();
+    view_->setRoundTimeHint(g->roundTimeHint());
     refreshBetweenRounds();
 }
 
 void TMainForm::refreshBetweenRounds()
 {
-    if (!game_ || game_->roundRunning)
+    const Game* g = game();
+    if (!g || g->roundRunning)
         return;
-    play_->imgSetRoundTime->setVisible(!game_->automaticDuration && actRoundStart_->isEnabled());
-    play_->pnlBonus->setVisible(game_->bonusWordEnabled);
+    play_->imgSetRoundTime->setVisible(!g->automaticDuration && actRoundStart_->isEnabled());
+    play_->pnlBonus->setVisible(g->bonusWordEnabled);
     layoutCentre();
+}
+
+// ------------------------------------------------------------------ the play view's shell
+
+void TMainForm::setWelcomeVisible(bool visible)
+{
+    pnlWelcome_->setVisible(visible);
+    if (visible)
+        pnlWelcome_->raise();
+    for (QAction* a : actWelcomeKeys_)
+        a->setEnabled(visible);
+    if (visible)
+        welcomeButtons_[0]->setFocus();
+}
+
+void TMainForm::roundStarting() { actRoundStart_->setEnabled(false); }
+
+void TMainForm::roundModeEntered(const Game& game)
+{
+    const bool client = game.networkMode == NetworkMode::Client;
+    for (QAction* a : {actGameOptions_, actGameNew_, actGameLoad_, actGameSaveAs_, actViewPlayerStats_, actGameSave_,
+                       actShowResults_, actRoundClear_, actGridFactory_})
+        a->setEnabled(false);
+    actRoundPause_->setEnabled(game.networkMode == NetworkMode::Local);
+    actAbortCounts_->setEnabled(!client);
+    actAbortNoCount_->setEnabled(!client);
+    mnuAbort_->menuAction()->setEnabled(!client);
+    actPrintGrid_->setEnabled(actPrintGrid_->isVisible());
+    actSaveGrid_->setEnabled(true);
+    for (QAction* a : actWelcomeKeys_)
+        a->setEnabled(false);
+    network_->roundStarted();
+}
+
+void TMainForm::roundModeLeft(const Game& game)
+{
+    for (QAction* a : {actRoundPause_, actAbortCounts_, actAbortNoCount_, actRoundClear_})
+        a->setEnabled(false);
+    mnuAbort_->menuAction()->setEnabled(false);
+    if (game.networkMode != NetworkMode::Client)
+        for (QAction* a : {actViewPlayerStats_, actGameSave_, actGameNew_, actGameLoad_, actGameSaveAs_, actGridFactory_})
+            a->setEnabled(true);
+    actGameOptions_->setEnabled(true);
+    network_->roundEnded();
+    // A dictionary chosen during the round is loaded now that it is over; a
+    // host's round is over only when its wait for the players is, by the
+    // time the next round is offered.
+    if (game.networkMode != NetworkMode::Host)
+        dictionaryChoice_->roundEnded(nullptr);
+}
+
+void TMainForm::nextRoundPrepared(const Game& game)
+{
+    actRoundStart_->setEnabled(true);
+    mnuRound_->menuAction()->setEnabled(true);
+    dictionaryChoice_->roundEnded(&game);
+}
+
+void TMainForm::pausedChanged(bool paused)
+{
+    actRoundPause_->setText(paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+    actRoundPause_->setToolTip(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+}
+
+void TMainForm::clearClicksAvailable(bool available) { actRoundClear_->setEnabled(available); }
+
+void TMainForm::showResultsAvailable(bool available) { actShowResults_->setEnabled(available); }
+
+void TMainForm::setWindowShown(bool shown) { setVisible(shown); }
+
+std::unique_ptr<ResultsWindow> TMainForm::createResultsWindow(Game& game, Round& round)
+{
+    auto window = resultsWindowFactory ? resultsWindowFactory(game, round) : nullptr;
+    if (auto* form = dynamic_cast<TRRForm*>(window.get()))
+        attachResultsChat(*form);
+    return window;
+}
+
+void TMainForm::showCongratulations(const std::string& text, bool humanWinner)
+{
+    if (congratulationsHandler)
+        congratulationsHandler(text, humanWinner);
+}
+
+bool TMainForm::runSetupDialog(GameSetup& setup, bool isNew, bool allowNetworkChoice)
+{
+    TPlayerInfoDlg::Purpose purpose = TPlayerInfoDlg::Purpose::NewGame;
+    const Game* g = game();
+    if (!isNew)
+        purpose = g && g->networkMode == NetworkMode::Client ? TPlayerInfoDlg::Purpose::ReadOnly
+                                                             : TPlayerInfoDlg::Purpose::GameOptions;
+    TPlayerInfoDlg dialog(purpose, setup, allowNetworkChoice && networkChoiceAvailable && !network_->active(), this);
+    if (isNew && session_->hosting())
+        dialog.keepHosting(session_->host()->port());
+    if (dialog.exec() != QDialog::Accepted || purpose == TPlayerInfoDlg::Purpose::ReadOnly)
+        return false;
+    setup = dialog.setup();
+    return true;
 }
 
 void TMainForm::mnuHelpTopicsClick() { showHelp(); }

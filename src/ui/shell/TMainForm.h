@@ -1,11 +1,8 @@
 #pragma once
 
-#include "core/platform/GameView.h"
-#include "ui/net/TTCPForm.h"
-#include "ui/platform/QtTextLabel.h"
+#include "ui/play/TPlayView.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <QPointer>
 #include <QString>
 
@@ -15,7 +12,6 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QKeyEvent;
 class QPainter;
@@ -27,32 +23,35 @@ namespace lettrava {
 class DictionaryChoice;
 class Game;
 class GamePreferences;
+class GameSession;
+class QtTaskSeam;
 class TAdvancedPanel;
-class TFlashingLabel;
-class TFlatButton;
-class TFactoryMode;
-class TLetterBoard;
-class TPlayPanels;
 class TChatPanel;
-class TRRForm;
+class TFactoryMode;
+class TFlatButton;
+class TLetterBoard;
 class TLetterLabel;
+class TNetworkPlay;
 class TPictureButton;
+class TPlayPanels;
 class TPreferencesForm;
-class TUpDown;
+class TRRForm;
+class TTCPForm;
 
 // The program's main window, "Lettrava": the welcome panel while there is no
 // game; the board of letter cells with the players' scores, the round clock,
-// the bonus panel and the word entry field during play; the game's commands
-// in menus, a speed bar and keys.
+// the bonus panel and the word entry field during play; the Grid Factory in
+// its place; the game's commands in menus, a speed bar and keys.
 //
-// It owns the current game (or none) and is the game's view: every change of
-// the window that a game step asks for arrives through the GameView methods;
-// every rule of play is the game's own (Game, Round, WordEntry, SetupRules).
+// The game and its connections are the game session's, which the window
+// drives; the game's view is the play view (ui/play), to which the window
+// lends its board and panels and whose phases its commands follow; the
+// network side is TNetworkPlay. Every rule of play is the game's own.
 //
 // The windows of the results, the statistics, the tips and the about box are
 // opened through replaceable hooks; while a hook is not set the window does
 // what the game does without that window.
-class TMainForm : public QMainWindow, public GameView, public NetworkShell {
+class TMainForm : public QMainWindow, private PlayShell {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -86,7 +85,8 @@ public:
     // only while no network connection window exists).
     bool networkChoiceAvailable = true;
 
-    Game* game() const { return game_.get(); }
+    Game* game() const;
+    GameSession& session() const { return *session_; }
     // The program's preferences, made with the window and kept for its life.
     GamePreferences& gamePreferences() const { return *preferences_; }
     TPreferencesForm& preferencesForm() const { return *preferencesForm_; }
@@ -103,30 +103,15 @@ public:
 
     // ---- network play
     // The connection window while hosting or joined, else none.
-    TTCPForm* networkWindow() const { return tcpForm_.get(); }
+    TTCPForm* networkWindow() const;
     // The chat panel under the board (shown in network games only).
-    TChatPanel* chatPanel() const { return pnlChat_; }
+    TChatPanel* chatPanel() const;
     bool chatShown() const;
-    QMenu* hostMenu() const { return mnuHost_; }
+    QMenu* hostMenu() const;
     // "&Join an Internet Game".
     void joinGameClick();
-    // "H&ost": "Lock" and "Shutdown".
-    void mnuHostLockClick();
-    void mnuHostShutdownClick();
     // A results window of a network game takes the chat while it is up.
     void attachResultsChat(TRRForm& form);
-
-    // ---- NetworkShell
-    Game* createClientGame() override;
-    void startClientRound() override;
-    void applyClientSettings() override;
-    void showClientRoundLabel(const std::string& text) override;
-    void showWaiting(bool roundCounts) override;
-    void closeClientResults() override;
-    void hostStartedNewGame() override;
-    void connectionLost() override;
-    void hostShutDown() override;
-    void remotePlayerSeated(int slot) override;
 
     // ---- commands
     void mnuGameNewClick();
@@ -157,40 +142,14 @@ public:
     void renderForPrinting(QPainter& painter, const QRect& page);
 
     // ---- the board
-    void removeBoard();
-    void showAllCells(bool show);
-    void showCellsForPause(const Grid& grid, bool show);
+    TPlayView& playView() const { return *view_; }
     TLetterLabel* letterAt(int column, int row) const;
     QLabel* tileAt(int column, int row) const;
-    QSize tileSize() const { return tileSize_; }
+    QSize tileSize() const;
     // Where the prototype tile sits in the board area.
     QPoint tilePrototypePosition() const;
     QWidget* boardArea() const;
     QWidget* centrePanel() const;
-
-    // ---- GameView
-    void setStatusText(const std::string& text) override;
-    TextLabel& scoreLabel(int slot) override;
-    TextLabel& nameLabel(int slot) override;
-    void manualGridSize(int& columns, int& rows) override;
-    void roundStarting() override;
-    void enterRoundMode(const Game& game) override;
-    void buildBoard(const Grid& grid) override;
-    void placeWordEntryPanel(bool show) override;
-    void refreshLetterCells() override;
-    void setClockText(const std::string& text) override;
-    void setClockFlashing(bool flashing) override;
-    void setPaused(bool paused) override;
-    void showBonusHint(const std::string& letters, const std::string& value) override;
-    void leaveRoundMode(const Game& game, bool counts) override;
-    void prepareNextRound(const Game& game) override;
-    void setRoundLabel(const std::string& text) override;
-    void setRoundTimeHint(const std::string& text) override;
-    void setShowResultsEnabled(bool enabled) override;
-    void setMainWindowVisible(bool visible) override;
-    std::unique_ptr<ResultsWindow> createResultsWindow(Game& game, Round& round) override;
-    void showCongratulations(const std::string& text, bool humanWinner) override;
-    bool runSetupDialog(GameSetup& setup, bool isNew, bool allowNetworkChoice) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -199,6 +158,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class TNetworkPlay;
+
+    // ---- PlayShell
+    Game* currentGame() const override { return game(); }
+    void layoutCentre() override;
+    void roundStarting() override;
+    void roundModeEntered(const Game& game) override;
+    void roundModeLeft(const Game& game) override;
+    void nextRoundPrepared(const Game& game) override;
+    void pausedChanged(bool paused) override;
+    void clearClicksAvailable(bool available) override;
+    void showResultsAvailable(bool available) override;
+    void setWindowShown(bool shown) override;
+    std::unique_ptr<ResultsWindow> createResultsWindow(Game& game, Round& round) override;
+    void showCongratulations(const std::string& text, bool humanWinner) override;
+    bool runSetupDialog(GameSetup& setup, bool isNew, bool allowNetworkChoice) override;
+
     void buildActions();
     void buildMenus();
     void buildSpeedBar();
@@ -210,34 +186,23 @@ private:
     void fitToScreen();
     void readSettings();
     void writeSettings() const;
-    void layoutCentre();
     void firstActivation();
 
     // New and Load share their second half.
     void newGame(bool load, const QString& file);
+    // The session's new current game is shown.
+    void showNewGame(bool load, const QString& file);
+    // The session dropped its game: the board and the panels of play go.
+    void gameDropped();
     bool saveGame(bool askForFile);
     void setCaptionFile(const QString& file);
-    void fillStatusPanels();
-    void clearStatusPanels();
-    void showPlayerLabels();
     void setMode(Mode mode);
     void showMainMenus(bool shown);
     void leaveFactory();
     void setWelcomeVisible(bool visible);
-    void letterPressed(int tag, Qt::MouseButton button);
-    void wordEntryEdited(const QString& text);
-    void submitTypedWord();
     void runPreferences(int page);
     void refreshBetweenRounds();
-    // Network play: the chat panel, hosting a new game, the tear-down.
-    void buildChat();
-    void showChat(bool shown);
-    void memberMenuAt(TChatPanel* panel, const QPoint& globalPos);
-    bool hostNewGame();
-    void dropNetworkGame();
-    void tearDownNetwork();
 
-    std::unique_ptr<Game> game_;
     Mode mode_ = Mode::Welcome;
     GamePreferences* preferences_ = nullptr;
     TPreferencesForm* preferencesForm_ = nullptr;
@@ -250,9 +215,6 @@ private:
     QMenu* mnuAbort_ = nullptr;
     QMenu* mnuPreferences_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
-    QMenu* mnuHost_ = nullptr;
-    QAction* actHostLock_ = nullptr;
-    QAction* actHostShutdown_ = nullptr;
     QAction* actGameNew_ = nullptr;
     QAction* actGameLoad_ = nullptr;
     QAction* actGameSave_ = nullptr;
@@ -287,20 +249,12 @@ private:
     TLetterBoard* board_ = nullptr;
     QSplitter* splChat_ = nullptr;
     QPointer<QWidget> chatPanel_;
-    TChatPanel* pnlChat_ = nullptr;
-    std::unique_ptr<TTCPForm> tcpForm_;
     TAdvancedPanel* pnlWelcome_ = nullptr;
     std::array<TPictureButton*, 4> welcomeButtons_{};
     TFlatButton* joinCaption_ = nullptr;
     TFactoryMode* factory_ = nullptr; // the grid designer's mode
-    TPlayPanels* play_ = nullptr; // the panels of play, children of the centre
-
-    // the board
-    QSize tileSize_{kTileWidth, kTileHeight};
-    double zoom_ = 1.0; // the tiles' size against their design size
-    QFont letterFont_;
-    QColor letterColour_{Qt::black};
-    bool building_ = false;
+    TPlayPanels* play_ = nullptr;     // the panels of play, children of the centre
+    double zoom_ = 1.0;               // the tiles' size against their design size
 
     // status bar
     QLabel* stbPanel0_ = nullptr;
@@ -309,13 +263,18 @@ private:
 
     QString saveFile_;
     bool activatedOnce_ = false;
-    bool wordEntryWanted_ = false;
     // Kept from the settings store for the windows that use them.
     int factoryMinWL_ = 3;
     int factoryMaxWL_ = 18;
     int factorySort_ = 1;
     bool factoryAllowReuse_ = true;
-    bool memberList_ = true;
+
+    // The game's view, the session that owns the game and its connections,
+    // and the network side: the network side goes first, the view last.
+    std::unique_ptr<TPlayView> view_;
+    std::unique_ptr<QtTaskSeam> seam_;
+    std::unique_ptr<GameSession> session_;
+    std::unique_ptr<TNetworkPlay> network_;
 };
 
 } // namespace lettrava

@@ -1,7 +1,7 @@
 // The main window's actions, menus and speed bar.
 
 #include "ui/shell/TMainForm.h"
-#include "ui/shell/MainFormParts.h"
+#include "ui/play/PlayParts.h"
 
 #include "core/game/Game.h"
 #include "core/game/SavedGameFile.h"
@@ -51,7 +51,7 @@
 
 namespace lettrava {
 
-using namespace mainform;
+using namespace playparts;
 
 void TMainForm::buildActions()
 {

@@ -1,7 +1,8 @@
 #pragma once
 
-// What the main window's files share: the centre's measures, the colours of
-// its texts, and the board's colours and cursors for the word being clicked.
+// What the main window and its play view share: the centre's measures, the
+// colours of its texts, and the board's colours and cursors for the word
+// being clicked.
 
 #include "core/game/WordEntry.h"
 
@@ -10,7 +11,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace lettrava::mainform {
+namespace lettrava::playparts {
 
 // Room around the board inside its area, and between the centre's parts.
 inline constexpr int kBoardPad = 8;
@@ -49,4 +50,4 @@ inline Qt::CursorShape cellCursor(WordEntry::Cursor c)
     return Qt::ArrowCursor;
 }
 
-} // namespace lettrava::mainform
+} // namespace lettrava::playparts

@@ -1,0 +1,346 @@
+#include "ui/shell/TNetworkPlay.h"
+
+#include "core/game/Game.h"
+#include "core/platform/Dialogs.h"
+#include "session/GameSession.h"
+#include "ui/dialogs/TRRForm.h"
+#include "ui/net/TChatPanel.h"
+#include "ui/net/TMemberList.h"
+#include "ui/platform/Settings.h"
+#include "ui/platform/SettingsStore.h"
+#include "ui/play/TPlayPanels.h"
+#include "ui/play/TPlayView.h"
+#include "ui/shell/TMainForm.h"
+#include "ui/widgets/TAdvancedPanel.h"
+#include "ui/widgets/TFlashingLabel.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QSplitter>
+#include <QToolButton>
+
+namespace lettrava {
+
+namespace {
+constexpr const char* kWaitingForTheHost = "You are in the game.  The host will start the round.";
+} // namespace
+
+TNetworkPlay::TNetworkPlay(TMainForm& window) : w_(window)
+{
+    memberList_ = SettingsStore::read(settings::MemberList);
+    buildChat();
+}
+
+TNetworkPlay::~TNetworkPlay()
+{
+    SettingsStore::write(settings::MemberList, memberList_);
+    // The connections end before the windows they report to.
+    tcpForm_.reset();
+}
+
+void TNetworkPlay::buildChat()
+{
+    // The window keeps the panel while the splitter does not show it.
+    pnlChat_ = new TChatPanel(TChatPanel::Place::MainWindow, &w_);
+    pnlChat_->hide();
+    pnlChat_->setMemberListShown(memberList_);
+    connect(pnlChat_, &TChatPanel::textEntered, this, [this](const QString& text) {
+        if (tcpForm_)
+            tcpForm_->sendChatInput(text);
+    });
+    connect(pnlChat_, &TChatPanel::memberListToggled, this, [this](bool shown) { memberList_ = shown; });
+    connect(pnlChat_, &TChatPanel::addPlayerClicked, this, [this] {
+        if (tcpForm_)
+            tcpForm_->addSelectedMember();
+    });
+    connect(pnlChat_, &TChatPanel::debugClicked, this, [this] {
+        if (tcpForm_)
+            tcpForm_->simulateDisconnection();
+    });
+    connect(pnlChat_, &TChatPanel::memberMenuRequested, this,
+            [this](const QPoint& at) { memberMenuAt(pnlChat_, at); });
+
+    mnuHost_ = new QMenu(QStringLiteral("H&ost"), &w_);
+    mnuHost_->setObjectName(QStringLiteral("mnuHost"));
+    actHostLock_ = mnuHost_->addAction(QStringLiteral("Lock"), this, &TNetworkPlay::mnuHostLockClick);
+    actHostLock_->setObjectName(QStringLiteral("mnuHostLock"));
+    actHostLock_->setToolTip(QStringLiteral("Allow no more new connections"));
+    actHostShutdown_ = mnuHost_->addAction(QStringLiteral("Shutdown"), this, &TNetworkPlay::mnuHostShutdownClick);
+    actHostShutdown_->setObjectName(QStringLiteral("mnuHostShutdown"));
+    actHostShutdown_->setToolTip(QStringLiteral("End game, disconnect clients and close network connection."));
+    mnuHost_->setToolTipsVisible(true);
+    mnuHost_->menuAction()->setVisible(false);
+}
+
+bool TNetworkPlay::chatShown() const
+{
+    return w_.chatPanel_ == pnlChat_ && pnlChat_ && !pnlChat_->isHidden();
+}
+
+void TNetworkPlay::showChat(bool shown)
+{
+    if (shown) {
+        w_.setChatPanel(pnlChat_);
+        pnlChat_->show();
+        pnlChat_->setMemberListShown(memberList_);
+        // The chat takes what the splitter gives beyond the board.
+        const int total = w_.splChat_->height();
+        w_.splChat_->setSizes({std::max(total - 150, total / 2), std::min(150, total / 2)});
+    } else {
+        pnlChat_->hide();
+        w_.setChatPanel(nullptr);
+        pnlChat_->setParent(&w_);
+        pnlChat_->hide();
+    }
+    // With the chat up, Enter belongs to the chat's input line.
+    if (shown)
+        w_.actRoundStart_->setShortcuts({});
+    else
+        w_.actRoundStart_->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    w_.layoutCentre();
+}
+
+void TNetworkPlay::memberMenuAt(TChatPanel* panel, const QPoint& globalPos)
+{
+    if (!tcpForm_ || !panel)
+        return;
+    tcpForm_->preparePopup(panel->memberList());
+    tcpForm_->popupMenu()->popup(globalPos);
+}
+
+void TNetworkPlay::attachResultsChat(TRRForm& form)
+{
+    TChatPanel* chat = form.chatPanel();
+    if (!tcpForm_ || !chat)
+        return;
+    connect(chat, &TChatPanel::textEntered, this, [this](const QString& text) {
+        if (tcpForm_)
+            tcpForm_->sendChatInput(text);
+    });
+    connect(chat, &TChatPanel::memberMenuRequested, this, [this, chat](const QPoint& at) { memberMenuAt(chat, at); });
+    form.onChatShown = [this](TChatPanel* panel) {
+        if (tcpForm_)
+            tcpForm_->setChatTarget(panel);
+    };
+    form.onChatHidden = [this] {
+        if (tcpForm_)
+            tcpForm_->moveChatHome();
+    };
+    if (tcpForm_->role() == TTCPForm::Role::Client)
+        form.onReleased = [this] {
+            if (tcpForm_)
+                tcpForm_->resultsReleased();
+        };
+}
+
+void TNetworkPlay::roundStarted()
+{
+    if (tcpForm_)
+        tcpForm_->disableAddPlayerButton();
+}
+
+void TNetworkPlay::roundEnded()
+{
+    if (!tcpForm_)
+        return;
+    // No designing while a network game is up; the add-player rule applies again.
+    w_.actGridFactory_->setEnabled(false);
+    tcpForm_->enableAddPlayerButton();
+}
+
+void TNetworkPlay::refreshOwnRecord()
+{
+    if (tcpForm_ && tcpForm_->host())
+        tcpForm_->host()->refreshOwnRecord();
+}
+
+void TNetworkPlay::shutdown()
+{
+    if (tcpForm_)
+        tcpForm_->shutdown();
+}
+
+// ------------------------------------------------------------------ hosting
+
+bool TNetworkPlay::hostNewGame()
+{
+    Game* game = w_.game();
+    if (!game)
+        return false;
+    if (!tcpForm_) {
+        auto form = std::make_unique<TTCPForm>(TTCPForm::Role::Host, *this, *w_.session_, &w_);
+        form->setChatTarget(pnlChat_);
+        pnlChat_->clearLines();
+        std::string error;
+        const int port = game->hostPort;
+        if (!form->startHosting(error)) {
+            dialogs().showMessage("Could not listen for network players on port " + std::to_string(port) + ": " +
+                                      error,
+                                  "Error", MessageButtons::Ok, MessageIcon::Error);
+            return false;
+        }
+        tcpForm_ = std::move(form);
+    } else if (tcpForm_->host()) {
+        // A new game while hosting: the members are seated in it again.
+        w_.session_->seatMembers();
+        w_.view_->showPlayerLabels();
+        for (int slot = 0; slot < game->playerCount; ++slot)
+            remotePlayerSeated(slot);
+    }
+    mnuHost_->menuAction()->setVisible(true);
+    showChat(true);
+    pnlChat_->addPlayerButton()->show();
+    tcpForm_->updateAddPlayerButton();
+    w_.actGridFactory_->setEnabled(false);
+    return true;
+}
+
+void TNetworkPlay::mnuHostLockClick()
+{
+    dialogs().showMessage("This feature is not yet enabled.", "Sorry", MessageButtons::Ok, MessageIcon::Information);
+}
+
+void TNetworkPlay::mnuHostShutdownClick()
+{
+    if (!hostingWindow())
+        return;
+    if (dialogs().showMessage("This will end the game and disconnect any remote players, are you sure?", "Warning",
+                              MessageButtons::YesNo, MessageIcon::Warning)
+        != MessageAnswer::Yes)
+        return;
+    tearDown();
+}
+
+// ------------------------------------------------------------------ joining
+
+void TNetworkPlay::joinGame()
+{
+    if (tcpForm_ || w_.mode() == TMainForm::Mode::Factory)
+        return;
+    auto form = std::make_unique<TTCPForm>(TTCPForm::Role::Client, *this, *w_.session_, &w_);
+    form->setChatTarget(pnlChat_);
+    pnlChat_->clearLines();
+    // The connection window reports to the main window while it runs.
+    tcpForm_ = std::move(form);
+    if (!tcpForm_->runJoin()) {
+        tcpForm_.reset();
+        return;
+    }
+    w_.setWelcomeVisible(false);
+    showChat(true);
+    pnlChat_->addPlayerButton()->hide();
+    for (QAction* a : {w_.actGameNew_, w_.actGameLoad_, w_.actGridFactory_})
+        a->setEnabled(false);
+    w_.layoutCentre();
+}
+
+Game* TNetworkPlay::createClientGame()
+{
+    Game* game = w_.session_->createClientGame();
+    w_.setMode(TMainForm::Mode::Play);
+    w_.play_->lblTimeLeft->setFlashing(false);
+    w_.play_->lblTimeLeft->clear();
+    w_.view_->showAllCells(false);
+    for (QAction* a : {w_.actGameNew_, w_.actGameLoad_, w_.actGameSave_, w_.actGameSaveAs_, w_.actViewPlayerStats_,
+                       w_.actGridFactory_, w_.actShowResults_})
+        a->setEnabled(false);
+    w_.actGameOptions_->setEnabled(false);
+    return game;
+}
+
+void TNetworkPlay::startClientRound()
+{
+    if (Game* game = w_.game())
+        game->startRoundCommand();
+}
+
+void TNetworkPlay::applyClientSettings()
+{
+    Game* game = w_.game();
+    if (!game)
+        return;
+    w_.view_->fillStatusPanels();
+    w_.play_->pnlBonus->setVisible(game->bonusWordEnabled);
+    w_.view_->showClientPlayers(*game);
+    // Seated and waiting: the round comes when the host starts it.
+    if (!game->roundRunning)
+        w_.view_->setStatusText(kWaitingForTheHost);
+    w_.actGameOptions_->setEnabled(true);
+    w_.layoutCentre();
+}
+
+void TNetworkPlay::showClientRoundLabel(const std::string& text) { w_.view_->setRoundLabel(text); }
+
+void TNetworkPlay::showWaiting(bool roundCounts)
+{
+    w_.view_->setStatusText(std::string("Waiting for ") + (roundCounts ? "round results" : "restart") +
+                            ".  Please stand by...");
+}
+
+void TNetworkPlay::closeClientResults()
+{
+    Game* game = w_.game();
+    if (game && game->round())
+        game->round()->hideResultsWindow();
+}
+
+void TNetworkPlay::hostStartedNewGame()
+{
+    w_.session_->dropGame();
+    for (QLabel* l : w_.play_->lblBonusLetter)
+        l->hide();
+    w_.play_->pnlInfo->hide();
+    w_.play_->pnlBonus->hide();
+    w_.play_->pnlWordEntry->hide();
+    w_.pnlSpeedBar_->hide();
+    w_.actGameOptions_->setEnabled(false);
+    w_.layoutCentre();
+}
+
+void TNetworkPlay::connectionLost()
+{
+    if (!tcpForm_ || !tcpForm_->client() || tcpForm_->client()->hostStopped())
+        return;
+    if (tcpForm_->runReconnect())
+        return;
+    tearDown();
+}
+
+void TNetworkPlay::hostShutDown() { tearDown(); }
+
+void TNetworkPlay::remotePlayerSeated(int slot)
+{
+    if (const Game* game = w_.game())
+        w_.view_->showSeatedPlayer(*game, slot);
+    w_.layoutCentre();
+}
+
+// ------------------------------------------------------------------ the end of a network game
+
+void TNetworkPlay::tearDown()
+{
+    if (tcpForm_) {
+        // The game goes with the connections.
+        tcpForm_->shutdown();
+        // The window may be in the middle of reporting to us: it goes once
+        // the event that brought us here is over.
+        TTCPForm* form = tcpForm_.release();
+        form->hide();
+        form->deleteLater();
+    }
+    w_.session_->dropGame();
+    showChat(false);
+    pnlChat_->clearLines();
+    pnlChat_->setMemberModel(nullptr);
+    mnuHost_->menuAction()->setVisible(false);
+    for (QAction* a : {w_.actGameNew_, w_.actGameLoad_, w_.actGridFactory_})
+        a->setEnabled(true);
+    w_.actGameSave_->setEnabled(false);
+    w_.actGameSaveAs_->setEnabled(false);
+    w_.actShowResults_->setEnabled(false);
+    w_.setMode(TMainForm::Mode::Welcome);
+    w_.pnlSpeedBar_->hide();
+}
+
+} // namespace lettrava
