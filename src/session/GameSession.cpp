@@ -29,6 +29,20 @@ bool GameSession::confirmSave(const std::function<bool()>& save)
     }
 }
 
+bool GameSession::confirmClose(const std::function<bool()>& save)
+{
+    if (!game_ || game_->networkMode == NetworkMode::Client)
+        return true;
+    if (game_->roundRunning) {
+        if (dialogs().showMessage("This will abort (and not count) the current round.  Are you sure?", "Warning",
+                                  MessageButtons::YesNo, MessageIcon::Warning)
+            != MessageAnswer::Yes)
+            return false;
+        game_->abortRoundForClose();
+    }
+    return confirmSave(save);
+}
+
 void GameSession::dropGame()
 {
     if (client_)

@@ -49,6 +49,10 @@ public:
     // Asks whether to save a game with unsaved rounds; Yes saves with `save`.
     // False when the user cancels (or the save fails), true otherwise.
     bool confirmSave(const std::function<bool()>& save);
+    // The program is to close: a running round is aborted (and does not
+    // count) once the user agrees, then as confirmSave. A client's game is
+    // its host's: nothing to ask. False when the user keeps the program open.
+    bool confirmClose(const std::function<bool()>& save);
 
     // "New": the setup dialog's new game, or none when it was cancelled (a
     // client starts none). The current game goes first, or, while hosting,

@@ -538,25 +538,28 @@ TEST_F(Hosting, AMemberThatStopsReadingHoldsUpNobodyAndGoesWhenItsQueueIsFull)
 
     // Lines of 2 KiB, of which a thousand characters are relayed to everyone:
     // far more than the non-reader's queue (64 KiB) and the system's buffers
-    // may hold. In the middle of them Ann's word and the host's own line go
-    // out as usual.
+    // may hold. They go in batches that the readers take in before the next,
+    // so that a busy machine cannot make a reader's own queue pass the limit.
+    // In the middle of them Ann's word and the host's own line go out as usual.
     const std::string line(2048, 'f');
-    for (int i = 0; i < 1000; ++i)
-        flood->send(K::msgChat, line);
-    ann->send(K::msgSubmitWord, "CATS");
-    server->sendChatInput("still here");
-    for (int i = 0; i < 1000; ++i)
-        flood->send(K::msgChat, line);
     const std::string relayed = "Flood> " + std::string(1000, 'f');
     const auto floodLines = [&](const std::vector<Frame>& f) {
         return std::count_if(f.begin(), f.end(), [&](const Frame& x) { return text(x) == relayed; });
     };
-    ASSERT_TRUE(ann->waitFor(loop, [&](const std::vector<Frame>& f) {
-        return floodLines(f) == 2000 && std::any_of(f.begin(), f.end(), [](const Frame& x) {
-                   return text(x) == " *** Slow logged off.";
-               });
-    })) << "every line reaches Ann, and the non-reader is gone: " << floodLines(ann->received()) << " lines, "
-        << notices.logoffs.size() << " logoffs";
+    constexpr int kBatches = 60, kBatch = 32;
+    for (int b = 1; b <= kBatches; ++b) {
+        for (int i = 0; i < kBatch; ++i)
+            flood->send(K::msgChat, line);
+        if (b == kBatches / 2) {
+            ann->send(K::msgSubmitWord, "CATS");
+            server->sendChatInput("still here");
+        }
+        ASSERT_TRUE(ann->waitFor(loop, [&](const std::vector<Frame>& f) { return floodLines(f) == b * kBatch; }));
+        ASSERT_TRUE(flood->waitFor(loop, [&](const std::vector<Frame>& f) { return floodLines(f) == b * kBatch; }));
+    }
+    ASSERT_TRUE(ann->waitFor(loop, [](const std::vector<Frame>& f) {
+        return std::any_of(f.begin(), f.end(), [](const Frame& x) { return text(x) == " *** Slow logged off."; });
+    })) << "the non-reader is gone";
     const auto verdict = ann->waitForKind(loop, K::msgWordVerdict);
     ASSERT_TRUE(verdict);
     EXPECT_EQ(decodeVerdict(verdict->payload)->code, 4);
@@ -566,7 +569,7 @@ TEST_F(Hosting, AMemberThatStopsReadingHoldsUpNobodyAndGoesWhenItsQueueIsFull)
     EXPECT_EQ(memberIndex("Slow"), -1);
     EXPECT_EQ(notices.logoffs, std::vector<std::string>{"Slow"});
     EXPECT_TRUE(slow.drainUntilClosed()) << "its connection was closed";
-    EXPECT_EQ(floodLines(flood->received()), 2000) << "the flooder, who reads, keeps its place";
+    EXPECT_FALSE(flood->closedByPeer()) << "the flooder, who reads, keeps its place";
 }
 
 TEST_F(Hosting, ConnectionsWithoutLoginAndBeyondTheLimitAreClosed)

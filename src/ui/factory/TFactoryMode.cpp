@@ -1,4 +1,6 @@
 #include "ui/factory/TFactoryMode.h"
+#include "ui/platform/Settings.h"
+#include "ui/platform/SettingsStore.h"
 #include "ui/factory/TFactoryWordListForm.h"
 
 #include "core/grid/CompSearchThread.h"
@@ -88,6 +90,21 @@ TFactoryMode::Choices TFactoryMode::choices() const
 {
     return {updMinimumWordLength_->value(), updMaximumWordLength_->value(), chkAllowReuse_->isChecked(),
             editor_.sortOrder()};
+}
+
+TFactoryMode::Choices TFactoryMode::storedChoices()
+{
+    return {SettingsStore::read(settings::FactoryMinWL), SettingsStore::read(settings::FactoryMaxWL),
+            SettingsStore::read(settings::FactoryAllowReuse), SettingsStore::read(settings::FactorySort)};
+}
+
+void TFactoryMode::storeChoices() const
+{
+    const Choices c = choices();
+    SettingsStore::write(settings::FactoryMinWL, c.minWordLength);
+    SettingsStore::write(settings::FactoryMaxWL, c.maxWordLength);
+    SettingsStore::write(settings::FactorySort, c.sortOrder);
+    SettingsStore::write(settings::FactoryAllowReuse, c.allowReuse);
 }
 
 // ------------------------------------------------------------------ building

@@ -59,6 +59,9 @@ public:
     void leave();
     bool isOpen() const { return open_; }
     Choices choices() const;
+    // The choices as the settings store keeps them, and this mode's written there.
+    static Choices storedChoices();
+    void storeChoices() const;
 
     // A key for the grid; false when it is not the grid's (F1, for one).
     bool keyPressed(QKeyEvent* event);

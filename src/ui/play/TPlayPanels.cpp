@@ -1,5 +1,7 @@
 #include "ui/play/TPlayPanels.h"
 
+#include "ui/platform/SharedPictures.h"
+#include "ui/play/PlayParts.h"
 #include "ui/widgets/DrawnIcons.h"
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/widgets/TFlashingLabel.h"
@@ -9,13 +11,15 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 namespace lettrava {
 
-TPlayPanels::TPlayPanels(QWidget* centre, QObject* keyFilter) : QObject(centre), centre_(centre), keyFilter_(keyFilter)
+TPlayPanels::TPlayPanels(QWidget* centre) : QObject(centre), centre_(centre)
 {
     buildRoundTimePanel();
     buildInfoPanel();
@@ -60,7 +64,7 @@ void TPlayPanels::buildRoundTimePanel()
     imgSetRoundTime->setPixmap(drawnPicture(DrawnIcon::Stopwatch, 30));
     imgSetRoundTime->setCursor(Qt::PointingHandCursor);
     imgSetRoundTime->setToolTip(QStringLiteral("Set Round Time"));
-    imgSetRoundTime->installEventFilter(keyFilter_);
+    imgSetRoundTime->installEventFilter(this);
     QSizePolicy keep = imgSetRoundTime->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     imgSetRoundTime->setSizePolicy(keep);
@@ -196,7 +200,7 @@ void TPlayPanels::buildWordEntryPanel()
     entryFont.setBold(true);
     edtWordEntry->setFont(entryFont);
     edtWordEntry->setMinimumWidth(QFontMetrics(entryFont).horizontalAdvance(QStringLiteral("MMMMMMMMMMMMM")));
-    edtWordEntry->installEventFilter(keyFilter_);
+    edtWordEntry->installEventFilter(this);
     connect(edtWordEntry, &QLineEdit::textEdited, this, &TPlayPanels::wordEdited);
     auto* label = new QLabel(QStringLiteral("Enter Word") + QChar(0x2014) + QChar(0x00BB), pnlWordEntry);
     label->setBuddy(edtWordEntry);
@@ -247,5 +251,41 @@ void TPlayPanels::showBonusHint(const std::string& letters, const std::string& v
 void TPlayPanels::setClockText(const std::string& text) { lblTimeLeft->setText(toQt(text)); }
 
 void TPlayPanels::setClockFlashing(bool flashing) { lblTimeLeft->setFlashing(flashing); }
+
+bool TPlayPanels::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == edtWordEntry && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            emit wordSubmitted();
+            return true;
+        }
+    } else if (watched == imgSetRoundTime && e->type() == QEvent::MouseButtonPress) {
+        emit roundTimeClicked(static_cast<QMouseEvent*>(e)->button());
+        return true;
+    }
+    return QObject::eventFilter(watched, e);
+}
+
+void TPlayPanels::applyColours(bool low)
+{
+    // The pause notice is of the word entry's wood, like every panel of play.
+    for (TAdvancedPanel* p : {pnlRoundTime, pnlGridSize, pnlBonus, pnlWordEntry, pnlPaused}) {
+        if (low)
+            p->clearWallpaper();
+        else
+            p->setWallpaper(SharedPictures::instance().woodB);
+        playparts::setTextColour(p, low ? QColor(0, 0, 0) : playparts::kIvoryText);
+    }
+    lblTimeLeft->setStyleSheet(low ? QStringLiteral("QLabel { color: rgb(128, 0, 0); }")
+                                   : QStringLiteral("QLabel { color: rgb(255, 221, 40); background: rgba(0, 0, 0, 120);"
+                                                    " border-radius: 8px; padding: 2px 10px; }"));
+    const QString letterStyle =
+        low ? QStringLiteral("QLabel { color: black; background: white; border: 1px solid gray; }")
+            : QStringLiteral("QLabel { color: rgb(52, 28, 8); background: rgb(255, 248, 228);"
+                             " border: 1px solid rgba(60, 30, 10, 160); border-radius: 4px; }");
+    for (QLabel* l : lblBonusLetter)
+        l->setStyleSheet(letterStyle);
+}
 
 } // namespace lettrava

@@ -21,17 +21,19 @@ class TUpDown;
 // with the players' names and scores, the grid size spinners, the bonus
 // word's letters, the word entry field and the pause notice. They are built
 // hidden into the main window's centre; the main window shows, places and
-// fills them as the game asks. Key presses in the word entry field and
-// clicks on the round-time picture go to `keyFilter`.
+// fills them as the game asks.
 class TPlayPanels : public QObject {
     Q_OBJECT
 public:
-    TPlayPanels(QWidget* centre, QObject* keyFilter);
+    explicit TPlayPanels(QWidget* centre);
 
     // The bonus word as far as it is revealed, one letter per place, and its value.
     void showBonusHint(const std::string& letters, const std::string& value);
     void setClockText(const std::string& text);
     void setClockFlashing(bool flashing);
+    // The dark wood of play with ivory text, or the plain look of a
+    // 256-colour display.
+    void applyColours(bool lowColour);
 
     TAdvancedPanel* pnlRoundTime = nullptr;
     QLabel* lblRound = nullptr;
@@ -57,6 +59,14 @@ signals:
     void clockClicked();
     // The user changed the word entry's text.
     void wordEdited(const QString& text);
+    // Return, Enter or Space in the word entry: the word goes to the game.
+    void wordSubmitted();
+    // A mouse button pressed on the round-time picture (left more time,
+    // right less, middle the game's options).
+    void roundTimeClicked(Qt::MouseButton button);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildRoundTimePanel();
@@ -66,7 +76,6 @@ private:
     void buildPausePanel();
 
     QWidget* centre_;
-    QObject* keyFilter_;
 };
 
 } // namespace lettrava

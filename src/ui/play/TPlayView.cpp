@@ -71,6 +71,34 @@ void TPlayView::showCellsForPause(const Grid& grid, bool show) { board_.showCell
 
 // ------------------------------------------------------------------ the panels
 
+void TPlayView::showGame(Game& game)
+{
+    showAllCells(false);
+    fillStatusPanels();
+    showPlayerLabels();
+    play_.lblTimeLeft->setFlashing(false);
+    play_.lblTimeLeft->clear();
+    play_.pnlGridSize->setVisible(game.manualGridSize && game.networkMode != NetworkMode::Client);
+    for (QLabel* l : play_.lblBonusLetter)
+        l->hide();
+    if (game.roundsPerGame - game.currentRound <= 0)
+        setRoundLabel("Round " + std::to_string(game.roundsPerGame));
+    else
+        game.prepareNextRound();
+    game.refreshScores();
+}
+
+void TPlayView::clearGame()
+{
+    play_.imgSetRoundTime->hide();
+    play_.pnlWordEntry->hide();
+    wordEntryWanted_ = false;
+    play_.pnlBonus->hide();
+    play_.lblBonusValue->clear();
+    play_.pnlGridSize->hide();
+    removeBoard();
+}
+
 void TPlayView::fillStatusPanels()
 {
     const GridOptions& o = gridOptions();

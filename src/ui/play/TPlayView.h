@@ -83,6 +83,10 @@ public:
     QLabel* tileAt(int column, int row) const;
 
     // ---- the panels
+    // A new current game: its players, its round to come, nothing of a board yet.
+    void showGame(Game& game);
+    // The current game went: its board and what it showed of a round.
+    void clearGame();
     void fillStatusPanels();
     void clearStatusPanels();
     // Each slot's name and score labels: shown for the game's players, with 0.

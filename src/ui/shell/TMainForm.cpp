@@ -3,12 +3,12 @@
 #include "ui/platform/ScreenPlace.h"
 #include "ui/play/PlayParts.h"
 #include "ui/shell/TNetworkPlay.h"
+#include "ui/shell/TSpeedBar.h"
+#include "ui/shell/TWelcomePanel.h"
 
 #include "core/game/Game.h"
 #include "core/game/SavedGameFile.h"
-#include "core/grid/Grid.h"
 #include "core/grid/GridFile.h"
-#include "core/grid/GridOptions.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/Paths.h"
 #include "core/platform/Random.h"
@@ -18,7 +18,6 @@
 #include "session/GameSession.h"
 #include "net/GameHost.h"
 #include "ui/board/BoardLayout.h"
-#include "ui/widgets/DrawnIcons.h"
 #include "ui/platform/FileChooser.h"
 #include "ui/platform/GamePreferences.h"
 #include "ui/platform/LowColour.h"
@@ -26,31 +25,20 @@
 #include "ui/platform/Settings.h"
 #include "ui/platform/SharedPictures.h"
 #include "ui/widgets/TAdvancedPanel.h"
-#include "ui/widgets/TFlashingLabel.h"
 #include "ui/dialogs/THelpForm.h"
-#include "ui/board/TLetterLabel.h"
 #include "ui/board/TLetterBoard.h"
 #include "ui/play/TPlayPanels.h"
-#include "ui/widgets/TPictureButton.h"
 #include "ui/dialogs/TPlayerInfoDlg.h"
 #include "ui/dialogs/TRRForm.h"
-#include "ui/net/TChatPanel.h"
 #include "ui/dialogs/TPreferencesForm.h"
 #include "ui/widgets/TUpDown.h"
-#include "ui/platform/GameText.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -132,7 +120,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     session_ = std::make_unique<GameSession>(*view_, seam_.get());
     session_->onGameDropped = [this] { gameDropped(); };
     network_ = std::make_unique<TNetworkPlay>(*this);
-    menuBar()->insertMenu(mnuHelp_->menuAction(), network_->hostMenu());
+    menuBar()->insertMenu(actions_.mnuHelp->menuAction(), network_->hostMenu());
 
     fitToScreen();
     applyPreferences();
@@ -147,7 +135,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     lent.board = board_;
     lent.columns = play_->updDimCol;
     lent.rows = play_->updDimRow;
-    factory_ = new TFactoryMode(lent, {factoryMinWL_, factoryMaxWL_, factoryAllowReuse_, factorySort_});
+    factory_ = new TFactoryMode(lent, TFactoryMode::storedChoices());
     connect(factory_, &TFactoryMode::exitRequested, this, &TMainForm::leaveFactory);
     connect(factory_, &TFactoryMode::quitRequested, this, &QWidget::close);
     connect(factory_, &TFactoryMode::preferencesRequested, this, [this] { runPreferences(0); });
@@ -201,78 +189,27 @@ void TMainForm::buildCentre()
             view_->letterPressed(column, row, button);
     });
 
-    play_ = new TPlayPanels(pnlCenter_, this);
+    play_ = new TPlayPanels(pnlCenter_);
+    connect(play_, &TPlayPanels::wordSubmitted, this, [this] { view_->submitTypedWord(); });
+    connect(play_, &TPlayPanels::roundTimeClicked, this, [this](Qt::MouseButton button) {
+        Game* g = game();
+        if (!g || g->roundRunning)
+            return;
+        if (button == Qt::MiddleButton)
+            mnuGameOptionsClick();
+        else
+            g->roundTimeClicked(button == Qt::LeftButton);
+    });
+    pnlWelcome_ = new TWelcomePanel(pnlCenter_);
+    connect(pnlWelcome_, &TWelcomePanel::newGameClicked, this, &TMainForm::mnuGameNewClick);
+    connect(pnlWelcome_, &TWelcomePanel::continueGameClicked, this, &TMainForm::mnuGameLoadClick);
+    connect(pnlWelcome_, &TWelcomePanel::howToPlayClicked, this, &TMainForm::howToPlayClick);
+    connect(pnlWelcome_, &TWelcomePanel::joinGameClicked, this, &TMainForm::joinGameClick);
     connect(play_, &TPlayPanels::clockClicked, this, [this] {
         if (Game* g = game())
             g->clockClicked();
     });
     connect(play_, &TPlayPanels::wordEdited, this, [this](const QString& text) { view_->wordEntryEdited(text); });
-    buildWelcome();
-}
-
-void TMainForm::buildWelcome()
-{
-    pnlWelcome_ = new TAdvancedPanel(pnlCenter_);
-    pnlWelcome_->setObjectName(QStringLiteral("pnlWelcome"));
-    pnlWelcome_->setBevels(TAdvancedPanel::Bevel::Raised, TAdvancedPanel::Bevel::Lowered, 2);
-    auto* layout = new QVBoxLayout(pnlWelcome_);
-    layout->setContentsMargins(28, 20, 28, 18);
-    layout->setSpacing(14);
-    auto* title = new QLabel(QStringLiteral("Welcome to Lettrava"), pnlWelcome_);
-    title->setObjectName(QStringLiteral("lblWelcome"));
-    title->setAlignment(Qt::AlignCenter);
-    QFont big(QStringLiteral("Comic Sans MS"), 22);
-    big.setBold(true);
-    title->setFont(big);
-    layout->addWidget(title);
-
-    struct Entry {
-        const char* name;
-        const char* caption;
-        SharedPictures::Face face;
-    };
-    const Entry entries[4] = {{"btnNewGame", "&Start a New Game", SharedPictures::Face::NewGame},
-                              {"btnContinueGame", "&Continue a Saved Game", SharedPictures::Face::ContinueGame},
-                              {"btnHowToPlay", "&How to Play", SharedPictures::Face::HowToPlay},
-                              {"btnJoinGame", "&Join an Internet Game", SharedPictures::Face::JoinGame}};
-    auto* grid = new QGridLayout();
-    grid->setHorizontalSpacing(18);
-    grid->setVerticalSpacing(10);
-    QFont captionFont(QStringLiteral("Comic Sans MS"), 12);
-    captionFont.setBold(true);
-    for (int i = 0; i < 4; ++i) {
-        const Entry& e = entries[i];
-        auto* b = new TPictureButton(pnlWelcome_);
-        b->setObjectName(QLatin1String(e.name));
-        b->setPictureSize(QSize(52, 52));
-        b->setFace(SharedPictures::instance().face(e.face));
-        const QString plain = QString::fromLatin1(e.caption).remove(QLatin1Char('&'));
-        b->setAccessibleName(plain);
-        b->setToolTip(plain);
-        auto* caption = new TFlatButton(QString::fromLatin1(e.caption), pnlWelcome_);
-        caption->setObjectName(QStringLiteral("lbl") + QLatin1String(e.name).mid(3));
-        caption->setFont(captionFont);
-        caption->setFocusPolicy(Qt::NoFocus);
-        connect(caption, &TFlatButton::clicked, b, &TPictureButton::click);
-        grid->addWidget(b, i / 2, (i % 2) * 2);
-        grid->addWidget(caption, i / 2, (i % 2) * 2 + 1);
-        welcomeButtons_[static_cast<std::size_t>(i)] = b;
-        if (i == 2)
-            caption->setShortcut(QKeySequence()); // Alt+H stays the Help menu's
-        if (i == 3)
-            joinCaption_ = caption;
-    }
-    connect(welcomeButtons_[0], &TPictureButton::clicked, this, &TMainForm::mnuGameNewClick);
-    connect(welcomeButtons_[1], &TPictureButton::clicked, this, &TMainForm::mnuGameLoadClick);
-    connect(welcomeButtons_[2], &TPictureButton::clicked, this, &TMainForm::howToPlayClick);
-    connect(welcomeButtons_[3], &TPictureButton::clicked, this, &TMainForm::joinGameClick);
-    layout->addLayout(grid);
-    auto* line = new QLabel(QStringLiteral("Click a dot or use the Menu to let the fun begin!"), pnlWelcome_);
-    line->setAlignment(Qt::AlignCenter);
-    QFont italic = line->font();
-    italic.setItalic(true);
-    line->setFont(italic);
-    layout->addWidget(line);
 }
 
 void TMainForm::buildStatusBar()
@@ -301,43 +238,17 @@ void TMainForm::buildStatusBar()
 void TMainForm::applyColours()
 {
     const bool low = lowColourDisplay();
-    const SharedPictures& pics = SharedPictures::instance();
-    actPrintGrid_->setVisible(!low);
-    actPrintSeparator_->setVisible(!low);
+    actions_.printGrid->setVisible(!low);
+    actions_.printSeparator->setVisible(!low);
+    pnlSpeedBar_->applyColours(low);
+    play_->applyColours(low);
     if (low) {
-        for (TAdvancedPanel* p : {pnlSpeedBar_, pnlWelcome_, play_->pnlRoundTime, play_->pnlGridSize, play_->pnlBonus, play_->pnlWordEntry,
-                                  play_->pnlPaused, pnlCenter_})
-            p->clearWallpaper();
+        pnlWelcome_->clearWallpaper();
+        pnlCenter_->clearWallpaper();
     } else {
-        pnlSpeedBar_->setWallpaper(pics.woodA);
-        pnlWelcome_->setWallpaper(pics.woodA);
-        // The pause notice is of the word entry's wood, like every panel of play.
-        for (TAdvancedPanel* p : {play_->pnlRoundTime, play_->pnlGridSize, play_->pnlBonus, play_->pnlWordEntry,
-                                  play_->pnlPaused})
-            p->setWallpaper(pics.woodB);
+        pnlWelcome_->setWallpaper(SharedPictures::instance().woodA);
     }
-    // Dark text on the honey wood and on pale yellow; ivory on the dark wood.
-    const QColor onLight = low ? QColor(0, 0, 0) : kBrownText;
-    const QColor onDark = low ? QColor(0, 0, 0) : kIvoryText;
-    for (QWidget* w : std::initializer_list<QWidget*>{pnlSpeedBar_, pnlWelcome_})
-        setTextColour(w, onLight);
-    for (QWidget* w : std::initializer_list<QWidget*>{play_->pnlRoundTime, play_->pnlGridSize, play_->pnlBonus,
-                                                      play_->pnlWordEntry, play_->pnlPaused})
-        setTextColour(w, onDark);
-    play_->lblTimeLeft->setStyleSheet(
-        low ? QStringLiteral("QLabel { color: rgb(128, 0, 0); }")
-            : QStringLiteral("QLabel { color: rgb(255, 221, 40); background: rgba(0, 0, 0, 120);"
-                             " border-radius: 8px; padding: 2px 10px; }"));
-    const QString letterStyle =
-        low ? QStringLiteral("QLabel { color: black; background: white; border: 1px solid gray; }")
-            : QStringLiteral("QLabel { color: rgb(52, 28, 8); background: rgb(255, 248, 228);"
-                             " border: 1px solid rgba(60, 30, 10, 160); border-radius: 4px; }");
-    for (QLabel* l : play_->lblBonusLetter)
-        l->setStyleSheet(letterStyle);
-    pnlSpeedBar_->setStyleSheet(
-        low ? QStringLiteral("QToolButton { font-weight: bold; padding: 2px 6px; }")
-            : QStringLiteral("QToolButton { font-weight: bold; padding: 2px 6px; color: rgb(52, 28, 8); }"
-                             "QToolButton:disabled { color: rgba(52, 28, 8, 120); }"));
+    setTextColour(pnlWelcome_, low ? QColor(0, 0, 0) : kBrownText);
 }
 
 void TMainForm::applyPreferences()
@@ -381,10 +292,6 @@ void TMainForm::readSettings()
 {
     play_->updDimCol->setValue(std::clamp(SettingsStore::read(settings::GridCol), 3, 12));
     play_->updDimRow->setValue(std::clamp(SettingsStore::read(settings::GridRow), 3, 12));
-    factoryMinWL_ = SettingsStore::read(settings::FactoryMinWL);
-    factoryMaxWL_ = SettingsStore::read(settings::FactoryMaxWL);
-    factorySort_ = SettingsStore::read(settings::FactorySort);
-    factoryAllowReuse_ = SettingsStore::read(settings::FactoryAllowReuse);
 
     const int left = SettingsStore::read(settings::MainLeft);
     const int top = SettingsStore::read(settings::MainTop);
@@ -397,13 +304,7 @@ void TMainForm::writeSettings() const
     SettingsStore::write(settings::MainTop, pos().y());
     SettingsStore::write(settings::GridCol, play_->updDimCol->value());
     SettingsStore::write(settings::GridRow, play_->updDimRow->value());
-    const TFactoryMode::Choices factory =
-        factory_ ? factory_->choices()
-                 : TFactoryMode::Choices{factoryMinWL_, factoryMaxWL_, factoryAllowReuse_, factorySort_};
-    SettingsStore::write(settings::FactoryMinWL, factory.minWordLength);
-    SettingsStore::write(settings::FactoryMaxWL, factory.maxWordLength);
-    SettingsStore::write(settings::FactorySort, factory.sortOrder);
-    SettingsStore::write(settings::FactoryAllowReuse, factory.allowReuse);
+    factory_->storeChoices();
 }
 
 QWidget* TMainForm::centrePanel() const { return pnlCenter_; }
@@ -484,49 +385,16 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* e)
 {
     if (!play_) // still being built
         return QMainWindow::eventFilter(watched, e);
-    if (watched == pnlCenter_ && e->type() == QEvent::Resize) {
+    if (watched == pnlCenter_ && e->type() == QEvent::Resize)
         layoutCentre();
-    } else if (watched == play_->edtWordEntry && e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            view_->submitTypedWord();
-            return true;
-        }
-    } else if (watched == play_->imgSetRoundTime && e->type() == QEvent::MouseButtonPress) {
-        const Qt::MouseButton button = static_cast<QMouseEvent*>(e)->button();
-        if (Game* g = game(); g && !g->roundRunning) {
-            if (button == Qt::LeftButton)
-                g->roundTimeClicked(true);
-            else if (button == Qt::RightButton)
-                g->roundTimeClicked(false);
-            else if (button == Qt::MiddleButton)
-                mnuGameOptionsClick();
-        }
-        return true;
-    }
     return QMainWindow::eventFilter(watched, e);
 }
 
 void TMainForm::closeEvent(QCloseEvent* e)
 {
-    if (Game* g = game(); g && g->networkMode != NetworkMode::Client) {
-        if (g->roundRunning) {
-            if (dialogs().showMessage("This will abort (and not count) the current round.  Are you sure?", "Warning",
-                                      MessageButtons::YesNo, MessageIcon::Warning)
-                != MessageAnswer::Yes) {
-                e->ignore();
-                return;
-            }
-            g->abortRoundForClose();
-        }
-        if (g->inProgress && g->unsavedChanges) {
-            const MessageAnswer answer = dialogs().showMessage("Do you want to save the game?", "Warning",
-                                                               MessageButtons::YesNoCancel, MessageIcon::Warning);
-            if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && !saveGame(false))) {
-                e->ignore();
-                return;
-            }
-        }
+    if (!session_->confirmClose([this] { return saveGame(false); })) {
+        e->ignore();
+        return;
     }
     network_->shutdown();
     // The help window goes with the main window, so that the program ends.
@@ -570,7 +438,7 @@ void TMainForm::setChatPanel(QWidget* panel)
 
 void TMainForm::showMainMenus(bool shown)
 {
-    for (QMenu* m : {mnuGame_, mnuRound_, mnuPreferences_, mnuHelp_})
+    for (QMenu* m : {actions_.mnuGame, actions_.mnuRound, actions_.mnuPreferences, actions_.mnuHelp})
         m->menuAction()->setVisible(shown);
 }
 
@@ -599,8 +467,8 @@ void TMainForm::setMode(Mode mode)
                                                      play_->pnlPaused, play_->imgSetRoundTime})
         w->hide();
     view_->forgetWordEntry();
-    mnuRound_->menuAction()->setEnabled(false);
-    actGameOptions_->setEnabled(false);
+    actions_.mnuRound->menuAction()->setEnabled(false);
+    actions_.gameOptions->setEnabled(false);
     view_->clearStatusPanels();
     if (designing) {
         pnlSpeedBar_->hide();
@@ -620,22 +488,14 @@ void TMainForm::mnuGridFactoryClick()
     if (game() && !confirmSaveGame())
         return;
     session_->dropGame();
-    actGameSave_->setEnabled(false);
-    actGameSaveAs_->setEnabled(false);
-    actShowResults_->setEnabled(false);
+    actions_.gameSave->setEnabled(false);
+    actions_.gameSaveAs->setEnabled(false);
+    actions_.showResults->setEnabled(false);
     view_->removeBoard();
     setMode(Mode::Factory);
 }
 
-void TMainForm::leaveFactory()
-{
-    const TFactoryMode::Choices c = factory_->choices();
-    factoryMinWL_ = c.minWordLength;
-    factoryMaxWL_ = c.maxWordLength;
-    factoryAllowReuse_ = c.allowReuse;
-    factorySort_ = c.sortOrder;
-    setMode(Mode::Welcome);
-}
+void TMainForm::leaveFactory() { setMode(Mode::Welcome); }
 
 void TMainForm::keyPressEvent(QKeyEvent* event)
 {
@@ -658,7 +518,7 @@ void TMainForm::newGame(bool load, const QString& file)
             return;
     }
     const Game* made = load ? session_->loadGame(qtToPath(file)) : session_->newGame(true);
-    actShowResults_->setEnabled(false);
+    actions_.showResults->setEnabled(false);
     if (!made) {
         if (!hosting || !game())
             setMode(Mode::Welcome);
@@ -669,41 +529,22 @@ void TMainForm::newGame(bool load, const QString& file)
 
 void TMainForm::gameDropped()
 {
-    actRoundStart_->setEnabled(false);
-    actGameSave_->setEnabled(false);
-    actGameSaveAs_->setEnabled(false);
-    play_->imgSetRoundTime->hide();
-    play_->pnlWordEntry->hide();
-    view_->forgetWordEntry();
-    play_->pnlBonus->hide();
-    play_->lblBonusValue->clear();
-    play_->pnlGridSize->hide();
-    view_->removeBoard();
+    for (QAction* a : {actions_.roundStart, actions_.gameSave, actions_.gameSaveAs})
+        a->setEnabled(false);
+    view_->clearGame();
 }
 
 void TMainForm::showNewGame(bool load, const QString& file)
 {
     Game& g = *game();
     setMode(Mode::Play);
-    view_->showAllCells(false);
-    view_->fillStatusPanels();
-    view_->showPlayerLabels();
-    btnClearClicks_->setVisible(g.hasMousePlayer);
-    play_->lblTimeLeft->setFlashing(false);
-    play_->lblTimeLeft->clear();
-    play_->pnlGridSize->setVisible(g.manualGridSize && g.networkMode != NetworkMode::Client);
-    actGameSave_->setEnabled(true);
-    actGameSaveAs_->setEnabled(true);
-    for (QLabel* l : play_->lblBonusLetter)
-        l->hide();
-    actPrintGrid_->setEnabled(false);
-    actSaveGrid_->setEnabled(false);
-    if (g.roundsPerGame - g.currentRound <= 0)
-        view_->setRoundLabel("Round " + std::to_string(g.roundsPerGame));
-    else
-        g.prepareNextRound();
-    g.refreshScores();
-    actGameOptions_->setEnabled(true);
+    pnlSpeedBar_->clearClicksButton()->setVisible(g.hasMousePlayer);
+    for (QAction* a : {actions_.gameSave, actions_.gameSaveAs})
+        a->setEnabled(true);
+    actions_.printGrid->setEnabled(false);
+    actions_.saveGrid->setEnabled(false);
+    view_->showGame(g);
+    actions_.gameOptions->setEnabled(true);
 
     // A game made or continued while hosting is hosted too; a new hosting
     // game starts listening (when it cannot, it is a local game).
@@ -767,14 +608,14 @@ void TMainForm::mnuViewPlayerStatsClick()
 void TMainForm::actRoundStartExecute()
 {
     Game* g = game();
-    if (!g || !actRoundStart_->isEnabled() || g->roundRunning)
+    if (!g || !actions_.roundStart->isEnabled() || g->roundRunning)
         return;
     g->startRoundCommand();
 }
 
 void TMainForm::actRoundPauseExecute()
 {
-    if (game() && actRoundPause_->isEnabled())
+    if (game() && actions_.roundPause->isEnabled())
         game()->pauseCommand();
 }
 
@@ -823,7 +664,7 @@ void TMainForm::renderForPrinting(QPainter& painter, const QRect& page)
 
 void TMainForm::mnuPrintGridClick()
 {
-    if (!actPrintGrid_->isEnabled() || !actPrintGrid_->isVisible())
+    if (!actions_.printGrid->isEnabled() || !actions_.printGrid->isVisible())
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kTitle));
@@ -855,7 +696,7 @@ void TMainForm::runPreferences(int page)
     // The round is paused while the preferences are open, unless the user
     // had paused it already: then it stays paused afterwards too.
     Game* g = game();
-    const bool pauseAround = g && actRoundPause_->isEnabled() && g->round() && !g->round()->paused;
+    const bool pauseAround = g && actions_.roundPause->isEnabled() && g->round() && !g->round()->paused;
     if (pauseAround)
         actRoundPauseExecute();
     preferencesForm_->showPage(page == 0 ? TPreferencesForm::Page::General : TPreferencesForm::Page::Sounds);
@@ -872,7 +713,7 @@ void TMainForm::mnuPreferencesSoundClick() { runPreferences(1); }
 void TMainForm::mnuGameOptionsClick()
 {
     Game* g = game();
-    if (!g || !actGameOptions_->isEnabled())
+    if (!g || !actions_.gameOptions->isEnabled())
         return;
     g->setupFromDialog(false, false);
     network_->refreshOwnRecord();
@@ -886,7 +727,7 @@ void TMainForm::refreshBetweenRounds()
     const Game* g = game();
     if (!g || g->roundRunning)
         return;
-    play_->imgSetRoundTime->setVisible(!g->automaticDuration && actRoundStart_->isEnabled());
+    play_->imgSetRoundTime->setVisible(!g->automaticDuration && actions_.roundStart->isEnabled());
     play_->pnlBonus->setVisible(g->bonusWordEnabled);
     layoutCentre();
 }
@@ -895,43 +736,39 @@ void TMainForm::refreshBetweenRounds()
 
 void TMainForm::setWelcomeVisible(bool visible)
 {
-    pnlWelcome_->setVisible(visible);
-    if (visible)
-        pnlWelcome_->raise();
-    for (QAction* a : actWelcomeKeys_)
+    pnlWelcome_->showWelcome(visible);
+    for (QAction* a : actions_.welcomeKeys)
         a->setEnabled(visible);
-    if (visible)
-        welcomeButtons_[0]->setFocus();
 }
 
-void TMainForm::roundStarting() { actRoundStart_->setEnabled(false); }
+void TMainForm::roundStarting() { actions_.roundStart->setEnabled(false); }
 
 void TMainForm::roundModeEntered(const Game& game)
 {
     const bool client = game.networkMode == NetworkMode::Client;
-    for (QAction* a : {actGameOptions_, actGameNew_, actGameLoad_, actGameSaveAs_, actViewPlayerStats_, actGameSave_,
-                       actShowResults_, actRoundClear_, actGridFactory_})
+    for (QAction* a : {actions_.gameOptions, actions_.gameNew, actions_.gameLoad, actions_.gameSaveAs, actions_.viewPlayerStats, actions_.gameSave,
+                       actions_.showResults, actions_.roundClear, actions_.gridFactory})
         a->setEnabled(false);
-    actRoundPause_->setEnabled(game.networkMode == NetworkMode::Local);
-    actAbortCounts_->setEnabled(!client);
-    actAbortNoCount_->setEnabled(!client);
-    mnuAbort_->menuAction()->setEnabled(!client);
-    actPrintGrid_->setEnabled(actPrintGrid_->isVisible());
-    actSaveGrid_->setEnabled(true);
-    for (QAction* a : actWelcomeKeys_)
+    actions_.roundPause->setEnabled(game.networkMode == NetworkMode::Local);
+    actions_.abortCounts->setEnabled(!client);
+    actions_.abortNoCount->setEnabled(!client);
+    actions_.mnuAbort->menuAction()->setEnabled(!client);
+    actions_.printGrid->setEnabled(actions_.printGrid->isVisible());
+    actions_.saveGrid->setEnabled(true);
+    for (QAction* a : actions_.welcomeKeys)
         a->setEnabled(false);
     network_->roundStarted();
 }
 
 void TMainForm::roundModeLeft(const Game& game)
 {
-    for (QAction* a : {actRoundPause_, actAbortCounts_, actAbortNoCount_, actRoundClear_})
+    for (QAction* a : {actions_.roundPause, actions_.abortCounts, actions_.abortNoCount, actions_.roundClear})
         a->setEnabled(false);
-    mnuAbort_->menuAction()->setEnabled(false);
+    actions_.mnuAbort->menuAction()->setEnabled(false);
     if (game.networkMode != NetworkMode::Client)
-        for (QAction* a : {actViewPlayerStats_, actGameSave_, actGameNew_, actGameLoad_, actGameSaveAs_, actGridFactory_})
+        for (QAction* a : {actions_.viewPlayerStats, actions_.gameSave, actions_.gameNew, actions_.gameLoad, actions_.gameSaveAs, actions_.gridFactory})
             a->setEnabled(true);
-    actGameOptions_->setEnabled(true);
+    actions_.gameOptions->setEnabled(true);
     network_->roundEnded();
     // A dictionary chosen during the round is loaded now that it is over; a
     // host's round is over only when its wait for the players is, by the
@@ -942,20 +779,20 @@ void TMainForm::roundModeLeft(const Game& game)
 
 void TMainForm::nextRoundPrepared(const Game& game)
 {
-    actRoundStart_->setEnabled(true);
-    mnuRound_->menuAction()->setEnabled(true);
+    actions_.roundStart->setEnabled(true);
+    actions_.mnuRound->menuAction()->setEnabled(true);
     dictionaryChoice_->roundEnded(&game);
 }
 
 void TMainForm::pausedChanged(bool paused)
 {
-    actRoundPause_->setText(paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
-    actRoundPause_->setToolTip(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    actions_.roundPause->setText(paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+    actions_.roundPause->setToolTip(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
 }
 
-void TMainForm::clearClicksAvailable(bool available) { actRoundClear_->setEnabled(available); }
+void TMainForm::clearClicksAvailable(bool available) { actions_.roundClear->setEnabled(available); }
 
-void TMainForm::showResultsAvailable(bool available) { actShowResults_->setEnabled(available); }
+void TMainForm::showResultsAvailable(bool available) { actions_.showResults->setEnabled(available); }
 
 void TMainForm::setWindowShown(bool shown) { setVisible(shown); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/play/TPlayView.h"
+#include "ui/shell/MainActions.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -28,15 +29,15 @@ class QtTaskSeam;
 class TAdvancedPanel;
 class TChatPanel;
 class TFactoryMode;
-class TFlatButton;
 class TLetterBoard;
 class TLetterLabel;
 class TNetworkPlay;
-class TPictureButton;
 class TPlayPanels;
 class TPreferencesForm;
 class TRRForm;
+class TSpeedBar;
 class TTCPForm;
+class TWelcomePanel;
 
 // The program's main window, "Lettrava": the welcome panel while there is no
 // game; the board of letter cells with the players' scores, the round clock,
@@ -179,7 +180,6 @@ private:
     void buildMenus();
     void buildSpeedBar();
     void buildCentre();
-    void buildWelcome();
     void buildStatusBar();
     void applyColours();
     void applyPreferences();
@@ -209,49 +209,17 @@ private:
     // Loads a newly chosen dictionary between rounds.
     std::unique_ptr<DictionaryChoice> dictionaryChoice_;
 
-    // menus and commands
-    QMenu* mnuGame_ = nullptr;
-    QMenu* mnuRound_ = nullptr;
-    QMenu* mnuAbort_ = nullptr;
-    QMenu* mnuPreferences_ = nullptr;
-    QMenu* mnuHelp_ = nullptr;
-    QAction* actGameNew_ = nullptr;
-    QAction* actGameLoad_ = nullptr;
-    QAction* actGameSave_ = nullptr;
-    QAction* actGameSaveAs_ = nullptr;
-    QAction* actViewPlayerStats_ = nullptr;
-    QAction* actGridFactory_ = nullptr;
-    QAction* actExit_ = nullptr;
-    QAction* actRoundStart_ = nullptr;
-    QAction* actRoundPause_ = nullptr;
-    QAction* actAbortCounts_ = nullptr;
-    QAction* actAbortNoCount_ = nullptr;
-    QAction* actPrintGrid_ = nullptr;
-    QAction* actPrintSeparator_ = nullptr;
-    QAction* actSaveGrid_ = nullptr;
-    QAction* actRoundClear_ = nullptr;
-    QAction* actShowResults_ = nullptr;
-    QAction* actPrefsGeneral_ = nullptr;
-    QAction* actPrefsSound_ = nullptr;
-    QAction* actGameOptions_ = nullptr;
-    QAction* actHelpTopics_ = nullptr;
-    QAction* actTipOfTheDay_ = nullptr;
-    QAction* actAbout_ = nullptr;
-    std::array<QAction*, 3> actWelcomeKeys_{};
+    MainActions actions_;
 
     // speed bar
-    TAdvancedPanel* pnlSpeedBar_ = nullptr;
-    QToolButton* btnClearClicks_ = nullptr;
-    QToolButton* btnAbort_ = nullptr;
+    TSpeedBar* pnlSpeedBar_ = nullptr;
 
     // centre
     TAdvancedPanel* pnlCenter_ = nullptr;
     TLetterBoard* board_ = nullptr;
     QSplitter* splChat_ = nullptr;
     QPointer<QWidget> chatPanel_;
-    TAdvancedPanel* pnlWelcome_ = nullptr;
-    std::array<TPictureButton*, 4> welcomeButtons_{};
-    TFlatButton* joinCaption_ = nullptr;
+    TWelcomePanel* pnlWelcome_ = nullptr;
     TFactoryMode* factory_ = nullptr; // the grid designer's mode
     TPlayPanels* play_ = nullptr;     // the panels of play, children of the centre
     double zoom_ = 1.0;               // the tiles' size against their design size
@@ -263,11 +231,6 @@ private:
 
     QString saveFile_;
     bool activatedOnce_ = false;
-    // Kept from the settings store for the windows that use them.
-    int factoryMinWL_ = 3;
-    int factoryMaxWL_ = 18;
-    int factorySort_ = 1;
-    bool factoryAllowReuse_ = true;
 
     // The game's view, the session that owns the game and its connections,
     // and the network side: the network side goes first, the view last.

@@ -1,57 +1,14 @@
 // The main window's actions, menus and speed bar.
 
 #include "ui/shell/TMainForm.h"
-#include "ui/play/PlayParts.h"
-
-#include "core/game/Game.h"
-#include "core/game/SavedGameFile.h"
-#include "core/grid/Grid.h"
-#include "core/grid/GridFile.h"
-#include "core/grid/GridOptions.h"
-#include "core/platform/Dialogs.h"
-#include "core/platform/Paths.h"
-#include "core/platform/Random.h"
-#include "core/players/PlayerFileManager.h"
-#include "ui/board/BoardLayout.h"
-#include "ui/widgets/DrawnIcons.h"
-#include "ui/platform/FileChooser.h"
-#include "ui/platform/LowColour.h"
-#include "ui/platform/Settings.h"
-#include "ui/platform/SharedPictures.h"
-#include "ui/widgets/TAdvancedPanel.h"
-#include "ui/widgets/TFlashingLabel.h"
-#include "ui/dialogs/THelpForm.h"
-#include "ui/board/TLetterLabel.h"
-#include "ui/board/TLetterBoard.h"
-#include "ui/play/TPlayPanels.h"
-#include "ui/widgets/TPictureButton.h"
-#include "ui/dialogs/TPlayerInfoDlg.h"
-#include "ui/widgets/TUpDown.h"
+#include "ui/shell/TSpeedBar.h"
+#include "ui/shell/TWelcomePanel.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QEventLoop>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QScreen>
-#include <QStatusBar>
-#include <QTimer>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace lettrava {
-
-using namespace playparts;
 
 void TMainForm::buildActions()
 {
@@ -60,65 +17,65 @@ void TMainForm::buildActions()
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    actGameNew_ = make(QStringLiteral("&New"), "mnuGameNew");
-    actGameNew_->setShortcut(QKeySequence::New);
-    actGameLoad_ = make(QStringLiteral("&Load"), "mnuGameLoad");
-    actGameLoad_->setShortcut(QKeySequence::Open);
-    actGameSave_ = make(QStringLiteral("&Save"), "actGameSave");
-    actGameSave_->setToolTip(QStringLiteral("Save Game"));
-    actGameSave_->setShortcut(QKeySequence::Save);
-    actGameSaveAs_ = make(QStringLiteral("Save &As.."), "actGameSaveAs");
-    actViewPlayerStats_ = make(QStringLiteral("&View Player Stats"), "mnuViewPlayerStats");
-    actGridFactory_ = make(QStringLiteral("&Grid Factory"), "mnuGridFactory");
-    actExit_ = make(QStringLiteral("&Exit"), "mnuExit");
-    actRoundStart_ = make(QStringLiteral("Start Round"), "actRoundStart");
-    actRoundStart_->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    actRoundPause_ = make(QStringLiteral("&Pause"), "actRoundPause");
-    actRoundPause_->setToolTip(QStringLiteral("Pause"));
-    actRoundPause_->setShortcut(QKeySequence(Qt::Key_Pause));
-    actAbortCounts_ = make(QStringLiteral("Round Still Counts"), "mnuAbortCounts");
-    actAbortNoCount_ = make(QStringLiteral("Round Doesn't Count"), "mnuAbortNoCount");
-    actPrintGrid_ = make(QStringLiteral("Print Grid"), "mnuPrintGrid");
-    actSaveGrid_ = make(QStringLiteral("Save Grid"), "mnuSaveGrid");
-    actRoundClear_ = make(QStringLiteral("&Clear Clicks"), "actRoundClear");
-    actRoundClear_->setToolTip(QStringLiteral("Clear Mouse Clicks"));
-    actShowResults_ = make(QStringLiteral("Show &Results"), "mnuShowResults");
-    actPrefsGeneral_ = make(QStringLiteral("General"), "mnuPreferencesGeneral");
-    actPrefsSound_ = make(QStringLiteral("Sound"), "mnuPreferencesSound");
-    actGameOptions_ = make(QStringLiteral("Game Options"), "mnuGameOptions");
-    actHelpTopics_ = make(QStringLiteral("Topics"), "mnuHelpTopics");
-    actHelpTopics_->setShortcut(QKeySequence(Qt::Key_F1));
-    actTipOfTheDay_ = make(QStringLiteral("Tip of the Day"), "mnuTipOfTheDay");
-    actAbout_ = make(QStringLiteral("About"), "mnuAbout");
+    actions_.gameNew = make(QStringLiteral("&New"), "mnuGameNew");
+    actions_.gameNew->setShortcut(QKeySequence::New);
+    actions_.gameLoad = make(QStringLiteral("&Load"), "mnuGameLoad");
+    actions_.gameLoad->setShortcut(QKeySequence::Open);
+    actions_.gameSave = make(QStringLiteral("&Save"), "actGameSave");
+    actions_.gameSave->setToolTip(QStringLiteral("Save Game"));
+    actions_.gameSave->setShortcut(QKeySequence::Save);
+    actions_.gameSaveAs = make(QStringLiteral("Save &As.."), "actGameSaveAs");
+    actions_.viewPlayerStats = make(QStringLiteral("&View Player Stats"), "mnuViewPlayerStats");
+    actions_.gridFactory = make(QStringLiteral("&Grid Factory"), "mnuGridFactory");
+    actions_.exit = make(QStringLiteral("&Exit"), "mnuExit");
+    actions_.roundStart = make(QStringLiteral("Start Round"), "actRoundStart");
+    actions_.roundStart->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    actions_.roundPause = make(QStringLiteral("&Pause"), "actRoundPause");
+    actions_.roundPause->setToolTip(QStringLiteral("Pause"));
+    actions_.roundPause->setShortcut(QKeySequence(Qt::Key_Pause));
+    actions_.abortCounts = make(QStringLiteral("Round Still Counts"), "mnuAbortCounts");
+    actions_.abortNoCount = make(QStringLiteral("Round Doesn't Count"), "mnuAbortNoCount");
+    actions_.printGrid = make(QStringLiteral("Print Grid"), "mnuPrintGrid");
+    actions_.saveGrid = make(QStringLiteral("Save Grid"), "mnuSaveGrid");
+    actions_.roundClear = make(QStringLiteral("&Clear Clicks"), "actRoundClear");
+    actions_.roundClear->setToolTip(QStringLiteral("Clear Mouse Clicks"));
+    actions_.showResults = make(QStringLiteral("Show &Results"), "mnuShowResults");
+    actions_.prefsGeneral = make(QStringLiteral("General"), "mnuPreferencesGeneral");
+    actions_.prefsSound = make(QStringLiteral("Sound"), "mnuPreferencesSound");
+    actions_.gameOptions = make(QStringLiteral("Game Options"), "mnuGameOptions");
+    actions_.helpTopics = make(QStringLiteral("Topics"), "mnuHelpTopics");
+    actions_.helpTopics->setShortcut(QKeySequence(Qt::Key_F1));
+    actions_.tipOfTheDay = make(QStringLiteral("Tip of the Day"), "mnuTipOfTheDay");
+    actions_.about = make(QStringLiteral("About"), "mnuAbout");
 
-    for (QAction* a : {actRoundStart_, actGameSave_, actGameSaveAs_, actRoundPause_, actRoundClear_, actAbortCounts_,
-                       actAbortNoCount_, actPrintGrid_, actSaveGrid_, actShowResults_, actGameOptions_})
+    for (QAction* a : {actions_.roundStart, actions_.gameSave, actions_.gameSaveAs, actions_.roundPause, actions_.roundClear, actions_.abortCounts,
+                       actions_.abortNoCount, actions_.printGrid, actions_.saveGrid, actions_.showResults, actions_.gameOptions})
         a->setEnabled(false);
 
-    connect(actGameNew_, &QAction::triggered, this, &TMainForm::mnuGameNewClick);
-    connect(actGameLoad_, &QAction::triggered, this, &TMainForm::mnuGameLoadClick);
-    connect(actGameSave_, &QAction::triggered, this, &TMainForm::actGameSaveExecute);
-    connect(actGameSaveAs_, &QAction::triggered, this, &TMainForm::actGameSaveAsExecute);
-    connect(actViewPlayerStats_, &QAction::triggered, this, &TMainForm::mnuViewPlayerStatsClick);
-    connect(actGridFactory_, &QAction::triggered, this, &TMainForm::mnuGridFactoryClick);
-    connect(actExit_, &QAction::triggered, this, &QWidget::close);
-    connect(actRoundStart_, &QAction::triggered, this, &TMainForm::actRoundStartExecute);
-    connect(actRoundPause_, &QAction::triggered, this, &TMainForm::actRoundPauseExecute);
-    connect(actAbortCounts_, &QAction::triggered, this, &TMainForm::abortRoundStillCounts);
-    connect(actAbortNoCount_, &QAction::triggered, this, &TMainForm::abortRoundDoesNotCount);
-    connect(actPrintGrid_, &QAction::triggered, this, &TMainForm::mnuPrintGridClick);
-    connect(actSaveGrid_, &QAction::triggered, this, &TMainForm::mnuSaveGridClick);
-    connect(actRoundClear_, &QAction::triggered, this, &TMainForm::actRoundClearExecute);
-    connect(actShowResults_, &QAction::triggered, this, &TMainForm::mnuShowResultsClick);
-    connect(actPrefsGeneral_, &QAction::triggered, this, &TMainForm::mnuPreferencesGeneralClick);
-    connect(actPrefsSound_, &QAction::triggered, this, &TMainForm::mnuPreferencesSoundClick);
-    connect(actGameOptions_, &QAction::triggered, this, &TMainForm::mnuGameOptionsClick);
-    connect(actHelpTopics_, &QAction::triggered, this, &TMainForm::mnuHelpTopicsClick);
-    connect(actTipOfTheDay_, &QAction::triggered, this, [this] {
+    connect(actions_.gameNew, &QAction::triggered, this, &TMainForm::mnuGameNewClick);
+    connect(actions_.gameLoad, &QAction::triggered, this, &TMainForm::mnuGameLoadClick);
+    connect(actions_.gameSave, &QAction::triggered, this, &TMainForm::actGameSaveExecute);
+    connect(actions_.gameSaveAs, &QAction::triggered, this, &TMainForm::actGameSaveAsExecute);
+    connect(actions_.viewPlayerStats, &QAction::triggered, this, &TMainForm::mnuViewPlayerStatsClick);
+    connect(actions_.gridFactory, &QAction::triggered, this, &TMainForm::mnuGridFactoryClick);
+    connect(actions_.exit, &QAction::triggered, this, &QWidget::close);
+    connect(actions_.roundStart, &QAction::triggered, this, &TMainForm::actRoundStartExecute);
+    connect(actions_.roundPause, &QAction::triggered, this, &TMainForm::actRoundPauseExecute);
+    connect(actions_.abortCounts, &QAction::triggered, this, &TMainForm::abortRoundStillCounts);
+    connect(actions_.abortNoCount, &QAction::triggered, this, &TMainForm::abortRoundDoesNotCount);
+    connect(actions_.printGrid, &QAction::triggered, this, &TMainForm::mnuPrintGridClick);
+    connect(actions_.saveGrid, &QAction::triggered, this, &TMainForm::mnuSaveGridClick);
+    connect(actions_.roundClear, &QAction::triggered, this, &TMainForm::actRoundClearExecute);
+    connect(actions_.showResults, &QAction::triggered, this, &TMainForm::mnuShowResultsClick);
+    connect(actions_.prefsGeneral, &QAction::triggered, this, &TMainForm::mnuPreferencesGeneralClick);
+    connect(actions_.prefsSound, &QAction::triggered, this, &TMainForm::mnuPreferencesSoundClick);
+    connect(actions_.gameOptions, &QAction::triggered, this, &TMainForm::mnuGameOptionsClick);
+    connect(actions_.helpTopics, &QAction::triggered, this, &TMainForm::mnuHelpTopicsClick);
+    connect(actions_.tipOfTheDay, &QAction::triggered, this, [this] {
         if (tipOfTheDayHandler)
             tipOfTheDayHandler();
     });
-    connect(actAbout_, &QAction::triggered, this, [this] {
+    connect(actions_.about, &QAction::triggered, this, [this] {
         if (!aboutHandler)
             return;
         const bool welcome = pnlWelcome_->isVisible();
@@ -138,109 +95,69 @@ void TMainForm::buildActions()
         a->setShortcutContext(Qt::WindowShortcut);
         connect(a, &QAction::triggered, this, commands[i]);
         addAction(a);
-        actWelcomeKeys_[i] = a;
+        actions_.welcomeKeys[i] = a;
     }
-    addAction(actRoundStart_);
-    addAction(actHelpTopics_);
+    addAction(actions_.roundStart);
+    addAction(actions_.helpTopics);
 }
 
 void TMainForm::buildMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu"));
-    mnuGame_ = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuGame_->setObjectName(QStringLiteral("mnuGame"));
-    mnuGame_->addAction(actGameNew_);
-    mnuGame_->addAction(actGameLoad_);
-    mnuGame_->addSeparator();
-    mnuGame_->addAction(actGameSave_);
-    mnuGame_->addAction(actGameSaveAs_);
-    mnuGame_->addSeparator();
-    mnuGame_->addAction(actViewPlayerStats_);
-    mnuGame_->addAction(actGridFactory_);
-    mnuGame_->addSeparator();
-    mnuGame_->addAction(actExit_);
+    actions_.mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    actions_.mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    actions_.mnuGame->addAction(actions_.gameNew);
+    actions_.mnuGame->addAction(actions_.gameLoad);
+    actions_.mnuGame->addSeparator();
+    actions_.mnuGame->addAction(actions_.gameSave);
+    actions_.mnuGame->addAction(actions_.gameSaveAs);
+    actions_.mnuGame->addSeparator();
+    actions_.mnuGame->addAction(actions_.viewPlayerStats);
+    actions_.mnuGame->addAction(actions_.gridFactory);
+    actions_.mnuGame->addSeparator();
+    actions_.mnuGame->addAction(actions_.exit);
 
-    mnuRound_ = menuBar()->addMenu(QStringLiteral("&Round"));
-    mnuRound_->setObjectName(QStringLiteral("mnuRound"));
-    mnuRound_->addAction(actRoundStart_);
-    mnuRound_->addAction(actRoundPause_);
-    mnuAbort_ = mnuRound_->addMenu(QStringLiteral("Abort"));
-    mnuAbort_->setObjectName(QStringLiteral("mnuAbort"));
-    mnuAbort_->addAction(actAbortCounts_);
-    mnuAbort_->addAction(actAbortNoCount_);
-    mnuAbort_->menuAction()->setEnabled(false);
-    actPrintSeparator_ = mnuRound_->addSeparator();
-    mnuRound_->addAction(actPrintGrid_);
-    mnuRound_->addAction(actSaveGrid_);
-    mnuRound_->addSeparator();
-    mnuRound_->addAction(actRoundClear_);
-    mnuRound_->addAction(actShowResults_);
-    mnuRound_->menuAction()->setEnabled(false);
+    actions_.mnuRound = menuBar()->addMenu(QStringLiteral("&Round"));
+    actions_.mnuRound->setObjectName(QStringLiteral("mnuRound"));
+    actions_.mnuRound->addAction(actions_.roundStart);
+    actions_.mnuRound->addAction(actions_.roundPause);
+    actions_.mnuAbort = actions_.mnuRound->addMenu(QStringLiteral("Abort"));
+    actions_.mnuAbort->setObjectName(QStringLiteral("mnuAbort"));
+    actions_.mnuAbort->addAction(actions_.abortCounts);
+    actions_.mnuAbort->addAction(actions_.abortNoCount);
+    actions_.mnuAbort->menuAction()->setEnabled(false);
+    actions_.printSeparator = actions_.mnuRound->addSeparator();
+    actions_.mnuRound->addAction(actions_.printGrid);
+    actions_.mnuRound->addAction(actions_.saveGrid);
+    actions_.mnuRound->addSeparator();
+    actions_.mnuRound->addAction(actions_.roundClear);
+    actions_.mnuRound->addAction(actions_.showResults);
+    actions_.mnuRound->menuAction()->setEnabled(false);
 
-    mnuPreferences_ = menuBar()->addMenu(QStringLiteral("&Preferences"));
-    mnuPreferences_->setObjectName(QStringLiteral("mnuPreferences"));
-    mnuPreferences_->addAction(actPrefsGeneral_);
-    mnuPreferences_->addAction(actPrefsSound_);
-    mnuPreferences_->addSeparator();
-    mnuPreferences_->addAction(actGameOptions_);
+    actions_.mnuPreferences = menuBar()->addMenu(QStringLiteral("&Preferences"));
+    actions_.mnuPreferences->setObjectName(QStringLiteral("mnuPreferences"));
+    actions_.mnuPreferences->addAction(actions_.prefsGeneral);
+    actions_.mnuPreferences->addAction(actions_.prefsSound);
+    actions_.mnuPreferences->addSeparator();
+    actions_.mnuPreferences->addAction(actions_.gameOptions);
 
-    mnuHelp_ = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelp_->addAction(actHelpTopics_);
-    mnuHelp_->addAction(actTipOfTheDay_);
-    mnuHelp_->addAction(actAbout_);
+    actions_.mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    actions_.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    actions_.mnuHelp->addAction(actions_.helpTopics);
+    actions_.mnuHelp->addAction(actions_.tipOfTheDay);
+    actions_.mnuHelp->addAction(actions_.about);
     // The entries of windows made elsewhere are offered once their hooks are set.
     auto offerHooked = [this] {
-        actTipOfTheDay_->setVisible(static_cast<bool>(tipOfTheDayHandler));
-        actAbout_->setVisible(static_cast<bool>(aboutHandler));
+        actions_.tipOfTheDay->setVisible(static_cast<bool>(tipOfTheDayHandler));
+        actions_.about->setVisible(static_cast<bool>(aboutHandler));
     };
-    connect(mnuHelp_, &QMenu::aboutToShow, this, offerHooked);
+    connect(actions_.mnuHelp, &QMenu::aboutToShow, this, offerHooked);
     offerHooked();
 }
 
 void TMainForm::buildSpeedBar()
 {
-    pnlSpeedBar_ = new TAdvancedPanel(this);
-    pnlSpeedBar_->setObjectName(QStringLiteral("pnlSpeedBar"));
-    pnlSpeedBar_->setBevels(TAdvancedPanel::Bevel::Raised, TAdvancedPanel::Bevel::None, 1);
-    auto* bar = new QHBoxLayout(pnlSpeedBar_);
-    bar->setContentsMargins(8, 3, 8, 3);
-    bar->setSpacing(4);
-    auto button = [this, bar](QAction* action, DrawnIcon icon, const QString& text, const QString& hint,
-                              const char* name) {
-        auto* b = new QToolButton(pnlSpeedBar_);
-        b->setObjectName(QLatin1String(name));
-        b->setIcon(drawnIcon(icon, 24));
-        b->setIconSize(QSize(24, 24));
-        b->setText(text);
-        b->setToolTip(hint);
-        b->setAccessibleName(hint);
-        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::TabFocus);
-        b->setEnabled(action->isEnabled());
-        connect(b, &QToolButton::clicked, action, &QAction::trigger);
-        connect(action, &QAction::enabledChanged, b, &QToolButton::setEnabled);
-        bar->addWidget(b);
-        return b;
-    };
-    button(actGameSave_, DrawnIcon::Save, QStringLiteral("Save"), QStringLiteral("Save Game"), "btnSave");
-    bar->addSpacing(10);
-    auto* go = button(actRoundStart_, DrawnIcon::Go, QStringLiteral("GO"), QStringLiteral("Start Round"), "btnGo");
-    QFont bold = go->font();
-    bold.setBold(true);
-    go->setFont(bold);
-    auto* pause = button(actRoundPause_, DrawnIcon::Pause, QStringLiteral("Pause"), QStringLiteral("Pause"), "btnPause");
-    connect(actRoundPause_, &QAction::changed, pause, [this, pause] {
-        pause->setText(QString(actRoundPause_->text()).remove(QLatin1Char('&')));
-        pause->setToolTip(actRoundPause_->toolTip());
-    });
-    btnClearClicks_ = button(actRoundClear_, DrawnIcon::ClearClicks, QStringLiteral("Clear"),
-                             QStringLiteral("Clear Mouse Clicks"), "btnClearClicks");
-    bar->addSpacing(10);
-    btnAbort_ = button(actAbortCounts_, DrawnIcon::Abort, QStringLiteral("Abort"),
-                       QStringLiteral("Abort Round (round will count)"), "btnAbort");
-    bar->addStretch(1);
+    pnlSpeedBar_ = new TSpeedBar(this, {actions_.gameSave, actions_.roundStart, actions_.roundPause, actions_.roundClear, actions_.abortCounts});
     pnlSpeedBar_->hide();
 }
 

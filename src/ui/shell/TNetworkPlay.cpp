@@ -11,6 +11,7 @@
 #include "ui/play/TPlayPanels.h"
 #include "ui/play/TPlayView.h"
 #include "ui/shell/TMainForm.h"
+#include "ui/shell/TSpeedBar.h"
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/widgets/TFlashingLabel.h"
 
@@ -95,9 +96,9 @@ void TNetworkPlay::showChat(bool shown)
     }
     // With the chat up, Enter belongs to the chat's input line.
     if (shown)
-        w_.actRoundStart_->setShortcuts({});
+        w_.actions_.roundStart->setShortcuts({});
     else
-        w_.actRoundStart_->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+        w_.actions_.roundStart->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     w_.layoutCentre();
 }
 
@@ -145,7 +146,7 @@ void TNetworkPlay::roundEnded()
     if (!tcpForm_)
         return;
     // No designing while a network game is up; the add-player rule applies again.
-    w_.actGridFactory_->setEnabled(false);
+    w_.actions_.gridFactory->setEnabled(false);
     tcpForm_->enableAddPlayerButton();
 }
 
@@ -192,7 +193,7 @@ bool TNetworkPlay::hostNewGame()
     showChat(true);
     pnlChat_->addPlayerButton()->show();
     tcpForm_->updateAddPlayerButton();
-    w_.actGridFactory_->setEnabled(false);
+    w_.actions_.gridFactory->setEnabled(false);
     return true;
 }
 
@@ -230,7 +231,7 @@ void TNetworkPlay::joinGame()
     w_.setWelcomeVisible(false);
     showChat(true);
     pnlChat_->addPlayerButton()->hide();
-    for (QAction* a : {w_.actGameNew_, w_.actGameLoad_, w_.actGridFactory_})
+    for (QAction* a : {w_.actions_.gameNew, w_.actions_.gameLoad, w_.actions_.gridFactory})
         a->setEnabled(false);
     w_.layoutCentre();
 }
@@ -242,10 +243,10 @@ Game* TNetworkPlay::createClientGame()
     w_.play_->lblTimeLeft->setFlashing(false);
     w_.play_->lblTimeLeft->clear();
     w_.view_->showAllCells(false);
-    for (QAction* a : {w_.actGameNew_, w_.actGameLoad_, w_.actGameSave_, w_.actGameSaveAs_, w_.actViewPlayerStats_,
-                       w_.actGridFactory_, w_.actShowResults_})
+    for (QAction* a : {w_.actions_.gameNew, w_.actions_.gameLoad, w_.actions_.gameSave, w_.actions_.gameSaveAs, w_.actions_.viewPlayerStats,
+                       w_.actions_.gridFactory, w_.actions_.showResults})
         a->setEnabled(false);
-    w_.actGameOptions_->setEnabled(false);
+    w_.actions_.gameOptions->setEnabled(false);
     return game;
 }
 
@@ -266,7 +267,7 @@ void TNetworkPlay::applyClientSettings()
     // Seated and waiting: the round comes when the host starts it.
     if (!game->roundRunning)
         w_.view_->setStatusText(kWaitingForTheHost);
-    w_.actGameOptions_->setEnabled(true);
+    w_.actions_.gameOptions->setEnabled(true);
     w_.layoutCentre();
 }
 
@@ -294,7 +295,7 @@ void TNetworkPlay::hostStartedNewGame()
     w_.play_->pnlBonus->hide();
     w_.play_->pnlWordEntry->hide();
     w_.pnlSpeedBar_->hide();
-    w_.actGameOptions_->setEnabled(false);
+    w_.actions_.gameOptions->setEnabled(false);
     w_.layoutCentre();
 }
 
@@ -334,11 +335,11 @@ void TNetworkPlay::tearDown()
     pnlChat_->clearLines();
     pnlChat_->setMemberModel(nullptr);
     mnuHost_->menuAction()->setVisible(false);
-    for (QAction* a : {w_.actGameNew_, w_.actGameLoad_, w_.actGridFactory_})
+    for (QAction* a : {w_.actions_.gameNew, w_.actions_.gameLoad, w_.actions_.gridFactory})
         a->setEnabled(true);
-    w_.actGameSave_->setEnabled(false);
-    w_.actGameSaveAs_->setEnabled(false);
-    w_.actShowResults_->setEnabled(false);
+    w_.actions_.gameSave->setEnabled(false);
+    w_.actions_.gameSaveAs->setEnabled(false);
+    w_.actions_.showResults->setEnabled(false);
     w_.setMode(TMainForm::Mode::Welcome);
     w_.pnlSpeedBar_->hide();
 }
