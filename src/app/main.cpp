@@ -10,10 +10,40 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <algorithm>
+#include <cstdio>
 #include <exception>
+#include <string>
+
+namespace {
+
+// --help and --version are answered before any window (or display) is needed.
+bool answeredFromTheCommandLine(int argc, char** argv)
+{
+    const auto given = [&](const char* option) {
+        return std::any_of(argv + 1, argv + argc, [option](const char* a) { return std::string(a) == option; });
+    };
+    if (given("--help") || given("-h")) {
+        std::printf("usage: lettrava [--home DIR] [--no-sound] [--low-colour] [Qt options]\n"
+                    "       lettrava --help | --version\n\n"
+                    "  --home DIR    the program folder: dictionaries, sounds, saved players and words\n"
+                    "  --no-sound    plays nothing and opens no audio device\n"
+                    "  --low-colour  the plain look of a 256-colour display\n");
+        return true;
+    }
+    if (given("--version")) {
+        std::printf("lettrava %s\n", LETTRAVA_VERSION);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (answeredFromTheCommandLine(argc, argv))
+        return 0;
     // --home DIR, --no-sound and --low-colour are ours; the rest goes to Qt.
     lettrava::applyDesktopSwitches(lettrava::Paths::initialise(argc, argv));
     QApplication app(argc, argv);

@@ -1,8 +1,10 @@
+#include "support/ProcessSupport.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/wait.h>
 
 using namespace lettrava::test;
 
@@ -124,4 +126,15 @@ TEST_F(GameTool, RejectsBadCommandLines)
     const ToolResult hostHelp = runTool({"host", "--help"});
     EXPECT_EQ(hostHelp.exitCode, 0);
     EXPECT_EQ(hostHelp.out.rfind("usage: lettrava-tool host --dict FILE.dic", 0), 0u) << hostHelp.out;
+#ifdef LETTRAVA_PROGRAM_PATH
+    // The game answers them too, without opening a window (no display here).
+    for (const char* option : {"--version", "--help"}) {
+        ChildProcess program({LETTRAVA_PROGRAM_PATH, option});
+        const auto first = program.readLine();
+        EXPECT_EQ(first.value_or("").rfind(option == std::string("--version") ? "lettrava " : "usage: lettrava", 0), 0u)
+            << option;
+        const int status = program.wait();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << option;
+    }
+#endif
 }
