@@ -11,6 +11,7 @@
 #include "net/NetLoop.h"
 #include "net/Payloads.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace lettrava {
@@ -515,7 +516,8 @@ void GameClient::handleFrame(const Frame& frame)
         game_->applyScores(scores);
         if (scores[4] != shownRound_) {
             shownRound_ = scores[4];
-            notices_.setRoundLabel("Round " + std::to_string(shownRound_));
+            // Before the first round the label shows the round to come.
+            notices_.setRoundLabel("Round " + std::to_string(std::max(1, shownRound_)));
         }
         break;
     }
@@ -668,8 +670,9 @@ void GameClient::applySettings(const GameInfo& record)
             continue;
         if (!game_->playerAt(slot))
             game_->placeEmptyPlayer(slot);
+        // The score so far (0 before the host sends any), not a blank.
         if (Player* p = game_->playerAt(slot); p && p->scoreLabel)
-            p->scoreLabel->setText("");
+            p->scoreLabel->setText(std::to_string(p->gameScore));
     }
     notices_.applySettings();
     notices_.setRoundLabel("Round " + std::to_string(game_->currentRound == 0 ? 1 : game_->currentRound));

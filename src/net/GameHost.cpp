@@ -594,6 +594,9 @@ void GameHost::sendChatInput(const std::string& typed)
         const WhisperParts w = splitWhisper(in.argument);
         if (!w.recipient.empty() && !w.message.empty())
             hostWhisper(ownName(), w.recipient, w.message);
+    } else if (in.kind == ChatInput::Kind::Command && in.letter == 'n') {
+        // The host's name is its game's first player's: a rename would part them.
+        showLine(kHostKeepsItsName);
     }
 }
 

@@ -75,6 +75,8 @@ public:
     static constexpr int kMaxCallsInFlight = 16;
     // The system's send buffer of each member's connection.
     static constexpr int kKernelSendBuffer = 256 * 1024;
+    // The answer to the host's own "/n".
+    static constexpr const char* kHostKeepsItsName = "The host keeps its name.";
     // How long a shutdown lets the goodbye frames go out.
     static constexpr int kShutdownGraceMs = 1000;
 

@@ -405,6 +405,8 @@ TEST_F(Hosting, WhispersChatAndRenames)
     server->sendChatInput("/w Zed hi");
     EXPECT_TRUE(notices.saw("There is no one here by the name of \"Zed\""));
     server->sendChatInput("/n Other");
+    EXPECT_TRUE(notices.saw(GameHost::kHostKeepsItsName));
+    EXPECT_EQ(server->ownName(), "Hal");
     server->sendChatInput("hello   ");
     EXPECT_TRUE(notices.saw("Hal> hello"));
     ASSERT_TRUE(ben->waitFor(loop, [](const std::vector<Frame>& f) {

@@ -341,6 +341,11 @@ TEST_F(NetworkWindowTest, AJoiningWindowPlaysAgainstAHeadlessHostThroughResultsA
     ASSERT_TRUE(pump([&] { return window->game() != nullptr; }));
     EXPECT_EQ(game().networkMode, NetworkMode::Client);
     EXPECT_FALSE(action("mnuGameNew")->isEnabled());
+    // Seated and told so: the round to come, every player at 0.
+    ASSERT_TRUE(pump([&] { return label("lblPlayer2Name") == "Bob" && label("lblRound") == "Round 1"; }));
+    EXPECT_EQ(status(), "You are in the game.  The host will start the round.");
+    EXPECT_EQ(label("lblPlayer1Score"), "0");
+    EXPECT_EQ(label("lblPlayer2Score"), "0");
 
     halGame->startRoundCommand();
     ASSERT_TRUE(pump([&] { return game().roundRunning; }));
@@ -379,15 +384,20 @@ TEST_F(NetworkWindowTest, AJoiningWindowPlaysAgainstAHeadlessHostThroughResultsA
     pump([] { return false; }, 3000);
     EXPECT_EQ(hal.memberChanges, changes);
 
-    // A lost connection ("D"), and the reconnect view.
+    // A rename, then a lost connection ("D", a developer's button shown only
+    // with LETTRAVA_DEBUG=1), and the reconnect view under the new name.
+    sendChat(chat(), "/n Bobby");
+    ASSERT_TRUE(pump([&] { return memoHas(chat(), " *** Bob is now known as Bobby"); }));
+    EXPECT_FALSE(chat().debugButton()->isVisibleTo(window.get()));
     bool sawReconnect = false;
     test::whenModal<TTCPForm>([&](TTCPForm& f) {
+        EXPECT_EQ(f.playerNameBox()->currentText(), "Bobby");
         EXPECT_EQ(f.instructionsLabel()->text(), "Oops!");
         EXPECT_EQ(f.connectLabel()->text(), "Reconnect");
         EXPECT_FALSE(f.hostField()->isEnabled());
         EXPECT_TRUE(f.statusLabel()->text().startsWith("You have been disconnected from the host."));
         // The host notices the member gone before it comes back.
-        EXPECT_TRUE(pump([&] { return hal.heard(" *** Bob logged off."); }));
+        EXPECT_TRUE(pump([&] { return hal.heard(" *** Bobby logged off."); }));
         sawReconnect = true;
         f.connectClick();
     });
@@ -395,7 +405,9 @@ TEST_F(NetworkWindowTest, AJoiningWindowPlaysAgainstAHeadlessHostThroughResultsA
     EXPECT_TRUE(pump([&] { return sawReconnect && !QApplication::activeModalWidget(); }));
     EXPECT_TRUE(memoHas(chat(), "Disconnected"));
     ASSERT_TRUE(pump([&] { return hal.host.members().size() == 2; }));
-    EXPECT_EQ(hal.host.members()[1].name, "Bob") << "back under the same name";
+    EXPECT_EQ(hal.host.members()[1].name, "Bobby") << "back under the name it had";
+    EXPECT_EQ(halGame->playerAt(1)->name, "Bobby");
+    EXPECT_TRUE(pump([&] { return label("lblPlayer2Name") == "Bobby"; }));
     EXPECT_NE(window->game(), nullptr) << "the client game was kept";
 
     // The host shuts down: the "Notice" box, then the tear-down.
@@ -417,8 +429,15 @@ TEST_F(NetworkWindowTest, FailedAttemptsShowTheirCountAndCancelWritesNothing)
     test::whenModal<TTCPForm>([&](TTCPForm& f) {
         f.playerNameBox()->setEditText("");
         f.hostField()->setText("127.0.0.1");
-        f.connectClick();
-        EXPECT_EQ(shown_.messages.back().text, "Please type or select a player name.");
+        // The underlined C of "Connect to Host" connects, as a click does.
+        QApplication::setActiveWindow(&f);
+        for (const auto& [key, captions] : test::altKeysOf(f))
+            EXPECT_EQ(captions.size(), 1) << "Alt+" << QString(key).toStdString() << ": "
+                                          << captions.join(", ").toStdString();
+        QTest::keyClick(&f, Qt::Key_C, Qt::AltModifier);
+        pump([&] { return !shown_.messages.empty(); }); // a mnemonic clicks after its press is seen
+        EXPECT_EQ(shown_.messages.empty() ? std::string() : shown_.messages.back().text,
+                  "Please type or select a player name.");
         f.playerNameBox()->setEditText("Bob");
         f.portField()->clear();
         f.connectClick();
@@ -434,7 +453,12 @@ TEST_F(NetworkWindowTest, FailedAttemptsShowTheirCountAndCancelWritesNothing)
         f.cancelClick();
         pump([&] { return !f.isVisible(); }, 10'000);
     });
-    window->joinGameClick();
+    // J on the welcome panel joins, as the other underlined letters there do;
+    // no Alt key of the window is claimed twice.
+    for (const auto& [key, captions] : test::altKeysOf(*window))
+        EXPECT_EQ(captions.size(), 1) << "Alt+" << QString(key).toStdString() << ": "
+                                      << captions.join(", ").toStdString();
+    QTest::keyClick(window.get(), Qt::Key_J);
     EXPECT_TRUE(checked);
     EXPECT_EQ(window->networkWindow(), nullptr);
     EXPECT_EQ(stored().count("IP"), 0u) << "a cancelled window writes nothing";

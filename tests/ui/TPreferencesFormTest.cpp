@@ -379,25 +379,6 @@ TEST_F(PreferencesTest, LowColourDisplaysGetNoWallpaperAndPlainPanels)
     EXPECT_TRUE(colourful.findChild<TAdvancedPanel*>("pnlGeneral")->showsWallpaper());
 }
 
-namespace {
-
-// The Alt key of a caption: the letter after a single "&".
-QChar mnemonicOf(const QString& text)
-{
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] == u'&') {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return {};
-}
-
-} // namespace
-
 TEST_F(PreferencesTest, EveryAltKeyOfAPageBelongsToOneCaption)
 {
     GamePreferences prefs;
@@ -405,21 +386,7 @@ TEST_F(PreferencesTest, EveryAltKeyOfAPageBelongsToOneCaption)
     form.open();
     for (const auto page : {TPreferencesForm::Page::General, TPreferencesForm::Page::Sounds}) {
         form.setPage(page);
-        std::map<QChar, QStringList> owners;
-        const auto take = [&](const QString& caption) {
-            if (const QChar key = mnemonicOf(caption); !key.isNull())
-                owners[key] << caption;
-        };
-        for (QAbstractButton* b : form.findChildren<QAbstractButton*>())
-            if (b->isVisibleTo(&form))
-                take(b->text());
-        for (QLabel* l : form.findChildren<QLabel*>())
-            if (l->isVisibleTo(&form) && l->buddy())
-                take(l->text());
-        for (QMenuBar* bar : form.findChildren<QMenuBar*>())
-            if (bar->isVisibleTo(&form))
-                for (QAction* a : bar->actions())
-                    take(a->text());
+        std::map<QChar, QStringList> owners = test::altKeysOf(form);
         // Both pages show "&Save" below them and an "&Options" menu.
         EXPECT_EQ(owners[u's'], QStringList{"&Save"}) << "no captions were collected";
         EXPECT_EQ(owners[u'o'], QStringList{"&Options"});

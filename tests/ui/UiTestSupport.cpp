@@ -4,7 +4,11 @@
 #include "ui/platform/LowColour.h"
 #include "ui/platform/SettingsStore.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QMenuBar>
 #include <QTextStream>
 
 namespace lettrava::test {
@@ -73,6 +77,42 @@ UiTest::~UiTest()
     SettingsStore::useFile(QString());
     Paths::setProgramFolder(previousFolder_);
     clearForcedLowColour();
+}
+
+QChar mnemonicOf(const QString& text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] == u'&') {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+std::map<QChar, QStringList> altKeysOf(QWidget& window)
+{
+    std::map<QChar, QStringList> owners;
+    const auto take = [&](const QString& caption) {
+        if (const QChar key = mnemonicOf(caption); !key.isNull())
+            owners[key] << caption;
+    };
+    // A button's Alt key is its shortcut (set from its caption unless taken away).
+    for (QAbstractButton* b : window.findChildren<QAbstractButton*>())
+        if (b->isVisibleTo(&window) && !b->shortcut().isEmpty())
+            take(b->text());
+    for (QLabel* l : window.findChildren<QLabel*>())
+        if (l->isVisibleTo(&window) && l->buddy())
+            take(l->text());
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+        if (bar->isVisibleTo(&window))
+            for (QAction* a : bar->actions())
+                if (a->isVisible())
+                    take(a->text());
+    return owners;
 }
 
 } // namespace lettrava::test

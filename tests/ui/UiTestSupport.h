@@ -4,8 +4,11 @@
 #include "support/TestSupport.h"
 #include "ui/platform/SoundOutput.h"
 
+class QWidget;
+
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <gtest/gtest.h>
@@ -46,6 +49,13 @@ public:
 // QSettings: a file format that records types, unlike INI files.
 QSettings::Format typedSettingsFormat();
 std::map<QString, QVariant> readTypedSettings(const std::filesystem::path& file);
+
+// The underlined letter of a caption ("&Save" gives s), or none.
+QChar mnemonicOf(const QString& text);
+// The Alt keys that the window's visible buttons, buddied labels and menu
+// bars offer, each with the captions that claim it: one each in a window
+// whose every underlined letter works.
+std::map<QChar, QStringList> altKeysOf(QWidget& window);
 
 // Every window test runs with its own settings file, program folder and
 // recorded dialogs, and the screen's own colour depth.

@@ -177,7 +177,8 @@ void TTCPForm::buildClientWindow()
         return button;
     };
     imgConnect_ = pictureButton(QStringLiteral("Connect"), QStringLiteral("&Connect to Host"), lblConnect_);
-    imgCancel_ = pictureButton(QStringLiteral("Cancel"), QStringLiteral("&Cancel"), lblCancel_);
+    // Alt+C is "Connect to Host"'s: Cancel takes the A (and Esc).
+    imgCancel_ = pictureButton(QStringLiteral("Cancel"), QStringLiteral("C&ancel"), lblCancel_);
     connect(imgConnect_, &TPictureButton::clicked, this, &TTCPForm::connectClick);
     connect(imgCancel_, &TPictureButton::clicked, this, &TTCPForm::cancelClick);
 
@@ -262,6 +263,8 @@ bool TTCPForm::runReconnect()
 {
     if (!session_.client() || session_.client()->hostStopped())
         return false;
+    // The name the host knows us by now (a rename since the join counts).
+    cmbPlayerName_->setEditText(toQt(session_.client()->request().name));
     lblInstructions_->setText(QStringLiteral("Oops!"));
     lblClientStatus_->setText(QString::fromLatin1(kDisconnectedText));
     lblClientStatus_->show();

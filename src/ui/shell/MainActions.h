@@ -39,8 +39,8 @@ struct MainActions {
     QAction* helpTopics = nullptr;
     QAction* tipOfTheDay = nullptr;
     QAction* about = nullptr;
-    // S, C and R (and J) on the welcome panel.
-    std::array<QAction*, 3> welcomeKeys{};
+    // S, C, R, J and H on the welcome panel.
+    std::array<QAction*, 5> welcomeKeys{};
 };
 
 } // namespace lettrava

@@ -84,13 +84,15 @@ void TMainForm::buildActions()
         pnlWelcome_->setVisible(welcome);
     });
 
-    // S, C and R on the welcome panel, in either case.
-    const std::array<Qt::Key, 3> keys{Qt::Key_S, Qt::Key_C, Qt::Key_R};
-    const std::array<void (TMainForm::*)(), 3> commands{&TMainForm::mnuGameNewClick, &TMainForm::mnuGameLoadClick,
+    // S, C, H and J on the welcome panel, in either case: its underlined
+    // letters (Alt+H stays the Help menu's); R for "How to Play" too.
+    const std::array<Qt::Key, 5> keys{Qt::Key_S, Qt::Key_C, Qt::Key_R, Qt::Key_J, Qt::Key_H};
+    const std::array<void (TMainForm::*)(), 5> commands{&TMainForm::mnuGameNewClick, &TMainForm::mnuGameLoadClick,
+                                                        &TMainForm::howToPlayClick, &TMainForm::joinGameClick,
                                                         &TMainForm::howToPlayClick};
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
         auto* a = new QAction(this);
-        a->setObjectName(QStringLiteral("actWelcomeKey") + QChar(QLatin1Char("SCR"[i])));
+        a->setObjectName(QStringLiteral("actWelcomeKey") + QChar(QLatin1Char("SCRJH"[i])));
         a->setShortcuts({QKeySequence(keys[i]), QKeySequence(Qt::SHIFT | keys[i])});
         a->setShortcutContext(Qt::WindowShortcut);
         connect(a, &QAction::triggered, this, commands[i]);
