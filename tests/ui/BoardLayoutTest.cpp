@@ -22,20 +22,30 @@ TEST(BoardLayout, WordEntrySitsBelowTheBoardButInsideThePanel)
     EXPECT_EQ(BoardLayout::wordEntryTop(480, 500, 40), 460) << "never lower than the panel allows";
 }
 
-TEST(BoardLayout, WindowFitsLowScreensAndTilesGrowOnTallOnes)
+TEST(BoardLayout, TilesFollowTheSpaceWithinTheirLimitsAndTheGapScalesAlike)
 {
-    const QSize tile(32, 31);
-    auto fit = BoardLayout::fitToScreen(700, 720, tile);
-    EXPECT_EQ(fit.windowHeight, 658);
-    EXPECT_EQ(fit.tile, QSize(30, 29));
-    fit = BoardLayout::fitToScreen(560, 720, tile);
-    EXPECT_EQ(fit.windowHeight, 526);
-    EXPECT_EQ(fit.tile, QSize(30, 29));
-    fit = BoardLayout::fitToScreen(800, 720, tile);
-    EXPECT_EQ(fit.windowHeight, 720);
-    EXPECT_EQ(fit.tile, tile);
-    EXPECT_EQ(BoardLayout::fitToScreen(900, 720, tile).tile, QSize(40, 39));
-    EXPECT_EQ(BoardLayout::fitToScreen(1200, 720, tile).tile, QSize(48, 47));
+    // The design size fits a 12 x 12 board of 417 x 405 pixels exactly.
+    const QSize design = BoardLayout::fullBoardSize({32, 31});
+    EXPECT_EQ(design, QSize(417, 405));
+    EXPECT_EQ(BoardLayout::tileForSpace(design).tile, QSize(32, 31));
+    // Twice the room: twice the tile and the gap; the narrower side decides.
+    const BoardLayout::TileScale twice = BoardLayout::tileForSpace({2 * 417, 2 * 405 + 300});
+    EXPECT_EQ(twice.tile, QSize(64, 62));
+    EXPECT_EQ(twice.gap, 6);
+    for (const QSize space : {QSize(500, 380), QSize(1200, 700), QSize(777, 1300)}) {
+        const BoardLayout::TileScale t = BoardLayout::tileForSpace(space);
+        const QSize full = BoardLayout::fullBoardSize(t.tile, t.gap);
+        EXPECT_LE(full.width(), space.width());
+        EXPECT_LE(full.height(), space.height());
+        const BoardLayout::TileScale bigger = BoardLayout::tileAtScale(t.scale + 0.05);
+        const QSize more = BoardLayout::fullBoardSize(bigger.tile, bigger.gap);
+        EXPECT_TRUE(more.width() > space.width() || more.height() > space.height()) << "the largest that fits";
+    }
+    // Never below the smallest or above the largest scale.
+    EXPECT_EQ(BoardLayout::tileForSpace({100, 100}).tile, BoardLayout::tileAtScale(BoardLayout::kMinScale).tile);
+    EXPECT_EQ(BoardLayout::tileForSpace({10000, 10000}).tile, QSize(96, 93));
+    // A 3 x 3 board at a scaled tile sits in the middle of the 12 x 12 space of that tile.
+    EXPECT_EQ(BoardLayout::tileRect({0, 0}, twice.tile, 3, 3, 1, 1, twice.gap), QRect(4 * 64 + 70, 4 * 62 + 68, 64, 62));
     EXPECT_EQ(BoardLayout::scaledPanelWidth(360, 1024), 288);
 }
 

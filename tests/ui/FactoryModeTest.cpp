@@ -325,8 +325,10 @@ TEST_F(FactoryModeTest, PauseStopsTheClockLabelsNewStopsTheRunAndCloseAsksFirst)
     form->togglePause();
     EXPECT_EQ(form->findChild<QPushButton*>("btnPause")->text(), "Resume");
     const int generations = form->run()->generations();
-    QTest::qWait(100);
+    const QString clockWhenPaused = labelText(*form, "lblElapsedSearchTime");
+    QTest::qWait(1100);
     EXPECT_EQ(form->run()->generations(), generations) << "paused";
+    EXPECT_EQ(labelText(*form, "lblElapsedSearchTime"), clockWhenPaused) << "the clock stands still while paused";
     EXPECT_EQ(labelText(*form, "lblGenerations"), QString::number(generations));
     form->togglePause();
     EXPECT_EQ(form->findChild<QPushButton*>("btnPause")->text(), "Pause");
@@ -346,6 +348,17 @@ TEST_F(FactoryModeTest, PauseStopsTheClockLabelsNewStopsTheRunAndCloseAsksFirst)
     form->generateGrid();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->running(); }, 20000));
     EXPECT_TRUE(factory().editor().grid()->traceWord("CAT")) << "the run bred the designer's new grid";
+
+    // With the spinners at another size, a run first makes a grid of that
+    // size, as Random does (asking about the changed grid first).
+    window->findChild<TUpDown*>(QStringLiteral("updDimCol"))->setValue(4);
+    window->findChild<TUpDown*>(QStringLiteral("updDimRow"))->setValue(5);
+    answers.answers.push_back(MessageAnswer::No);
+    form->generateGrid();
+    EXPECT_EQ(factory().editor().cursor().columns, 4);
+    EXPECT_EQ(factory().editor().cursor().rows, 5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->running(); }, 20000));
+    EXPECT_TRUE(factory().editor().grid()->traceWord("CAT"));
 }
 
 TEST_F(FactoryModeTest, AddingWordsChecksEachAndLoadingTakesEveryRunOfLetters)

@@ -410,8 +410,8 @@ TEST_F(MainWindowTest, ManualSizesBoardsAndHoles)
     const QPoint proto = window->tilePrototypePosition();
     EXPECT_EQ(window->tileAt(0, 0)->geometry(),
               QRect(proto + QPoint(4 * tile.width(), 4 * tile.height()), tile));
-    EXPECT_EQ(window->tileAt(1, 0)->x() - window->tileAt(0, 0)->x(), tile.width() + 3);
-    EXPECT_EQ(window->tileAt(0, 1)->y() - window->tileAt(0, 0)->y(), tile.height() + 3);
+    EXPECT_EQ(window->tileAt(1, 0)->x() - window->tileAt(0, 0)->x(), tile.width() + window->playView().tileGap());
+    EXPECT_EQ(window->tileAt(0, 1)->y() - window->tileAt(0, 0)->y(), tile.height() + window->playView().tileGap());
     EXPECT_EQ(window->letterAt(2, 3)->geometry(), window->tileAt(2, 3)->geometry());
     EXPECT_EQ(window->letterAt(3, 0), nullptr);
     timers_.runFor(300);

@@ -102,6 +102,19 @@ TEST_F(SetupDialogTest, FirstStartOffersOnePersonAgainstPushover)
     EXPECT_EQ(child<QLineEdit>(*d, "edtEmail")->text(), "undisclosed");
     EXPECT_FALSE(d->findChild<QLabel*>("lblHostProgram")->isVisibleTo(d.get()));
     EXPECT_EQ(d->setup().players[1].computerLevel, 7);
+
+    // The number fields take typed digits, kept within their ranges.
+    QSpinBox* rounds = child<QSpinBox>(*d, "updRoundsPerGame");
+    rounds->selectAll();
+    QTest::keyClicks(rounds, "20");
+    EXPECT_EQ(rounds->value(), 20);
+    rounds->selectAll();
+    QTest::keyClicks(rounds, "99");
+    rounds->interpretText();
+    EXPECT_EQ(rounds->value(), 9) << "the digit beyond the range is refused";
+    players(*d)->selectAll();
+    QTest::keyClicks(players(*d), "3");
+    EXPECT_TRUE(name(*d, 3)->isVisibleTo(d.get())) << "a typed count shows its rows";
 }
 
 TEST_F(SetupDialogTest, ConflictingInputMethodsAreMarkedAndBlockTheGame)

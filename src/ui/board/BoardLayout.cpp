@@ -13,41 +13,47 @@ QPoint boardOrigin(QPoint prototype, QSize tile, int columns, int rows)
             prototype.y() + tile.height() * ((kMaxCells - rows) / 2)};
 }
 
-QRect tileRect(QPoint prototype, QSize tile, int columns, int rows, int column, int row)
+QRect tileRect(QPoint prototype, QSize tile, int columns, int rows, int column, int row, int gap)
 {
     const QPoint origin = boardOrigin(prototype, tile, columns, rows);
-    return {origin.x() + (tile.width() + kTileGap) * column, origin.y() + (tile.height() + kTileGap) * row,
-            tile.width(), tile.height()};
+    return {origin.x() + (tile.width() + gap) * column, origin.y() + (tile.height() + gap) * row, tile.width(),
+            tile.height()};
 }
 
-QSize fullBoardSize(QSize tile)
+QSize fullBoardSize(QSize tile, int gap)
 {
-    return {(tile.width() + kTileGap) * kMaxCells - kTileGap, (tile.height() + kTileGap) * kMaxCells - kTileGap};
+    return {(tile.width() + gap) * kMaxCells - gap, (tile.height() + gap) * kMaxCells - gap};
+}
+
+TileScale tileAtScale(double scale)
+{
+    scale = std::clamp(scale, kMinScale, kMaxScale);
+    TileScale t;
+    t.scale = scale;
+    t.tile = QSize(static_cast<int>(std::lround(kTileWidth * scale)), static_cast<int>(std::lround(kTileHeight * scale)));
+    t.gap = std::max(1, static_cast<int>(std::lround(kTileGap * scale)));
+    return t;
+}
+
+TileScale tileForSpace(QSize space)
+{
+    const double byWidth = static_cast<double>(space.width()) / fullBoardSize({kTileWidth, kTileHeight}).width();
+    const double byHeight = static_cast<double>(space.height()) / fullBoardSize({kTileWidth, kTileHeight}).height();
+    TileScale t = tileAtScale(std::min(byWidth, byHeight));
+    // Rounding may overshoot by a pixel or two: step down until it fits.
+    while (t.scale > kMinScale) {
+        const QSize full = fullBoardSize(t.tile, t.gap);
+        if (full.width() <= space.width() && full.height() <= space.height())
+            break;
+        t = tileAtScale(t.scale - 0.01);
+    }
+    return t;
 }
 
 int wordEntryTop(int boardBottom, int centreHeight, int panelHeight)
 {
     const int top = (boardBottom + centreHeight) / 2 - panelHeight / 2;
     return std::min(top, centreHeight - panelHeight);
-}
-
-ScreenFit fitToScreen(int screenHeight, int windowHeight, QSize tile)
-{
-    ScreenFit fit{windowHeight, tile};
-    if (screenHeight < 600)
-        fit.windowHeight = static_cast<int>(std::lround(0.94 * screenHeight));
-    if (screenHeight < 768) {
-        fit.windowHeight = static_cast<int>(std::lround(0.94 * screenHeight));
-        fit.zoom = 0.93;
-    } else if (screenHeight >= 1080) {
-        fit.zoom = 1.5;
-    } else if (screenHeight >= 900) {
-        fit.zoom = 1.25;
-    }
-    if (fit.zoom != 1.0)
-        fit.tile = QSize(static_cast<int>(std::lround(fit.zoom * tile.width())),
-                         static_cast<int>(std::lround(fit.zoom * tile.height())));
-    return fit;
 }
 
 int scaledPanelWidth(int designWidth, int screenWidth)

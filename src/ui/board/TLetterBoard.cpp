@@ -8,7 +8,11 @@
 #include "ui/board/TLetterLabel.h"
 #include "ui/platform/GameText.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPolygonF>
+#include <QResizeEvent>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -25,7 +29,80 @@ void setWindowText(QWidget* w, const QColor& c)
 
 } // namespace
 
+// Drawn over the cells: the path's line and its step numbers.
+class TLetterBoard::PathOverlay : public QWidget {
+public:
+    explicit PathOverlay(TLetterBoard& board) : QWidget(&board), board_(board)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const std::vector<QPoint>& path = board_.path_;
+        if (path.empty())
+            return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QSize tile = board_.tileSize_;
+        const qreal unit = std::min(tile.width(), tile.height());
+        QPolygonF line;
+        for (const QPoint& c : path)
+            line << QRectF(board_.cellRect(c.x(), c.y())).center();
+        p.setPen(QPen(QColor(30, 90, 235, 150), std::max<qreal>(2, unit / 7), Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        p.drawPolyline(line);
+        // Each cell's steps in its upper left corner.
+        QFont f = font();
+        f.setBold(true);
+        f.setPixelSize(std::max(7, static_cast<int>(unit / 3.6)));
+        p.setFont(f);
+        for (int c = 0; c < board_.columns_; ++c)
+            for (int r = 0; r < board_.rows_; ++r) {
+                const QString steps = board_.pathSteps(c, r);
+                if (steps.isEmpty())
+                    continue;
+                const QRect cell = board_.cellRect(c, r);
+                const QSize text = QFontMetrics(f).size(0, steps) + QSize(6, 0);
+                const QRectF badge(cell.left() + 1, cell.top() + 1, text.width(), text.height());
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(30, 90, 235, 210));
+                p.drawRoundedRect(badge, badge.height() / 2, badge.height() / 2);
+                p.setPen(Qt::white);
+                p.drawText(badge, Qt::AlignCenter, steps);
+            }
+    }
+
+private:
+    TLetterBoard& board_;
+};
+
 TLetterBoard::TLetterBoard(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TranslucentBackground); }
+
+void TLetterBoard::setPath(const std::vector<QPoint>& cells)
+{
+    path_.clear();
+    for (const QPoint& c : cells)
+        if (inside(c.x(), c.y()))
+            path_.push_back(c);
+    if (!overlay_)
+        overlay_ = new PathOverlay(*this);
+    overlay_->setGeometry(rect());
+    overlay_->setVisible(!path_.empty());
+    overlay_->raise();
+    overlay_->update();
+}
+
+QString TLetterBoard::pathSteps(int column, int row) const
+{
+    QStringList steps;
+    for (std::size_t i = 0; i < path_.size(); ++i)
+        if (path_[i] == QPoint(column, row))
+            steps << QString::number(i + 1);
+    return steps.join(QStringLiteral(", "));
+}
 
 void TLetterBoard::setFramed(bool framed, int pad)
 {
@@ -34,12 +111,31 @@ void TLetterBoard::setFramed(bool framed, int pad)
     update();
 }
 
+void TLetterBoard::setTileSize(QSize size, int gap)
+{
+    if (size == tileSize_ && gap == gap_)
+        return;
+    tileSize_ = size;
+    gap_ = gap;
+    for (int c = 0; c < columns_; ++c)
+        for (int r = 0; r < rows_; ++r) {
+            const QRect at = cellRect(c, r);
+            if (QLabel* t = tileAt(c, r))
+                t->setGeometry(at);
+            if (TLetterLabel* l = letterAt(c, r))
+                l->setGeometry(at);
+        }
+    if (overlay_)
+        overlay_->update();
+    update();
+}
+
 QRect TLetterBoard::cellRect(int column, int row) const
 {
     if (placement_ == Placement::WholeTiles)
-        return BoardLayout::tileRect(origin_, tileSize_, columns_, rows_, column, row);
-    const int pitchW = tileSize_.width() + BoardLayout::kTileGap;
-    const int pitchH = tileSize_.height() + BoardLayout::kTileGap;
+        return BoardLayout::tileRect(origin_, tileSize_, columns_, rows_, column, row, gap_);
+    const int pitchW = tileSize_.width() + gap_;
+    const int pitchH = tileSize_.height() + gap_;
     const int left = origin_.x() + (kMaxCells - columns_) * pitchW / 2;
     const int top = origin_.y() + (kMaxCells - rows_) * pitchH / 2;
     return {left + column * pitchW, top + row * pitchH, tileSize_.width(), tileSize_.height()};
@@ -64,6 +160,7 @@ void TLetterBoard::clear()
     }
     bold_.fill(false);
     columns_ = rows_ = 0;
+    setPath({});
     update();
 }
 
@@ -108,7 +205,16 @@ void TLetterBoard::build(const Grid& grid, int columns, int rows)
             tiles_[index(c, r)] = tile;
             letters_[index(c, r)] = letter;
         }
+    if (overlay_)
+        overlay_->raise();
     update();
+}
+
+void TLetterBoard::resizeEvent(QResizeEvent* event)
+{
+    if (overlay_)
+        overlay_->setGeometry(rect());
+    QWidget::resizeEvent(event);
 }
 
 TLetterLabel* TLetterBoard::letterAt(int column, int row) const

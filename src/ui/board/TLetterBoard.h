@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 namespace lettrava {
 
@@ -43,8 +44,11 @@ public:
         placement_ = placement;
         origin_ = origin;
     }
-    void setTileSize(QSize size) { tileSize_ = size; }
+    // The cells' size and the space between them; cells already built move
+    // and resize at once.
+    void setTileSize(QSize size, int gap = 3);
     QSize tileSize() const { return tileSize_; }
+    int tileGap() const { return gap_; }
     void setBlanks(Blanks blanks) { blanks_ = blanks; }
     // Tiles drawn at random from the six pictures, or all with the first.
     void setVariedTiles(bool varied) { variedTiles_ = varied; }
@@ -76,13 +80,25 @@ public:
     // Shows every cell that holds a letter of `grid`, or hides them all.
     void showCells(const Grid& grid, bool show);
 
+    // A word's path, cell by cell in the order the word takes them: drawn as
+    // a line through the cells with each step's number, so that a path that
+    // passes a cell twice can be followed. An empty path draws none.
+    void setPath(const std::vector<QPoint>& cells);
+    const std::vector<QPoint>& path() const { return path_; }
+    // The numbers shown on a cell of the path ("2" or "1, 4"), empty when
+    // the path does not pass it.
+    QString pathSteps(int column, int row) const;
+
 signals:
     void cellPressed(int column, int row, Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    class PathOverlay;
+
     std::size_t index(int column, int row) const
     {
         return static_cast<std::size_t>(column) * kMaxCells + static_cast<std::size_t>(row);
@@ -92,6 +108,7 @@ private:
     Placement placement_ = Placement::WholeTiles;
     QPoint origin_;
     QSize tileSize_{32, 31};
+    int gap_ = 3;
     Blanks blanks_ = Blanks::Hidden;
     bool variedTiles_ = true;
     bool pressable_ = true;
@@ -104,6 +121,8 @@ private:
     std::array<QLabel*, kMaxCells * kMaxCells> tiles_{};
     std::array<TLetterLabel*, kMaxCells * kMaxCells> letters_{};
     std::array<bool, kMaxCells * kMaxCells> bold_{};
+    std::vector<QPoint> path_;
+    PathOverlay* overlay_ = nullptr;
 };
 
 } // namespace lettrava

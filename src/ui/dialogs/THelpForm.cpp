@@ -1,4 +1,5 @@
 #include "ui/dialogs/THelpForm.h"
+#include "ui/platform/ScreenPlace.h"
 
 #include "core/platform/Paths.h"
 #include "ui/platform/SharedPictures.h"
@@ -114,10 +115,14 @@ bool showHelpTopic(const QString& topic)
 {
     if (topicFile(topic).isEmpty() || !helpAvailable())
         return false;
-    if (!theWindow())
+    const bool first = !theWindow();
+    if (first)
         theWindow() = new THelpForm();
     if (!theWindow()->showTopic(topic))
         return false;
+    // Wholly on a screen, by the main window's rule: centred when first shown.
+    if (first)
+        placeWindow(*theWindow(), QPoint(), true);
     theWindow()->show();
     theWindow()->raise();
     theWindow()->activateWindow();

@@ -8,19 +8,18 @@
 #include <cstdint>
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QSpinBox;
 
 namespace lettrava {
 
 class TAdvancedPanel;
 class TFlatButton;
+class TGameOptionsGroup;
 class TGridFileList;
 class TPictureButton;
-class TUpDown;
+class TPlayersGroup;
 
 // "Enter Player Information": the players and the options of a game.
 //
@@ -31,7 +30,10 @@ class TUpDown;
 // can only be closed. The dialog owns no game state: it starts from a
 // GameSetup and yields one; the rules it applies (conflict marks, reserved
 // names, computer names, acceptance checks, grid file placement) are the
-// engine's SetupRules.
+// engine's SetupRules. The players and the game options are groups of their
+// own (TPlayersGroup, TGameOptionsGroup); the dialog places them beside the
+// network settings, the grid files and its buttons, and fills, reads and
+// stores them together.
 class TPlayerInfoDlg : public QDialog {
     Q_OBJECT
 public:
@@ -57,7 +59,7 @@ public:
     // The choices as the dialog holds them now.
     GameSetup setup() const;
     // The slots marked because their input method conflicts with a later one.
-    std::array<bool, 4> conflictMarks() const { return marks_; }
+    std::array<bool, 4> conflictMarks() const;
 
 public slots:
     // Accepting (the accept button, Alt+S, Enter): the checks of a new game,
@@ -67,33 +69,15 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
-    QGroupBox* buildPlayers();
     QGroupBox* buildNetwork();
     QGroupBox* buildHostVersion();
-    QGroupBox* buildOptions();
     QWidget* buildGridFiles();
     QWidget* buildButtons();
     TPictureButton* pictureButton(const char* name, const QString& caption, TFlatButton*& label);
 
-    int playerCount() const;
-    int inputMethod(int slot) const;
-    QString nameOf(int slot) const;
-    std::array<std::string, 4> names() const;
-    void setInputMethod(int slot, int method);
-
-    void fillNameList(int slot, bool computer);
-    void selectName(int slot, const QString& name);
-    void inputMethodChanged(int slot);
-    void recomputeMarks();
-    void applyMarks();
-    void nameBoxLeft(int slot);
-    void numPlayersChanged();
-    void wordLengthsChanged();
-    void durationChoiceChanged();
     void gridOrderChanged();
     void listenToggled();
     void addGridFiles();
@@ -108,26 +92,10 @@ private:
     Purpose purpose_;
     GameSetup current_;
     bool allowNetworkChoice_;
-    bool kindsShown_ = false;
 
     TAdvancedPanel* pnlMain_ = nullptr;
-    TUpDown* updNumPlayers_ = nullptr;
-    std::array<QLabel*, 4> lblPlayer_{};
-    std::array<QComboBox*, 4> cmbInput_{};
-    std::array<QComboBox*, 4> cmbName_{};
-    std::array<bool, 4> computerList_{};
-    std::array<bool, 4> marks_{};
-    TUpDown* updMinimumWordLength_ = nullptr;
-    TUpDown* updMaximumWordLength_ = nullptr;
-    QSpinBox* updGridPorosity_ = nullptr;
-    QCheckBox* chkBonusWordEnabled_ = nullptr;
-    QCheckBox* chkAllowLetterReuse_ = nullptr;
-    QComboBox* cmbGridSizeOrder_ = nullptr;
-    TUpDown* updRoundsPerGame_ = nullptr;
-    QComboBox* cmbRoundDuration_ = nullptr;
-    QLabel* lblRoundDuration_ = nullptr;
-    QLineEdit* edtRoundDurationMinutes_ = nullptr;
-    QLineEdit* edtRoundDurationSeconds_ = nullptr;
+    TPlayersGroup* grpPlayers_ = nullptr;
+    TGameOptionsGroup* grpOptions_ = nullptr;
     QCheckBox* chkWaitForNetworkPlayers_ = nullptr;
     QLabel* lblWaitForNetworkPlayers_ = nullptr;
     QLabel* lblPort_ = nullptr;
@@ -146,10 +114,6 @@ private:
     TFlatButton* lblAccept_ = nullptr;
     TPictureButton* btnCancel_ = nullptr;
     TPictureButton* btnHelp_ = nullptr;
-
-    int programmatic_ = 0;     // > 0 while the dialog itself changes controls
-    bool recomputing_ = false; // inside the network branch of the conflict marks
-    bool checkingName_ = false;
 };
 
 } // namespace lettrava

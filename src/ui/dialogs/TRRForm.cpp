@@ -21,12 +21,13 @@
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TPlayerStatsForm.h"
+#include "ui/dialogs/TResultsMenus.h"
+#include "ui/dialogs/TRoundScoreTable.h"
 #include "ui/widgets/TWordListBox.h"
 #include "ui/widgets/WindowParts.h"
 #include "ui/platform/WordLookup.h"
 #include "ui/platform/GameText.h"
 
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -47,11 +48,8 @@ namespace {
 
 constexpr int kTileGap = 3;
 constexpr int kMaxCells = Grid::kMaxInterior;
-constexpr const char* kOrderNames[4] = {"Input Order", "Alphabetically", "Length Ascending", "Length Descending"};
 
 QString latin1(const std::string& s) { return toQt(s); }
-
-QString menuCaption(const std::string& name) { return latin1(name).replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
 QLabel* textLabel(const QString& text, QWidget* parent, const char* name = nullptr)
 {
@@ -108,8 +106,8 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     outer->setSizeConstraint(QLayout::SetFixedSize);
-    buildMenus();
-    outer->setMenuBar(mnuMain_);
+    menus_ = new TResultsMenus(*this);
+    outer->setMenuBar(menus_->menuBar());
 
     auto* row = new QHBoxLayout;
     row->setContentsMargins(4, 4, 4, 4);
@@ -149,18 +147,16 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
     row->addWidget(rightColumn_);
     row->addWidget(buildSolutionPanel());
 
-    buildPopup();
+    menus_->buildPopup();
 
     // Every present player's list, header, score row and menu.
     for (int i = 0; i < 4; ++i) {
         const auto s = static_cast<std::size_t>(i);
         const Player* p = players_[s];
         playerPanels_[s]->setVisible(p != nullptr);
-        playerMenus_[s].menu->menuAction()->setVisible(p != nullptr);
-        if (!p)
-            continue;
-        lists_[s]->setWords(p->words);
-        playerMenus_[s].menu->setTitle(menuCaption(p->name));
+        menus_->showPlayer(i, p);
+        if (p)
+            lists_[s]->setWords(p->words);
     }
     // Player 1's list starts in the order chosen in the preferences.
     if (players_[0])
@@ -182,12 +178,7 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
     }
     setSolutionShown(solutionShown_);
 
-    const Dictionary& d = Dictionary::instance();
-    popLocal_->setVisible(d.localLookup());
-    popPage1_->setText(menuCaption(d.lookupPage1Name()));
-    popPage1_->setVisible(!d.lookupPage1Name().empty());
-    popPage2_->setText(menuCaption(d.lookupPage2Name()));
-    popPage2_->setVisible(!d.lookupPage2Name().empty());
+    menus_->showLookups(Dictionary::instance());
 
     // The main window is hidden meanwhile: a place on no screen would show nothing at all.
     const QPoint stored = prefs ? QPoint(prefs->resultsLeft(), prefs->resultsTop())
@@ -238,78 +229,14 @@ QWidget* TRRForm::buildPlayerPanel(int slot)
 
 QWidget* TRRForm::buildScorePanel()
 {
-    pnlScores_ = new TAdvancedPanel(this);
-    pnlScores_->setObjectName(QStringLiteral("pnlScores"));
-    pnlScores_->setWallpaper(SharedPictures::instance().woodB);
-    auto* grid = new QGridLayout(pnlScores_);
-    grid->setContentsMargins(8, 6, 8, 6);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
-
-    QFont headFont = font();
-    headFont.setBold(true);
-    auto head = [&](const QString& text, int r, int c, int span = 1) {
-        QLabel* l = textLabel(text, pnlScores_);
-        l->setFont(headFont);
-        l->setAlignment(Qt::AlignCenter);
-        grid->addWidget(l, r, c, 1, span);
-    };
-    head(QStringLiteral("     Round     "), 0, 1, 2);
-    head(QStringLiteral("     Game     "), 0, 3, 2);
-    head(QStringLiteral("Words    Points"), 1, 1, 2);
-    head(QStringLiteral("Words    Points"), 1, 3, 2);
-    head(QStringLiteral("Longest Word"), 1, 7);
-
-    for (int i = 0; i < 4; ++i) {
-        const auto s = static_cast<std::size_t>(i);
-        const Player* p = players_[s];
-        const int r = i + 2;
-        auto cell = [&](const QString& text, int c, const QString& name) {
-            QLabel* l = textLabel(text, pnlScores_);
-            l->setObjectName(name + QString::number(i + 1));
-            l->setAlignment(c == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
-            l->setVisible(p != nullptr);
-            grid->addWidget(l, r, c);
-            return l;
-        };
-        if (!p) {
-            // Absent players' rows stay hidden (and take no room).
-            continue;
-        }
-        cell(latin1(p->name), 0, QStringLiteral("lblScoreName"));
-        cell(QString::number(p->wordsThisRound), 1, QStringLiteral("lblRoundWords"));
-        cell(QString::number(p->roundScore), 2, QStringLiteral("lblRoundPoints"));
-        cell(QString::number(p->wordsThisGame), 3, QStringLiteral("lblGameWords"));
-        cell(QString::number(p->gameScore), 4, QStringLiteral("lblGamePoints"));
-        QLabel* b = cell(QStringLiteral("B"), 5, QStringLiteral("lblBonusMark"));
-        b->setToolTip(QStringLiteral("Player found bonus word this round"));
-        b->setVisible(p->bonusFound);
-        QLabel* v = cell(QStringLiteral("V"), 6, QStringLiteral("lblValidMark"));
-        v->setToolTip(QStringLiteral("Player got all valid bonus this round"));
-        v->setVisible(p->allValid);
-        for (QLabel* mark : {b, v}) {
-            QFont f = mark->font();
-            f.setBold(true);
-            mark->setFont(f);
-        }
-        auto* longest = new TClickLabel(latin1(p->longestThisGame), pnlScores_);
-        longest->setObjectName(QStringLiteral("lblLongest%1").arg(i + 1));
-        longest->setTextFormat(Qt::PlainText);
-        QFont f = longest->font();
-        f.setBold(p->newLongestThisGame);
-        longest->setFont(f);
-        longest->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(longest, &TClickLabel::clicked, this, [this, i] {
-            const Player* q = players_[static_cast<std::size_t>(i)];
-            if (q && ResultsRules::longestWordTraceable(*q))
-                highlightWord(q->longestThisGame);
-        });
-        connect(longest, &QWidget::customContextMenuRequested, this,
-                [this, longest](const QPoint& pos) { popupAt(longest, longest->mapToGlobal(pos)); });
-        grid->addWidget(longest, r, 7);
-        lblLongest_[s] = longest;
-    }
-    return pnlScores_;
+    auto* scores = new TRoundScoreTable(players_, this);
+    connect(scores, &TRoundScoreTable::longestWordClicked, this, [this](int slot) {
+        const Player* q = players_[static_cast<std::size_t>(slot)];
+        if (q && ResultsRules::longestWordTraceable(*q))
+            highlightWord(q->longestThisGame);
+    });
+    connect(scores, &TRoundScoreTable::popupRequested, this, &TRRForm::popupAt);
+    return scores;
 }
 
 QWidget* TRRForm::buildGridPanel()
@@ -409,73 +336,6 @@ QWidget* TRRForm::buildSolutionPanel()
     headers_.push_back(footer);
     layout->addWidget(footer);
     return pnlSolution_;
-}
-
-void TRRForm::buildMenus()
-{
-    mnuMain_ = new QMenuBar(this);
-    mnuMain_->setObjectName(QStringLiteral("mnuMain"));
-    QMenu* wordList = mnuMain_->addMenu(QStringLiteral("&Word List"));
-    for (int i = 0; i < 4; ++i) {
-        PlayerMenu& pm = playerMenus_[static_cast<std::size_t>(i)];
-        pm.menu = wordList->addMenu(QStringLiteral("Player %1").arg(i + 1));
-        QMenu* lookup = pm.menu->addMenu(QStringLiteral("Lookup"));
-        pm.lookupLocal = lookup->addAction(QStringLiteral("Local"), this, [this, i] { lookUpLocally(lists_[static_cast<std::size_t>(i)]); });
-        pm.lookupInternet =
-            lookup->addAction(QStringLiteral("Internet"), this, [this, i] { lookUpOnInternet(lists_[static_cast<std::size_t>(i)]); });
-        pm.addWord = pm.menu->addAction(QStringLiteral("Add Word"), this, [this, i] { addWord(i); });
-        pm.addWord->setEnabled(false);
-        pm.menu->addSeparator();
-        pm.menu->addAction(QStringLiteral("View Stats"), this, [this, i] { viewStats(i); });
-        QMenu* sort = pm.menu->addMenu(QStringLiteral("Sort Order"));
-        for (int order = 0; order < 4; ++order)
-            sort->addAction(QLatin1String(kOrderNames[order]), this, [this, i, order] { sortPlayerList(i, order); });
-    }
-    QMenu* solution = wordList->addMenu(QStringLiteral("Solution"));
-    actSolutionShow_ = solution->addAction(QStringLiteral("Hide"), this, [this] { setSolutionShown(!solutionShown_); });
-    solution->addSeparator();
-    mnuSolutionLookup_ = solution->addMenu(QStringLiteral("Lookup"));
-    mnuSolutionLookup_->addAction(QStringLiteral("Local"), this, [this] { lookUpLocally(lbxSolution_); });
-    mnuSolutionLookup_->addAction(QStringLiteral("Internet"), this, [this] { lookUpOnInternet(lbxSolution_); });
-    solution->addSeparator();
-    mnuSolutionSort_ = solution->addMenu(QStringLiteral("Sort Order"));
-    for (int order = 1; order < 4; ++order)
-        mnuSolutionSort_->addAction(QLatin1String(kOrderNames[order]), this, [this, order] { setSolutionSortOrder(order); });
-
-    mnuMain_->addAction(QStringLiteral("&Return to Game"), this, [this] { done(QDialog::Accepted); });
-    mnuMain_->addAction(QStringLiteral("&Help"), this, [] { showHelpTopic(QStringLiteral("RoundResults.htm")); });
-}
-
-void TRRForm::buildPopup()
-{
-    popup_ = new QMenu(this);
-    popup_->setObjectName(QStringLiteral("popWords"));
-    mnuPopupLookup_ = popup_->addMenu(QStringLiteral("Lookup"));
-    popLocal_ = mnuPopupLookup_->addAction(QStringLiteral("Local Dictionary"), this,
-                                           [this] { WordLookup::instance().lookUpLocally(latin1(popupWord())); });
-    popPage1_ = mnuPopupLookup_->addAction(QString(), this,
-                                           [this] { WordLookup::instance().lookUpOnDictionaryPage(latin1(popupWord()), 1); });
-    popPage2_ = mnuPopupLookup_->addAction(QString(), this,
-                                           [this] { WordLookup::instance().lookUpOnDictionaryPage(latin1(popupWord()), 2); });
-    popAddWord_ = popup_->addAction(QStringLiteral("Add Word"), this, [this] {
-        if (const int slot = slotOf(popupSource_); slot >= 0)
-            addWord(slot);
-    });
-    popSeparator_ = popup_->addSeparator();
-    popViewStats_ = popup_->addAction(QStringLiteral("View Stats"), this, [this] {
-        if (const int slot = slotOf(popupSource_); slot >= 0)
-            viewStats(slot);
-    });
-    QMenu* sort = popup_->addMenu(QStringLiteral("Sort Order"));
-    popSort_ = sort->menuAction();
-    for (int order = 0; order < 4; ++order) {
-        popOrders_[static_cast<std::size_t>(order)] = sort->addAction(QLatin1String(kOrderNames[order]), this, [this, order] {
-            if (const int slot = slotOf(popupSource_); slot >= 0)
-                sortPlayerList(slot, order);
-            else if (popupSource_ == lbxSolution_)
-                setSolutionSortOrder(order);
-        });
-    }
 }
 
 void TRRForm::applyFonts()
@@ -627,9 +487,8 @@ void TRRForm::entrySelected(TWordListBox* list)
 
 void TRRForm::updateAddWord(int slot)
 {
-    const PlayerMenu& pm = playerMenus_[static_cast<std::size_t>(slot)];
     const LVWord* w = lists_[static_cast<std::size_t>(slot)]->selectedWord();
-    pm.addWord->setEnabled(w && ResultsRules::mayAddWord(*w, Dictionary::instance()));
+    playerAddWordAction(slot)->setEnabled(w && ResultsRules::mayAddWord(*w, Dictionary::instance()));
 }
 
 void TRRForm::sortPlayerList(int slot, int order)
@@ -670,46 +529,30 @@ void TRRForm::setSolutionShown(bool shown)
     if (shown && lbxSolution_->count() == 0)
         fillSolution();
     pnlSolution_->setVisible(shown);
-    actSolutionShow_->setText(shown ? QStringLiteral("Hide") : QStringLiteral("Show"));
-    mnuSolutionLookup_->setEnabled(shown);
-    mnuSolutionSort_->setEnabled(shown);
+    menus_->setSolutionShown(shown);
 }
 
 // ------------------------------------------------------------------ commands
 
-QMenu* TRRForm::preparePopup(QWidget* source)
-{
-    popupSource_ = source;
-    auto* list = qobject_cast<TWordListBox*>(source);
-    if (!list) {
-        mnuPopupLookup_->menuAction()->setEnabled(true);
-        for (QAction* a : {popAddWord_, popViewStats_, popSort_, popSeparator_})
-            a->setVisible(false);
-        return popup_;
-    }
-    const bool playerList = slotOf(list) >= 0;
-    const LVWord* w = list->selectedWord();
-    mnuPopupLookup_->menuAction()->setEnabled(w != nullptr);
-    popViewStats_->setVisible(playerList);
-    popOrders_[0]->setVisible(playerList);
-    popAddWord_->setVisible(true);
-    popAddWord_->setEnabled(playerList && w && ResultsRules::mayAddWord(*w, Dictionary::instance()));
-    popSort_->setVisible(true);
-    popSeparator_->setVisible(true);
-    return popup_;
-}
+QMenu* TRRForm::popupMenu() const { return menus_->popup(); }
+
+QMenu* TRRForm::playerMenu(int slot) const { return menus_->playerMenu(slot); }
+
+QAction* TRRForm::playerAddWordAction(int slot) const { return menus_->playerAddWordAction(slot); }
+
+QMenu* TRRForm::preparePopup(QWidget* source) { return menus_->preparePopup(source); }
 
 void TRRForm::popupAt(QWidget* source, const QPoint& globalPos) { preparePopup(source)->popup(globalPos); }
 
-std::string TRRForm::popupWord() const
+std::string TRRForm::popupWord(const QWidget* source) const
 {
-    if (auto* list = qobject_cast<TWordListBox*>(popupSource_)) {
+    if (auto* list = qobject_cast<const TWordListBox*>(source)) {
         const LVWord* w = list->selectedWord();
         return w ? w->text : std::string();
     }
-    if (popupSource_ == lblBonus_ || popupSource_ == lblBonusWord_)
+    if (source == lblBonus_ || source == lblBonusWord_)
         return round_.bonusWord;
-    if (auto* label = qobject_cast<QLabel*>(popupSource_))
+    if (auto* label = qobject_cast<const QLabel*>(source))
         return toBytes(label->text());
     return {};
 }

@@ -13,8 +13,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QMenuBar;
-class QPushButton;
 
 namespace lettrava {
 
@@ -25,6 +23,7 @@ class TAdvancedPanel;
 class TChatPanel;
 class TClickLabel;
 class TLetterBoard;
+class TResultsMenus;
 class TWordListBox;
 
 // The round results window: every player's words with their verdicts, the
@@ -35,7 +34,8 @@ class TWordListBox;
 // round exists) and reads the game's data without changing it; only "Add
 // Word" (the custom dictionary) and the lookups reach outside the window.
 // Its lists keep their own copies of the words, so sorting them changes
-// nothing in the game.
+// nothing in the game. The score table (TRoundScoreTable) and the menus
+// (TResultsMenus) are classes of their own.
 class TRRForm : public QDialog, public ResultsWindow {
     Q_OBJECT
 public:
@@ -69,9 +69,15 @@ public:
     bool isHighlighted(int column, int row) const;
     bool solutionShown() const { return solutionShown_; }
     int solutionSortOrder() const { return solutionOrder_; }
-    QMenu* popupMenu() const { return popup_; }
-    QMenu* playerMenu(int slot) const { return playerMenus_.at(static_cast<std::size_t>(slot)).menu; }
-    QAction* playerAddWordAction(int slot) const { return playerMenus_.at(static_cast<std::size_t>(slot)).addWord; }
+    QMenu* popupMenu() const;
+    QMenu* playerMenu(int slot) const;
+    QAction* playerAddWordAction(int slot) const;
+    // The player slot whose word list `w` is, or -1.
+    int slotOf(const QWidget* w) const;
+    // The word the popup's commands act on when it was opened on `source`:
+    // a list's selected word, the bonus word on the bonus labels, else the
+    // label's text.
+    std::string popupWord(const QWidget* source) const;
 
     // ---- commands
     void highlightWord(const std::string& word);
@@ -94,28 +100,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct PlayerMenu {
-        QMenu* menu = nullptr;
-        QAction* lookupLocal = nullptr;
-        QAction* lookupInternet = nullptr;
-        QAction* addWord = nullptr;
-    };
-
     QWidget* buildPlayerPanel(int slot);
     QWidget* buildScorePanel();
     QWidget* buildGridPanel();
     QWidget* buildSolutionPanel();
-    void buildMenus();
-    void buildPopup();
     void applyFonts();
     void applyColours();
     void fillSolution();
     void updateSolutionControls();
     void entrySelected(TWordListBox* list);
     void updateAddWord(int slot);
-    int slotOf(const QWidget* w) const;
-    // The word the popup's commands act on.
-    std::string popupWord() const;
     void closing();
 
     Game& game_;
@@ -129,10 +123,8 @@ private:
 
     std::array<TWordListBox*, 4> lists_{};
     std::array<QWidget*, 4> playerPanels_{};
-    std::array<TClickLabel*, 4> lblLongest_{};
     QWidget* leftColumn_ = nullptr;
     QWidget* rightColumn_ = nullptr;
-    TAdvancedPanel* pnlScores_ = nullptr;
     TAdvancedPanel* pnlGrid_ = nullptr;
     std::vector<TAdvancedPanel*> headers_;
     QWidget* pnlSolution_ = nullptr;
@@ -142,24 +134,7 @@ private:
     TClickLabel* lblBonusWord_ = nullptr;
     TLetterBoard* board_ = nullptr;
     PathTable path_{};
-
-    QMenuBar* mnuMain_ = nullptr;
-    std::array<PlayerMenu, 4> playerMenus_{};
-    QAction* actSolutionShow_ = nullptr;
-    QMenu* mnuSolutionLookup_ = nullptr;
-    QMenu* mnuSolutionSort_ = nullptr;
-
-    QMenu* popup_ = nullptr;
-    QWidget* popupSource_ = nullptr;
-    QMenu* mnuPopupLookup_ = nullptr;
-    QAction* popLocal_ = nullptr;
-    QAction* popPage1_ = nullptr;
-    QAction* popPage2_ = nullptr;
-    QAction* popAddWord_ = nullptr;
-    QAction* popSeparator_ = nullptr;
-    QAction* popViewStats_ = nullptr;
-    QAction* popSort_ = nullptr;
-    std::array<QAction*, 4> popOrders_{};
+    TResultsMenus* menus_ = nullptr;
 
     bool solutionShown_ = true;
     int solutionOrder_ = 3;

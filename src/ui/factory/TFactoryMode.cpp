@@ -313,6 +313,10 @@ void TFactoryMode::enter()
         caret_->setText(QStringLiteral("|"));
         caret_->setAttribute(Qt::WA_TransparentForMouseEvents);
         caret_->setFlashRate(500);
+        // Its own strong colour: the board's text colours belong to the letters.
+        QPalette pal = caret_->palette();
+        pal.setColor(QPalette::WindowText, QColor(200, 20, 20));
+        caret_->setPalette(pal);
     }
     // New without the question: there is nothing to save yet.
     editor_.close();
@@ -390,6 +394,7 @@ void TFactoryMode::placeCaret()
     QFont f = lent_.board->boardFont();
     if (f.pointSizeF() > 0)
         f.setPointSizeF(f.pointSizeF() + 2);
+    f.setBold(true);
     caret_->setFont(f);
     const QSize size = QFontMetrics(f).size(0, caret_->text()) + QSize(2, 0);
     caret_->setGeometry(cell.left() + cell.width() / 3, cell.center().y() - size.height() / 2 + 1, size.width(),
@@ -572,6 +577,10 @@ void TFactoryMode::showWordList()
         return;
     if (!wordList_) {
         wordList_ = new TFactoryWordListForm(*editor_.grid(), lent_.window);
+        wordList_->prepareGrid = [this] {
+            const GridCell& at = editor_.cursor();
+            return (lent_.columns->value() == at.columns && lent_.rows->value() == at.rows) || newGrid();
+        };
         wordList_->onImproved = [this] {
             refreshLetters();
             editor_.settingsChanged(); // the solution belongs to the grid before
@@ -607,6 +616,12 @@ void TFactoryMode::showWordPath(const std::string& word)
                                         [&](const GridCell& p) { return !p.empty() && p.x == c && p.y == r; });
             lent_.board->setCellStyle(c, r, on ? QColor(Qt::blue) : QColor(Qt::black), on);
         }
+    // And the order the word takes them in.
+    std::vector<QPoint> order;
+    for (const GridCell& p : path)
+        if (!p.empty())
+            order.emplace_back(p.x, p.y);
+    lent_.board->setPath(order);
 }
 
 void TFactoryMode::clearHighlight()
@@ -614,6 +629,7 @@ void TFactoryMode::clearHighlight()
     for (int c = 0; c < lent_.board->columns(); ++c)
         for (int r = 0; r < lent_.board->rows(); ++r)
             lent_.board->setCellStyle(c, r, QColor(Qt::black), false);
+    lent_.board->setPath({});
 }
 
 // ------------------------------------------------------------------ option controls

@@ -63,6 +63,8 @@ public:
     static Choices storedChoices();
     void storeChoices() const;
 
+    // The board's tiles took another size: the caret follows.
+    void boardRescaled() { placeCaret(); }
     // A key for the grid; false when it is not the grid's (F1, for one).
     bool keyPressed(QKeyEvent* event);
     void cellPressed(int column, int row);

@@ -294,6 +294,10 @@ void TFactoryWordListForm::generateGrid()
     if (lbxWords_->count() == 0 || !grid_)
         return;
     stopRun();
+    // The grid the run breeds has the size the designer's spinners show, as
+    // Random's grid would.
+    if (prepareGrid && !prepareGrid())
+        return;
     // The run starts from a blank grid of the designer's size.
     const GridOptions& o = gridOptions();
     for (int c = 1; c <= o.gridColumns; ++c)
@@ -320,9 +324,11 @@ void TFactoryWordListForm::runOneGeneration()
         runEnded();
         return;
     }
-    if (!run_->paused())
+    // While paused the labels stand still, the clock among them.
+    if (!run_->paused()) {
         run_->runOneGeneration();
-    showRunLabels();
+        showRunLabels();
+    }
     if (!run_->running())
         runEnded();
 }
@@ -342,7 +348,7 @@ void TFactoryWordListForm::togglePause()
         return;
     run_->togglePause();
     btnPause_->setText(run_->paused() ? QStringLiteral("Resume") : QStringLiteral("Pause"));
-    // A paused run only keeps its clock label going.
+    // A paused run only looks every so often whether it goes on.
     turn_->setInterval(run_->paused() ? 200 : 0);
 }
 

@@ -36,6 +36,9 @@ public:
     void setGrid(GeneratedGrid& grid);
     // Called after each improvement was copied into the grid.
     std::function<void()> onImproved;
+    // Before a run: the designer makes its grid the size its spinners show
+    // (false when the user kept the old grid, and no run starts).
+    std::function<bool()> prepareGrid;
 
     // The list's commands (also the popup menu's).
     void addWord();

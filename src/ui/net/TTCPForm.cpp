@@ -340,7 +340,7 @@ void TTCPForm::keyPressEvent(QKeyEvent* event)
 void TTCPForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    move(placeOnScreen(pos(), size(), true));
+    placeWindow(*this, pos(), true);
 }
 
 void TTCPForm::showStatus(const std::string& text)

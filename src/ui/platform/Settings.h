@@ -44,6 +44,9 @@ inline constexpr IntSetting FactoryWordListLeft{"", "FactoryWordListLeft", 0};
 inline constexpr int kCentreOnScreen = -1000;
 inline constexpr IntSetting MainLeft{"", "MainLeft", kCentreOnScreen};
 inline constexpr IntSetting MainTop{"", "MainTop", 20};
+// The main window's size as the user left it; none at first.
+inline constexpr IntSetting MainWidth{"", "MainWidth", 0};
+inline constexpr IntSetting MainHeight{"", "MainHeight", 0};
 inline constexpr IntSetting GridCol{"", "GridCol", 5};
 inline constexpr IntSetting GridRow{"", "GridRow", 5};
 inline constexpr IntSetting FactoryMinWL{"", "FactoryMinWL", 3};

@@ -47,7 +47,7 @@ void TPlayView::buildBoard(const Grid& grid)
     const int columns = std::clamp(Grid::columns(), 3, 12);
     const int rows = std::clamp(Grid::rows(), 3, 12);
     board_.setPlacement(TLetterBoard::Placement::WholeTiles, tilePrototypePosition());
-    board_.setTileSize(tileSize_);
+    board_.setTileSize(tileSize_, tileGap_);
     board_.setBoardFont(letterFont_);
     board_.setTextColour(letterColour_);
     board_.build(grid, columns, rows);

@@ -62,8 +62,13 @@ public:
     TPlayView(PlayShell& shell, TLetterBoard& board, TPlayPanels& panels, QWidget& centre, StatusPanels status);
 
     // ---- the board's look
-    void setTileSize(QSize tile) { tileSize_ = tile; }
+    void setTileSize(QSize tile, int gap)
+    {
+        tileSize_ = tile;
+        tileGap_ = gap;
+    }
     QSize tileSize() const { return tileSize_; }
+    int tileGap() const { return tileGap_; }
     void setLetterFont(const QFont& font) { letterFont_ = font; }
     const QFont& letterFont() const { return letterFont_; }
     const QColor& letterColour() const { return letterColour_; }
@@ -133,6 +138,7 @@ private:
     StatusPanels status_;
 
     QSize tileSize_;
+    int tileGap_ = 3;
     QFont letterFont_;
     QColor letterColour_{Qt::black};
     bool building_ = false;

@@ -115,14 +115,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     // the game on it, and the network side with its chat and "H&ost" menu.
     view_ = std::make_unique<TPlayView>(static_cast<PlayShell&>(*this), *board_, *play_, *pnlCenter_,
                                         StatusPanels{stbPanel0_, stbPanel1_, stbPanel2_});
-    view_->setTileSize({kTileWidth, kTileHeight});
+    view_->setTileSize({BoardLayout::kTileWidth, BoardLayout::kTileHeight}, BoardLayout::kTileGap);
     seam_ = std::make_unique<QtTaskSeam>();
     session_ = std::make_unique<GameSession>(*view_, seam_.get());
     session_->onGameDropped = [this] { gameDropped(); };
     network_ = std::make_unique<TNetworkPlay>(*this);
     menuBar()->insertMenu(actions_.mnuHelp->menuAction(), network_->hostMenu());
 
-    fitToScreen();
+    sizeToScreen();
     applyPreferences();
     applyColours();
     readSettings();
@@ -264,44 +264,42 @@ void TMainForm::applyPreferences()
         pnlCenter_->setWallpaper(preferences_->wallpaperPicture(), preferences_->wallpaperTiled());
 }
 
-void TMainForm::fitToScreen()
+void TMainForm::sizeToScreen()
 {
-    auto sizeCentre = [this] {
-        const QSize board = BoardLayout::fullBoardSize(view_->tileSize()) + QSize(2 * kBoardPad, 2 * kBoardPad);
-        board_->setFixedSize(board);
-        pnlCenter_->setMinimumSize(board.width() + kColumnGap + kRightColumnWidth + 2 * kMargin,
-                                   board.height() + 2 * kMargin + 52);
-    };
-    sizeCentre();
-    adjustSize();
+    // Small enough for a 1024 x 600 screen: the board then takes its
+    // smallest tiles, and the panels of play keep their room beside it.
+    const BoardLayout::TileScale smallest = BoardLayout::tileAtScale(BoardLayout::kMinScale);
+    const QSize board = BoardLayout::fullBoardSize(smallest.tile, smallest.gap) + QSize(2 * kBoardPad, 2 * kBoardPad);
+    int column = 0;
+    for (QWidget* w : {static_cast<QWidget*>(play_->pnlRoundTime), play_->pnlInfo, static_cast<QWidget*>(play_->pnlBonus)})
+        column += w->sizeHint().height() + 10;
+    pnlCenter_->setMinimumSize(std::max(board.width() + kColumnGap + kRightColumnWidth, pnlWelcome_->sizeHint().width()) +
+                                   2 * kMargin,
+                               std::max({board.height() + play_->pnlWordEntry->sizeHint().height(), column,
+                                         pnlWelcome_->sizeHint().height()}) + 2 * kMargin);
+    // The size the user left, else a good share of the screen; the same in every mode.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const BoardLayout::ScreenFit fit = BoardLayout::fitToScreen(screen->geometry().height(), height(), view_->tileSize());
-    zoom_ = fit.zoom;
-    view_->setTileSize(fit.tile);
-    sizeCentre();
-    adjustSize();
-    if (fit.windowHeight != height()) {
-        setMinimumHeight(std::min(minimumHeight(), fit.windowHeight));
-        resize(width(), fit.windowHeight);
-    }
+    const QSize area = screen ? screen->availableGeometry().size() : QSize(1280, 1024);
+    QSize wanted(SettingsStore::read(settings::MainWidth), SettingsStore::read(settings::MainHeight));
+    if (wanted.width() <= 0 || wanted.height() <= 0)
+        wanted = QSize(area.width() * 3 / 4, area.height() * 7 / 8);
+    resize(wanted.expandedTo(minimumSizeHint()));
 }
 
 void TMainForm::readSettings()
 {
     play_->updDimCol->setValue(std::clamp(SettingsStore::read(settings::GridCol), 3, 12));
     play_->updDimRow->setValue(std::clamp(SettingsStore::read(settings::GridRow), 3, 12));
-
     const int left = SettingsStore::read(settings::MainLeft);
-    const int top = SettingsStore::read(settings::MainTop);
-    move(placeOnScreen(QPoint(left, top), size(), left == settings::kCentreOnScreen));
+    placeWindow(*this, QPoint(left, SettingsStore::read(settings::MainTop)), left == settings::kCentreOnScreen);
 }
 
 void TMainForm::writeSettings() const
 {
     SettingsStore::write(settings::MainLeft, pos().x());
     SettingsStore::write(settings::MainTop, pos().y());
+    SettingsStore::write(settings::MainWidth, width());
+    SettingsStore::write(settings::MainHeight, height());
     SettingsStore::write(settings::GridCol, play_->updDimCol->value());
     SettingsStore::write(settings::GridRow, play_->updDimRow->value());
     factory_->storeChoices();
@@ -326,6 +324,7 @@ void TMainForm::layoutCentre()
     if (!view_ || view_->building() || !play_ || !pnlWelcome_)
         return;
     const QSize centre = pnlCenter_->size();
+    scaleBoard(centre);
     const QSize board = board_->size();
     const int contentWidth = board.width() + kColumnGap + kRightColumnWidth;
     const int left = std::max(kMargin, (centre.width() - contentWidth) / 2);
@@ -353,6 +352,26 @@ void TMainForm::layoutCentre()
                       std::max(0, (centre.height() - pnlWelcome_->height()) / 2));
     if (play_->pnlWordEntry->isVisible())
         view_->placeWordEntryPanel(true);
+}
+
+void TMainForm::scaleBoard(QSize centre)
+{
+    // The board takes the room the centre leaves beside the panels of play
+    // and above the word entry; its tiles, their gap and its letters follow.
+    const int entryRoom = play_->pnlWordEntry->sizeHint().height() + kMargin;
+    const QSize space(centre.width() - 2 * kMargin - kColumnGap - kRightColumnWidth - 2 * kBoardPad,
+                      centre.height() - 2 * kMargin - 2 * kBoardPad - entryRoom);
+    const BoardLayout::TileScale t = BoardLayout::tileForSpace(space);
+    board_->setFixedSize(BoardLayout::fullBoardSize(t.tile, t.gap) + QSize(2 * kBoardPad, 2 * kBoardPad));
+    if (t.tile == view_->tileSize() && t.gap == view_->tileGap())
+        return;
+    zoom_ = t.scale;
+    view_->setTileSize(t.tile, t.gap);
+    applyPreferences();
+    board_->setTileSize(t.tile, t.gap);
+    board_->setBoardFont(view_->letterFont());
+    if (mode_ == Mode::Factory)
+        factory_->boardRescaled();
 }
 
 // ------------------------------------------------------------------ events
@@ -475,7 +494,7 @@ void TMainForm::setMode(Mode mode)
         play_->pnlGridSize->show();
         // The designer's board: the window's tile size and letters, every cell tiled.
         board_->setPlacement(TLetterBoard::Placement::WholeTiles, tilePrototypePosition());
-        board_->setTileSize(view_->tileSize());
+        board_->setTileSize(view_->tileSize(), view_->tileGap());
         board_->setBoardFont(view_->letterFont());
         board_->setTextColour(view_->letterColour());
         factory_->enter();

@@ -59,9 +59,6 @@ public:
     ~TMainForm() override;
 
     static constexpr const char* kTitle = "Lettrava";
-    // Design size of a letter tile, before fitting the window to the screen.
-    static constexpr int kTileWidth = 32;
-    static constexpr int kTileHeight = 31;
 
     // ---- hooks for windows made elsewhere
     // The results window of a counted round; none while not set.
@@ -183,7 +180,11 @@ private:
     void buildStatusBar();
     void applyColours();
     void applyPreferences();
-    void fitToScreen();
+    // The window's smallest and first size: the one the user left, else a
+    // good share of the screen.
+    void sizeToScreen();
+    // The board's tiles follow the room of the centre.
+    void scaleBoard(QSize centre);
     void readSettings();
     void writeSettings() const;
     void firstActivation();

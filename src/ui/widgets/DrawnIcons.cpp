@@ -1,9 +1,13 @@
 #include "ui/widgets/DrawnIcons.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QScreen>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -131,7 +135,11 @@ void drawStopwatch(QPainter& p, qreal s)
 
 QPixmap drawnPicture(DrawnIcon which, int size)
 {
-    const qreal ratio = 2.0;
+    // Drawn for the densest screen in use (twice the size at least), so that
+    // nothing is scaled up on the way to the screen.
+    qreal ratio = 2.0;
+    for (const QScreen* screen : QGuiApplication::screens())
+        ratio = std::max(ratio, std::ceil(screen->devicePixelRatio()));
     QPixmap pixmap(static_cast<int>(size * ratio), static_cast<int>(size * ratio));
     pixmap.fill(Qt::transparent);
     {

@@ -10,6 +10,9 @@ class TUpDown : public QSpinBox {
     Q_OBJECT
 public:
     TUpDown(int minimum, int maximum, QWidget* parent = nullptr);
+    // The field takes typed digits too, kept within the range (it shows the
+    // number only, by default).
+    void setTypingAllowed(bool allowed);
 };
 
 } // namespace lettrava
