@@ -38,7 +38,7 @@ install_missing() { # packages...
   local missing=()
   local p
   for p in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep 'install ok installed' >/dev/null; then
       missing+=("$p")
     fi
   done
@@ -98,7 +98,7 @@ validate_sources() {
   validate_metainfo data/desktop/org.lettrava.Lettrava.metainfo.xml
   local version newest
   version=$(project_version)
-  newest=$(grep -o '<release version="[^"]*"' data/desktop/org.lettrava.Lettrava.metainfo.xml | head -1 | cut -d'"' -f2)
+  newest=$(grep -o '<release version="[^"]*"' data/desktop/org.lettrava.Lettrava.metainfo.xml | sed -n 1p | cut -d'"' -f2)
   [ "$newest" = "$version" ] || fail "the metainfo's newest release is $newest, the project's version $version"
   local page warnings
   for page in docs/man/*.6; do
@@ -114,11 +114,11 @@ check_manual_covers_help() { # tool, page.gz
   help=$("$1" --help)
   page=$(zcat "$2")
   for cmd in $(printf '%s\n' "$help" | sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p; s/^  \([a-z][a-z-]*\)$/\1/p'); do
-    printf '%s\n' "$page" | grep -q "^\.SS $(printf '%s' "$cmd" | sed 's/-/\\\\-/g')\$" ||
+    printf '%s\n' "$page" | grep "^\.SS $(printf '%s' "$cmd" | sed 's/-/\\\\-/g')\$" >/dev/null ||
       fail "the manual page has no section for the command $cmd"
   done
   for switch in $(printf '%s\n' "$help" | grep -o -- '--[a-z][a-z0-9-]*' | sort -u); do
-    printf '%s\n' "$page" | grep -qF -- "$(printf '%s' "$switch" | sed 's/-/\\-/g')" ||
+    printf '%s\n' "$page" | grep -F -- "$(printf '%s' "$switch" | sed 's/-/\\-/g')" >/dev/null ||
       fail "the manual page does not mention $switch"
   done
 }
@@ -137,7 +137,7 @@ drive_game() { # home, command...
   win() { # the id of our top-level window titled $1, waiting up to 15 s
     local i w
     for i in $(seq 75); do
-      w=$(xwininfo -root -tree | grep -E "^ +0x[0-9a-f]+ \"$1\": \(\"lettrava\"" | awk '{print $1}' | head -1)
+      w=$(xwininfo -root -tree | grep -E "^ +0x[0-9a-f]+ \"$1\": \(\"lettrava\"" | awk '{print $1}' | sed -n 1p)
       [ -n "$w" ] && { echo "$w"; return 0; }
       kill -0 "$pid" 2>/dev/null || { echo "the game ended early:" >&2; cat "$log" >&2; return 1; }
       sleep 0.2
@@ -148,7 +148,7 @@ drive_game() { # home, command...
   }
   local main setup results warning
   main=$(win Lettrava) || return 1
-  xwininfo -id "$main" | grep -q 'Map State: IsViewable' || { echo "the main window is not shown" >&2; return 1; }
+  xwininfo -id "$main" | grep 'Map State: IsViewable' >/dev/null || { echo "the main window is not shown" >&2; return 1; }
   echo "main window shown: $(xwininfo -id "$main" | sed -n 's/.*Width: //p')x$(xwininfo -id "$main" | sed -n 's/.*Height: //p')"
   sleep 0.5
   xdotool windowfocus --sync "$main" key s
@@ -234,11 +234,11 @@ check() {
   validate_metainfo "$tmp/unpacked/usr/share/metainfo/org.lettrava.Lettrava.metainfo.xml"
   local exe
   for exe in lettrava lettrava-tool; do
-    file -b "$tmp/unpacked/usr/games/$exe" | grep -q 'ELF.*, stripped' || fail "/usr/games/$exe is not a stripped executable"
+    file -b "$tmp/unpacked/usr/games/$exe" | grep 'ELF.*, stripped' >/dev/null || fail "/usr/games/$exe is not a stripped executable"
   done
 
   echo "== installing $(basename "$deb")"
-  if dpkg-query -W -f='${Status}' lettrava 2>/dev/null | grep -q 'installed'; then
+  if dpkg-query -W -f='${Status}' lettrava 2>/dev/null | grep 'installed' >/dev/null; then
     quiet as_root apt-get purge -y -qq lettrava
   fi
   # What exists before, so that removing the package can be checked.
@@ -265,9 +265,9 @@ check() {
   count=$(printf '%s\n' "$solved" | sed -n 's/^count: //p')
   [ "${count:-0}" -gt 0 ] || fail "solve found no words: $solved"
   [ "$(printf '%s\n' "$solved" | grep -vc '^count: ')" -eq "$count" ] || fail "solve printed other than count: $count words"
-  first=$(printf '%s\n' "$solved" | head -1)
-  tool lookup --dict "$dict" "$first" | grep -qx "$first Word" || fail "the solved word $first is not a word"
-  tool trace grid.grd "$first" | grep -q '^path:' || fail "the solved word $first does not trace"
+  first=$(printf '%s\n' "$solved" | sed -n 1p)
+  tool lookup --dict "$dict" "$first" | grep -x "$first Word" >/dev/null || fail "the solved word $first is not a word"
+  tool trace grid.grd "$first" | grep '^path:' >/dev/null || fail "the solved word $first does not trace"
   echo "solve: $count words on a 5 x 5 grid, the first ($first) looked up and traced"
   check_manual_covers_help /usr/games/lettrava-tool /usr/share/man/man6/lettrava-tool.6.gz
 
@@ -287,7 +287,7 @@ check() {
   grep -q '^MainLeft=' "$player_home/.config/Lettrava.conf" || fail "the game wrote no settings on leaving"
   local players=$player_home/.local/share/lettrava/LTPlayers.dat
   [ -s "$players" ] || fail "the game wrote no player file in $players"
-  tool players "$players" | grep -q '^Ann|' || fail "the player file lacks Ann"
+  tool players "$players" | grep '^Ann|' >/dev/null || fail "the player file lacks Ann"
   echo "settings in ~/.config/Lettrava.conf, player file in ~/.local/share/lettrava"
 
   local written

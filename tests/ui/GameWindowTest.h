@@ -59,7 +59,7 @@ public:
     std::unique_ptr<ResultsWindow> createResultsWindow(Game& game, Round& round) override
     {
         events.push_back("results:created");
-        auto window = makeResultsWindow(game, round, nullptr);
+        auto window = makeResultsWindow(game, round, mainWindow);
         lastResults = static_cast<TRRForm*>(window.get());
         return window;
     }
@@ -69,6 +69,8 @@ public:
         lettrava::showCongratulations(nullptr, text, humanWinner);
     }
     TRRForm* lastResults = nullptr;
+    // The window the results window belongs to, when a test gives one.
+    QWidget* mainWindow = nullptr;
 };
 
 // A whole game under test with real windows: the game bench, and custom

@@ -6,6 +6,8 @@
 #include "support/ProcessSupport.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
+#include "ui/board/BoardLayout.h"
+#include "ui/board/TLetterBoard.h"
 #include "ui/dialogs/TAddWordForm.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TCongratulationsForm.h"
@@ -98,6 +100,10 @@ TEST_F(ResultsWindowTest, CountedRoundShowsTitleMarksListsAndSolution)
         EXPECT_TRUE(list.entryLook(2, false).struckOut);
         EXPECT_EQ(list.entryLook(0, false).bolt, list.words()[0].unique);
         EXPECT_EQ(rowShows(list, 0, QColor(255, 200, 0), true), list.words()[0].unique) << "the bolt";
+        EXPECT_EQ(list.item(0)->toolTip().toStdString(),
+                  list.words()[0].unique ? "Unique word: no other player found it" : "");
+        EXPECT_EQ(list.item(1)->toolTip(), "Not in the dictionary");
+        EXPECT_EQ(list.item(2)->toolTip(), "Not in the grid");
 
         const Player& bob = *game->playerAt(0);
         EXPECT_EQ(label(w, "lblRoundWords1")->text(), QString::number(bob.wordsThisRound));
@@ -105,6 +111,7 @@ TEST_F(ResultsWindowTest, CountedRoundShowsTitleMarksListsAndSolution)
         EXPECT_FALSE(label(w, "lblValidMark1")->isVisibleTo(&w)) << "no all-valid bonus with a miss";
         EXPECT_EQ(label(w, "lblBonusMark1")->isVisibleTo(&w), bob.bonusFound);
         EXPECT_EQ(label(w, "lblValidMark1")->toolTip(), "Player got all valid bonus this round");
+        EXPECT_EQ(label(w, "lblBonusMark1")->toolTip(), "Player found bonus word this round");
         QLabel* longest = label(w, "lblLongest1");
         EXPECT_EQ(longest->text(), "CATS");
         EXPECT_TRUE(longest->font().bold()) << "found in this round";
@@ -240,27 +247,58 @@ TEST_F(ResultsWindowTest, SortingAndHighlighting)
     runToRoundEnd();
 }
 
-TEST_F(ResultsWindowTest, GridWithHolesIsCentred)
+TEST_F(ResultsWindowTest, GridWithHolesIsCentredOverTheMainWindowAndScalesWithIt)
 {
+    GamePreferences prefs; // no place of its own yet
+    QWidget main;
+    main.setGeometry(10, 30, 760, 540);
+    view.mainWindow = &main;
     newGame({human("Bob")}, gridFile({"CAT", "O P", "SAT"}), 2);
     startRound();
     whenModal<TRRForm>([&](TRRForm& w) {
+        EXPECT_EQ(w.size(), main.size()) << "the first time at the main window's size";
         EXPECT_EQ(w.tile(1, 1), nullptr) << "a hole has no tile";
         EXPECT_EQ(w.letterLabel(1, 1), nullptr);
-        ASSERT_NE(w.tile(0, 0), nullptr);
         auto* area = w.findChild<QWidget*>("pnlGrid");
-        const QRect first = w.tile(0, 0)->geometry();
-        const QRect last = w.tile(2, 2)->geometry();
-        // The 3 x 3 block sits in the middle of the room of a 12 x 12 grid.
-        const int pitch = w.tile(1, 0)->geometry().left() - first.left();
-        EXPECT_EQ(pitch, first.width() + 3);
-        const int leftRoom = first.left();
-        const int rightRoom = area->width() - last.right() - 1;
-        EXPECT_NEAR(leftRoom - rightRoom, 0, pitch) << leftRoom << " " << rightRoom;
-        EXPECT_EQ(w.letterLabel(0, 0)->geometry(), first) << "the letter is centred on its tile";
+        auto* board = w.findChild<TLetterBoard*>("brdGrid");
+        const auto check = [&] {
+            ASSERT_NE(w.tile(0, 0), nullptr);
+            const QRect first = w.tile(0, 0)->geometry();
+            const QRect last = w.tile(2, 2)->geometry();
+            // The 3 x 3 block sits in the middle of the room of a 12 x 12 grid
+            // of tiles as large as the panel allows.
+            const QSize full = BoardLayout::fullBoardSize(board->tileSize(), board->tileGap());
+            EXPECT_LE(full.width(), area->width());
+            EXPECT_LE(full.height(), area->height());
+            EXPECT_TRUE(full.width() > area->width() * 0.8 || full.height() > area->height() * 0.8)
+                << "the board fills its room: " << full.width() << "x" << full.height() << " in " << area->width()
+                << "x" << area->height();
+            const int pitch = w.tile(1, 0)->geometry().left() - first.left();
+            EXPECT_EQ(pitch, first.width() + board->tileGap());
+            const int rightRoom = area->width() - last.right() - 1;
+            EXPECT_NEAR(first.left() - rightRoom, 0, pitch) << first.left() << " " << rightRoom;
+            EXPECT_EQ(w.letterLabel(0, 0)->geometry(), first) << "the letter is centred on its tile";
+        };
+        check();
+        const int before = board->tileSize().width();
+        w.resize(w.width() + 400, w.height() + 300);
+        QApplication::processEvents();
+        EXPECT_GT(board->tileSize().width(), before) << "a bigger window, bigger tiles";
+        check();
+        // The path of a word, step by step (C-A-T across the top row); the
+        // letters of the path are marked.
+        w.highlightWord("CAT");
+        EXPECT_EQ(board->pathSteps(0, 0), "1");
+        EXPECT_EQ(board->pathSteps(1, 0), "2");
+        EXPECT_EQ(board->pathSteps(2, 0), "3");
+        EXPECT_EQ(highlightedCount(w), 3);
+        w.move(150, 100);
         w.accept();
     });
     runToRoundEnd();
+    game.reset();
+    EXPECT_TRUE(prefs.resultsPlaced());
+    EXPECT_EQ(prefs.resultsPlace().size(), QSize(1160, 840)) << "the size the user left is kept";
 }
 
 TEST_F(ResultsWindowTest, AddedWordIsValidInTheNextRound)
@@ -399,7 +437,7 @@ TEST_F(ResultsWindowTest, TwoPlayerGameEndsWithTheWinnerThenTheFinalResults)
 TEST_F(ResultsWindowTest, WindowValuesGoBackToThePreferences)
 {
     GamePreferences prefs;
-    prefs.setResultsPosition(40, 60);
+    prefs.setResultsPlace(QRect(40, 60, 0, 0));
     prefs.setSolutionVisible(false);
     prefs.setSolutionSortOrder(2);
     newGame({human("Bob")}, gridFile(kGrid), 2);
@@ -418,23 +456,31 @@ TEST_F(ResultsWindowTest, WindowValuesGoBackToThePreferences)
     runToRoundEnd();
     EXPECT_TRUE(prefs.solutionVisible()) << "taken when the window closes";
     game.reset(); // the round, and with it its window, goes
-    EXPECT_EQ(prefs.resultsLeft(), 70);
-    EXPECT_EQ(prefs.resultsTop(), 90);
+    EXPECT_EQ(prefs.resultsPlace().topLeft(), QPoint(70, 90));
     EXPECT_EQ(prefs.solutionSortOrder(), 3);
 }
 
-TEST_F(ResultsWindowTest, OpensOnAScreenWithAddWordFollowingTheFirstEntry)
+TEST_F(ResultsWindowTest, OpensOnAScreenWithTheBoardAndTheListsAgreeing)
 {
     GamePreferences prefs;
-    prefs.setResultsPosition(-6000, -4000); // a monitor that is gone
+    prefs.setResultsPlace(QRect(-6000, -4000, 700, 500)); // a monitor that is gone
     newGame({human("Bob")}, gridFile(kGrid), 2);
     startRound();
     type("XXX"); // in the grid, not in the dictionary: it may be added
     whenModal<TRRForm>([&](TRRForm& w) {
+        const std::string bonus = game->round()->bonusWord;
+        EXPECT_FALSE(bonus.empty());
         EXPECT_NE(QGuiApplication::screenAt(w.pos() + QPoint(40, 20)), nullptr) << "placed where it can be seen";
+        EXPECT_EQ(w.size(), QSize(700, 500).expandedTo(w.minimumSizeHint()));
+        // The board shows the bonus word's path, and no list entry claims it.
+        EXPECT_EQ(highlightedCount(w) > 0, true);
+        EXPECT_EQ(w.findChild<TLetterBoard*>("brdGrid")->path().size(), bonus.size());
+        EXPECT_EQ(w.playerList(0)->selectedWord(), nullptr);
+        EXPECT_FALSE(w.playerAddWordAction(0)->isEnabled());
+        clickEntry(*w.playerList(0), "XXX");
         ASSERT_NE(w.playerList(0)->selectedWord(), nullptr);
-        EXPECT_EQ(w.playerList(0)->selectedWord()->text, "XXX");
-        EXPECT_TRUE(w.playerAddWordAction(0)->isEnabled()) << "before any click";
+        EXPECT_EQ(w.findChild<TLetterBoard*>("brdGrid")->path().size(), 3u) << "the picked word's path";
+        EXPECT_TRUE(w.playerAddWordAction(0)->isEnabled());
         w.accept();
     });
     runToRoundEnd();

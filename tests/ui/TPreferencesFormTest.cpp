@@ -75,8 +75,7 @@ TEST_F(PreferencesTest, FirstStartShowsTheDefaults)
     EXPECT_EQ(child<QComboBox>(form, "cmbDefaultSortOrder")->currentText(), "Input Order");
     EXPECT_TRUE(prefs.solutionVisible());
     EXPECT_EQ(prefs.solutionSortOrder(), 3);
-    EXPECT_EQ(prefs.resultsLeft(), 20);
-    EXPECT_EQ(prefs.resultsTop(), 20);
+    EXPECT_FALSE(prefs.resultsPlaced()) << "the results window opens over the main window the first time";
     EXPECT_TRUE(prefs.showTips());
     EXPECT_TRUE(prefs.showHelpWarning());
     EXPECT_EQ(child<QLineEdit>(form, "edtWallpaper")->text(), "[default]");
@@ -174,24 +173,25 @@ TEST_F(PreferencesTest, TheResultsWindowsValuesAreWrittenAtProgramEnd)
     {
         GamePreferences prefs;
         TPreferencesForm form(prefs);
-        prefs.setResultsPosition(140, 260);
+        prefs.setResultsPlace(QRect(140, 260, 900, 640));
         prefs.setSolutionVisible(false);
         prefs.setSolutionSortOrder(1);
         prefs.setMemberListVisible(false);
         form.open();
         form.save();
         EXPECT_EQ(stored().count("RRLeft"), 0u);
-        EXPECT_EQ(prefs.resultsLeft(), 140) << "saving the window keeps the values held in memory";
+        EXPECT_EQ(prefs.resultsPlace().x(), 140) << "saving the window keeps the values held in memory";
     }
     const auto values = stored();
     EXPECT_EQ(values.at("RRLeft").toInt(), 140);
     EXPECT_EQ(values.at("RRTop").toInt(), 260);
+    EXPECT_EQ(values.at("RRWidth").toInt(), 900);
     EXPECT_EQ(values.at("SolutionVisible").toString(), "0");
     EXPECT_EQ(values.at("SolutionSortOrder").toInt(), 1);
     EXPECT_EQ(values.at("RRMemberList").toString(), "0");
 
     GamePreferences again;
-    EXPECT_EQ(again.resultsLeft(), 140);
+    EXPECT_EQ(again.resultsPlace(), QRect(140, 260, 900, 640));
     EXPECT_FALSE(again.solutionVisible());
 }
 

@@ -1,7 +1,8 @@
 // Plays the first seconds of a game in the main window and saves a picture
 // of it, for the README. Run it on a display (for example under xvfb-run):
 //
-//   lettrava-screenshot [--home DIR] [--welcome|--setup|--factory] OUTPUT.png [WIDTHxHEIGHT]
+//   lettrava-screenshot [--home DIR] [--welcome|--setup|--factory|--results] [--grid N]
+//                       OUTPUT.png [WIDTHxHEIGHT]
 //
 // It sets up a game of one person against a computer opponent through the
 // setup dialog, starts a round, types two words, clicks the letters of a
@@ -20,6 +21,7 @@
 #include "ui/platform/QtTime.h"
 #include "ui/board/TLetterLabel.h"
 #include "ui/factory/TFactoryMode.h"
+#include "ui/shell/GameWindows.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/widgets/TWordListBox.h"
 #include "ui/platform/GameText.h"
@@ -37,6 +39,7 @@
 
 #include <QFontInfo>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -74,13 +77,20 @@ int main(int argc, char** argv)
     const bool welcomeOnly = !args.empty() && args[0] == "--welcome";
     const bool setupOnly = !args.empty() && args[0] == "--setup";
     const bool factoryOnly = !args.empty() && args[0] == "--factory";
-    if (welcomeOnly || setupOnly || factoryOnly)
+    const bool results = !args.empty() && args[0] == "--results";
+    if (welcomeOnly || setupOnly || factoryOnly || results)
         args.erase(args.begin());
+    int gridSize = 9;
+    if (args.size() >= 2 && args[0] == "--grid") {
+        gridSize = std::clamp(std::atoi(args[1].c_str()), 3, 12);
+        args.erase(args.begin(), args.begin() + 2);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lettrava"));
     lettrava::initialiseDesktopApplication(app);
     if (args.empty()) {
-        std::cerr << "usage: lettrava-screenshot [--home DIR] [--welcome|--setup|--factory] OUTPUT.png [WIDTHxHEIGHT]\n";
+        std::cerr << "usage: lettrava-screenshot [--home DIR] [--welcome|--setup|--factory|--results] [--grid N] "
+                     "OUTPUT.png [WIDTHxHEIGHT]\n";
         return 2;
     }
     const QString output = QString::fromStdString(args[0]);
@@ -90,6 +100,7 @@ int main(int argc, char** argv)
     lettrava::setTimers(&timers);
 
     lettrava::TMainForm window;
+    lettrava::installGameWindows(window);
     if (args.size() > 1) {
         const QStringList size = QString::fromStdString(args[1]).split(QLatin1Char('x'));
         if (size.size() == 2)
@@ -97,9 +108,10 @@ int main(int argc, char** argv)
     }
     window.show();
     wait(400);
-    auto grab = [&window, &output] {
-        QScreen* screen = window.screen();
-        const QRect frame = window.frameGeometry();
+    auto grab = [&window, &output](QWidget* shown = nullptr) {
+        QWidget& w = shown ? *shown : static_cast<QWidget&>(window);
+        QScreen* screen = w.screen();
+        const QRect frame = w.frameGeometry();
         const QPixmap shot = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
         if (!shot.save(output)) {
             std::cerr << "cannot write " << output.toStdString() << "\n";
@@ -180,8 +192,8 @@ int main(int argc, char** argv)
         std::cerr << "no game was set up\n";
         return 1;
     }
-    window.findChild<QSpinBox*>(QStringLiteral("updDimCol"))->setValue(9);
-    window.findChild<QSpinBox*>(QStringLiteral("updDimRow"))->setValue(9);
+    window.findChild<QSpinBox*>(QStringLiteral("updDimCol"))->setValue(gridSize);
+    window.findChild<QSpinBox*>(QStringLiteral("updDimRow"))->setValue(gridSize);
     window.actRoundStartExecute();
     if (std::getenv("LETTRAVA_SHOT_DEBUG"))
         std::cerr << "letter font: " << QFontInfo(window.letterAt(0, 0)->font()).family().toStdString() << "\n";
@@ -196,7 +208,7 @@ int main(int argc, char** argv)
             picks.push_back(w);
     auto* edit = window.findChild<QLineEdit*>(QStringLiteral("edtWordEntry"));
     for (std::size_t i = 0; i + 1 < picks.size(); ++i) {
-        typeWord(edit, toQt(picks[i]).toLower());
+        typeWord(edit, lettrava::toQt(picks[i]).toLower());
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QCoreApplication::sendEvent(edit, &enter);
         wait(700);
@@ -212,6 +224,42 @@ int main(int argc, char** argv)
             }
     }
     wait(2500);
+    if (results) {
+        // The results window, once it is up, with the first word of the
+        // player's list picked.
+        bool saved = false;
+        auto* shoot = new QTimer(&window);
+        shoot->setInterval(200);
+        QObject::connect(shoot, &QTimer::timeout, [shoot, &grab, &saved] {
+            auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!shown || !shown->isVisible() || !shown->findChild<QWidget*>(QStringLiteral("lbxSolution")))
+                return;
+            shoot->stop();
+            if (auto* list = shown->findChild<lettrava::TWordListBox*>(QStringLiteral("lbxPlayer1"));
+                list && list->count() > 0) {
+                const QRect row = list->visualItemRect(list->item(0));
+                QMouseEvent press(QEvent::MouseButtonPress, row.center(), list->viewport()->mapToGlobal(row.center()),
+                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                QMouseEvent release(QEvent::MouseButtonRelease, row.center(),
+                                    list->viewport()->mapToGlobal(row.center()), Qt::LeftButton, Qt::NoButton,
+                                    Qt::NoModifier);
+                QCoreApplication::sendEvent(list->viewport(), &press);
+                QCoreApplication::sendEvent(list->viewport(), &release);
+            }
+            wait(600);
+            saved = grab(shown);
+            shown->accept();
+        });
+        shoot->start();
+        game->requestRoundEnd(true); // a round that counts has results
+        QElapsedTimer waiting;
+        waiting.start();
+        while (shoot->isActive() && waiting.elapsed() < 20000)
+            wait(100);
+        lettrava::setTimers(nullptr);
+        lettrava::setClock(nullptr);
+        return saved ? 0 : 1;
+    }
     if (!grab())
         return 1;
     game->requestRoundEnd(false);

@@ -111,12 +111,26 @@ void TLetterBoard::setFramed(bool framed, int pad)
     update();
 }
 
+void TLetterBoard::setPlacement(Placement placement, QPoint origin)
+{
+    if (placement == placement_ && origin == origin_)
+        return;
+    placement_ = placement;
+    origin_ = origin;
+    relayoutCells();
+}
+
 void TLetterBoard::setTileSize(QSize size, int gap)
 {
     if (size == tileSize_ && gap == gap_)
         return;
     tileSize_ = size;
     gap_ = gap;
+    relayoutCells();
+}
+
+void TLetterBoard::relayoutCells()
+{
     for (int c = 0; c < columns_; ++c)
         for (int r = 0; r < rows_; ++r) {
             const QRect at = cellRect(c, r);

@@ -39,11 +39,8 @@ public:
 
     explicit TLetterBoard(QWidget* parent = nullptr);
 
-    void setPlacement(Placement placement, QPoint origin)
-    {
-        placement_ = placement;
-        origin_ = origin;
-    }
+    // Cells already built move at once.
+    void setPlacement(Placement placement, QPoint origin);
     // The cells' size and the space between them; cells already built move
     // and resize at once.
     void setTileSize(QSize size, int gap = 3);
@@ -98,6 +95,9 @@ protected:
 
 private:
     class PathOverlay;
+
+    // Puts every built cell where cellRect says.
+    void relayoutCells();
 
     std::size_t index(int column, int row) const
     {

@@ -46,7 +46,9 @@ namespace lettrava {
 
 namespace {
 
-constexpr int kTileGap = 3;
+// The room around the results' board, and the top of the bonus line.
+constexpr int kGridMargin = 12;
+constexpr int kBonusTop = 4;
 constexpr int kMaxCells = Grid::kMaxInterior;
 
 QString latin1(const std::string& s) { return toQt(s); }
@@ -105,7 +107,6 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
     menus_ = new TResultsMenus(*this);
     outer->setMenuBar(menus_->menuBar());
 
@@ -133,11 +134,11 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
         chat_->setMinimumSize(380, 140);
         chat_->setMemberListShown(prefs ? prefs->memberListVisible() : SettingsStore::read(settings::RRMemberList));
         split->addWidget(chat_);
-        centre->addWidget(split);
+        centre->addWidget(split, 1);
     } else {
-        centre->addWidget(buildGridPanel());
+        centre->addWidget(buildGridPanel(), 1);
     }
-    row->addLayout(centre);
+    row->addLayout(centre, 1);
 
     rightColumn_ = new QWidget(this);
     auto* right = new QVBoxLayout(rightColumn_);
@@ -180,16 +181,48 @@ TRRForm::TRRForm(bool chatVisible, Game& game, Round& round, QWidget* parent)
 
     menus_->showLookups(Dictionary::instance());
 
-    // The main window is hidden meanwhile: a place on no screen would show nothing at all.
-    const QPoint stored = prefs ? QPoint(prefs->resultsLeft(), prefs->resultsTop())
-                                : QPoint(SettingsStore::read(settings::RRLeft), SettingsStore::read(settings::RRTop));
-    move(placeOnScreen(stored, sizeHint()));
+    placeWindowAtStart(prefs);
+    openingPath();
+}
+
+void TRRForm::placeWindowAtStart(const GamePreferences* prefs)
+{
+    // Where the user left the window last; the first time, over the main
+    // window (hidden meanwhile) at its size. Wholly on a screen either way:
+    // a place on no screen would show nothing at all.
+    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    QRect place;
+    if (prefs && prefs->resultsPlaced())
+        place = prefs->resultsPlace();
+    else if (main)
+        place = main->geometry();
+    else
+        place = QRect(QPoint(SettingsStore::read(settings::RRLeft), SettingsStore::read(settings::RRTop)), QSize());
+    resize(place.size().isValid() && !place.isEmpty() ? place.size().expandedTo(minimumSizeHint()) : sizeHint());
+    placeWindow(*this, place.topLeft());
+}
+
+void TRRForm::openingPath()
+{
+    // The board shows the path of the word marked in the window: the bonus
+    // word, with no list entry marked, or else player 1's first entry.
+    if (!round_.bonusWord.empty()) {
+        for (TWordListBox* list : lists_)
+            if (list)
+                list->clearSelection();
+        for (int i = 0; i < 4; ++i)
+            if (players_[static_cast<std::size_t>(i)])
+                updateAddWord(i);
+        highlightWord(round_.bonusWord);
+    } else if (const LVWord* first = players_[0] ? lists_[0]->selectedWord() : nullptr) {
+        highlightWord(first->text);
+    }
 }
 
 TRRForm::~TRRForm()
 {
     if (GamePreferences* prefs = GamePreferences::instance()) {
-        prefs->setResultsPosition(x(), y());
+        prefs->setResultsPlace(QRect(pos(), size()));
         prefs->setSolutionVisible(solutionShown_);
         prefs->setSolutionSortOrder(solutionOrder_);
     }
@@ -246,14 +279,6 @@ QWidget* TRRForm::buildGridPanel()
     pnlGrid_->setRole(TAdvancedPanel::Role::Header);
     pnlGrid_->setBevels(TAdvancedPanel::Bevel::Lowered, TAdvancedPanel::Bevel::None, 2);
 
-    const bool plain = lowColourDisplay();
-    const QPixmap picture = plain ? SharedPictures::instance().lowColourTile : SharedPictures::instance().tiles[0];
-    const QSize logical = picture.deviceIndependentSize().toSize();
-    const int tileW = static_cast<int>(std::lround(logical.width() * scale_));
-    const int tileH = static_cast<int>(std::lround(logical.height() * scale_));
-    const int pitchW = tileW + kTileGap;
-    const int pitchH = tileH + kTileGap;
-
     lblBonus_ = new TClickLabel(QStringLiteral("Bonus:"), pnlGrid_);
     lblBonus_->setObjectName(QStringLiteral("lblBonus"));
     lblBonusWord_ = new TClickLabel(QString(), pnlGrid_);
@@ -275,29 +300,64 @@ QWidget* TRRForm::buildGridPanel()
         connect(l, &QWidget::customContextMenuRequested, this,
                 [this, l](const QPoint& pos) { popupAt(l, l->mapToGlobal(pos)); });
     }
-    const int bonusTop = 4;
-    const int bonusHeight = lblBonus_->sizeHint().height();
-    lblBonus_->move(8, bonusTop);
-    lblBonusWord_->move(8 + lblBonus_->sizeHint().width() + 6, bonusTop);
-    lblBonusWord_->resize(12 * pitchW, bonusHeight);
-
-    // The block is centred as if the grid were 12 x 12.
-    const int baseLeft = bonusTop + bonusHeight + 18;
-    const int baseTop = bonusTop + bonusHeight + 6;
-    pnlGrid_->setFixedSize(baseLeft * 2 + kMaxCells * pitchW, baseTop + kMaxCells * pitchH + baseLeft - 8);
+    // The panel grows with the window; its smallest size holds a 12 x 12
+    // board of the smallest tiles.
+    const BoardLayout::TileScale smallest = BoardLayout::tileAtScale(BoardLayout::kMinScale);
+    pnlGrid_->setMinimumSize(gridRoom(smallest));
+    pnlGrid_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    pnlGrid_->installEventFilter(this);
 
     board_ = new TLetterBoard(pnlGrid_);
     board_->setObjectName(QStringLiteral("brdGrid"));
-    board_->setGeometry(pnlGrid_->rect());
     board_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    board_->setPlacement(TLetterBoard::Placement::Centred, QPoint(baseLeft, baseTop));
-    board_->setTileSize(QSize(tileW, tileH));
     board_->setBlanks(TLetterBoard::Blanks::Absent);
     board_->setVariedTiles(false);
     board_->setPressable(false);
     board_->build(round_.grid(), columns_, rows_);
     board_->lower();
+    layoutGrid();
     return pnlGrid_;
+}
+
+QSize TRRForm::gridRoom(const BoardLayout::TileScale& t) const
+{
+    // "Bonus:" and its word above the cells, a margin around them.
+    const QSize cells = BoardLayout::fullBoardSize(t.tile, t.gap);
+    return {cells.width() + 2 * kGridMargin, cells.height() + bonusLineHeight() + 2 * kGridMargin};
+}
+
+int TRRForm::bonusLineHeight() const { return kBonusTop + lblBonus_->sizeHint().height() + 6; }
+
+void TRRForm::layoutGrid()
+{
+    const QSize panel = pnlGrid_->size();
+    const int bonusLine = bonusLineHeight();
+    const BoardLayout::TileScale t = BoardLayout::tileForSpace(
+        QSize(panel.width() - 2 * kGridMargin, panel.height() - bonusLine - 2 * kGridMargin));
+    // The cells are centred as if the grid were 12 x 12, in the room under
+    // the bonus line.
+    const QSize cells = BoardLayout::fullBoardSize(t.tile, t.gap);
+    const QPoint origin(std::max(kGridMargin, (panel.width() - cells.width()) / 2),
+                        bonusLine + std::max(kGridMargin, (panel.height() - bonusLine - cells.height()) / 2));
+    board_->setGeometry(pnlGrid_->rect());
+    board_->setPlacement(TLetterBoard::Placement::Centred, origin);
+    board_->setTileSize(t.tile, t.gap);
+    if (t.scale != zoom_) {
+        zoom_ = t.scale;
+        board_->setBoardFont(preferredGameBoardFont(zoom_));
+    }
+
+    lblBonus_->adjustSize();
+    lblBonus_->move(origin.x(), kBonusTop);
+    lblBonusWord_->move(origin.x() + lblBonus_->width() + 6, kBonusTop);
+    lblBonusWord_->resize(std::max(0, panel.width() - lblBonusWord_->x() - kGridMargin), lblBonus_->height());
+}
+
+bool TRRForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == pnlGrid_ && event->type() == QEvent::Resize)
+        layoutGrid();
+    return QDialog::eventFilter(watched, event);
 }
 
 QWidget* TRRForm::buildSolutionPanel()
@@ -345,7 +405,7 @@ void TRRForm::applyFonts()
         list->applyFont(listFont);
     lbxSolution_->applyFont(listFont);
     // Letters of a highlighted path keep their bold face in the new font.
-    board_->setBoardFont(preferredGameBoardFont());
+    board_->setBoardFont(preferredGameBoardFont(zoom_));
 }
 
 void TRRForm::applyColours()
@@ -393,8 +453,7 @@ void TRRForm::showEvent(QShowEvent* event)
 {
     applyColours();
     applyFonts();
-    if (!round_.bonusWord.empty())
-        highlightWord(round_.bonusWord);
+    openingPath();
     QDialog::showEvent(event);
     if (chat_ && onChatShown)
         onChatShown(chat_);
@@ -463,6 +522,14 @@ void TRRForm::highlightWord(const std::string& word)
             const bool on = isHighlighted(c, r);
             board_->setCellStyle(c, r, on ? QColor(Qt::blue) : QColor(Qt::black), on);
         }
+    // The line through the cells in the word's order, with each step's number.
+    std::vector<QPoint> steps;
+    for (const GridCell& c : path_) {
+        if (c.empty())
+            break;
+        steps.emplace_back(c.x, c.y);
+    }
+    board_->setPath(steps);
 }
 
 // ------------------------------------------------------------------ lists

@@ -2,6 +2,7 @@
 
 #include "core/grid/GridCell.h"
 #include "core/platform/GameView.h"
+#include "ui/board/BoardLayout.h"
 
 #include <QDialog>
 
@@ -17,6 +18,7 @@ class QMenu;
 namespace lettrava {
 
 class Game;
+class GamePreferences;
 class Player;
 class Round;
 class TAdvancedPanel;
@@ -104,6 +106,14 @@ private:
     QWidget* buildScorePanel();
     QWidget* buildGridPanel();
     QWidget* buildSolutionPanel();
+    // The grid panel's room for a 12 x 12 board of the given tiles, and the
+    // board scaled to the room the panel has.
+    QSize gridRoom(const BoardLayout::TileScale& tiles) const;
+    int bonusLineHeight() const;
+    void layoutGrid();
+    void placeWindowAtStart(const GamePreferences* prefs);
+    void openingPath();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void applyFonts();
     void applyColours();
     void fillSolution();
@@ -120,6 +130,8 @@ private:
     int columns_ = 0;
     int rows_ = 0;
     double scale_ = 1.0;
+    // The board's tile scale, which its letters' font follows.
+    double zoom_ = 1.0;
 
     std::array<TWordListBox*, 4> lists_{};
     std::array<QWidget*, 4> playerPanels_{};

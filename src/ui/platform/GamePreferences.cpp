@@ -62,8 +62,12 @@ GamePreferences::GamePreferences(SoundOutputs outputs, QObject* parent) : QObjec
 GamePreferences::~GamePreferences()
 {
     // The results window's values are written only now, at program end.
-    SettingsStore::write(settings::RRLeft, resultsLeft_);
-    SettingsStore::write(settings::RRTop, resultsTop_);
+    if (resultsPlaced_) {
+        SettingsStore::write(settings::RRLeft, resultsPlace_.x());
+        SettingsStore::write(settings::RRTop, resultsPlace_.y());
+        SettingsStore::write(settings::RRWidth, resultsPlace_.width());
+        SettingsStore::write(settings::RRHeight, resultsPlace_.height());
+    }
     SettingsStore::write(settings::SolutionVisible, solutionVisible_);
     SettingsStore::write(settings::SolutionSortOrder, solutionSortOrder_);
     SettingsStore::write(settings::RRMemberList, memberListVisible_);
@@ -89,8 +93,12 @@ void GamePreferences::load()
     solutionVisible_ = SettingsStore::read(settings::SolutionVisible);
     solutionSortOrder_ = sortOrder(settings::SolutionSortOrder);
     memberListVisible_ = SettingsStore::read(settings::RRMemberList);
-    resultsLeft_ = SettingsStore::read(settings::RRLeft);
-    resultsTop_ = SettingsStore::read(settings::RRTop);
+    // A size is stored with the place since windows could be resized; a
+    // place stored alone keeps the window's own size.
+    resultsPlaced_ = SettingsStore::contains(settings::RRLeft.group, settings::RRLeft.name);
+    resultsPlace_ = QRect(SettingsStore::read(settings::RRLeft), SettingsStore::read(settings::RRTop),
+                          std::max(0, SettingsStore::read(settings::RRWidth)),
+                          std::max(0, SettingsStore::read(settings::RRHeight)));
     factoryWordListDir_ = SettingsStore::read(settings::FactoryWordListDir);
     factoryWordListTop_ = SettingsStore::read(settings::FactoryWordListTop);
     factoryWordListLeft_ = SettingsStore::read(settings::FactoryWordListLeft);

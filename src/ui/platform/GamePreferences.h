@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QObject>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -121,12 +122,14 @@ public:
     void setSolutionSortOrder(int order) { solutionSortOrder_ = order; }
     bool memberListVisible() const { return memberListVisible_; }
     void setMemberListVisible(bool on) { memberListVisible_ = on; }
-    int resultsLeft() const { return resultsLeft_; }
-    int resultsTop() const { return resultsTop_; }
-    void setResultsPosition(int left, int top)
+    // The results window's place and size (an empty size when none was
+    // stored), and whether it has a place of its own yet.
+    QRect resultsPlace() const { return resultsPlace_; }
+    bool resultsPlaced() const { return resultsPlaced_; }
+    void setResultsPlace(const QRect& place)
     {
-        resultsLeft_ = left;
-        resultsTop_ = top;
+        resultsPlace_ = place;
+        resultsPlaced_ = true;
     }
 
     // ---- the word-list grid generator's window: folder and position, written at once
@@ -169,8 +172,8 @@ private:
     bool solutionVisible_ = true;
     int solutionSortOrder_ = 3;
     bool memberListVisible_ = true;
-    int resultsLeft_ = 20;
-    int resultsTop_ = 20;
+    QRect resultsPlace_{20, 20, 0, 0};
+    bool resultsPlaced_ = false;
     QString factoryWordListDir_;
     int factoryWordListTop_ = 0;
     int factoryWordListLeft_ = 0;

@@ -34,6 +34,9 @@ inline constexpr IntSetting SolutionSortOrder{"", "SolutionSortOrder", 3};
 inline constexpr FlagSetting RRMemberList{"", "RRMemberList", true};
 inline constexpr IntSetting RRLeft{"", "RRLeft", 20};
 inline constexpr IntSetting RRTop{"", "RRTop", 20};
+// Its size as the user left it; none until it has been placed once.
+inline constexpr IntSetting RRWidth{"", "RRWidth", 0};
+inline constexpr IntSetting RRHeight{"", "RRHeight", 0};
 
 // The word-list grid generator's window.
 inline constexpr TextSetting FactoryWordListDir{"", "FactoryWordListDir", "", &programFolderText};

@@ -24,6 +24,7 @@
 #include "ui/platform/QtTaskSeam.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SharedPictures.h"
+#include "ui/widgets/WindowParts.h"
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/board/TLetterBoard.h"
@@ -254,10 +255,7 @@ void TMainForm::applyColours()
 void TMainForm::applyPreferences()
 {
     // The letters grow and shrink with the tiles.
-    QFont letters = preferences_->gameBoardFont();
-    if (zoom_ != 1.0 && letters.pointSizeF() > 0)
-        letters.setPointSizeF(letters.pointSizeF() * zoom_);
-    view_->setLetterFont(letters);
+    view_->setLetterFont(preferredGameBoardFont(zoom_));
     if (lowColourDisplay())
         pnlCenter_->clearWallpaper();
     else

@@ -93,6 +93,15 @@ void TWordListBox::refill()
     for (const LVWord& w : words_) {
         auto* item = new QListWidgetItem(toQt(w.text), this);
         item->setSizeHint(QSize(0, itemHeight_));
+        // What the bolt, the red and the stroke through a player's word mean.
+        if (kind_ == Kind::Player) {
+            if (!w.inGrid)
+                item->setToolTip(QStringLiteral("Not in the grid"));
+            else if (!w.inDictionary)
+                item->setToolTip(QStringLiteral("Not in the dictionary"));
+            else if (w.unique)
+                item->setToolTip(QStringLiteral("Unique word: no other player found it"));
+        }
     }
     if (count() > 0)
         setCurrentRow(0);

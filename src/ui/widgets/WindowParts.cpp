@@ -19,12 +19,17 @@ QFont preferredWordListFont()
     return f;
 }
 
-QFont preferredGameBoardFont()
+QFont preferredGameBoardFont(double scale)
 {
-    if (const GamePreferences* prefs = GamePreferences::instance())
-        return prefs->gameBoardFont();
-    QFont f(SettingsStore::read(settings::GameFontName));
-    f.setPointSize(settings::GameFontSize.defaultValue);
+    QFont f;
+    if (const GamePreferences* prefs = GamePreferences::instance()) {
+        f = prefs->gameBoardFont();
+    } else {
+        f = QFont(SettingsStore::read(settings::GameFontName));
+        f.setPointSize(settings::GameFontSize.defaultValue);
+    }
+    if (scale != 1.0 && f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * scale);
     return f;
 }
 

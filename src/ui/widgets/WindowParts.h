@@ -15,9 +15,10 @@ class TPictureButton;
 // Small pieces shared by the game's smaller windows.
 
 // The fonts chosen in the preferences, or their defaults when there are no
-// preferences (a window shown on its own).
+// preferences (a window shown on its own); the board's letters scaled with
+// its tiles.
 QFont preferredWordListFont();
-QFont preferredGameBoardFont();
+QFont preferredGameBoardFont(double scale = 1.0);
 
 // A picture button with the shared push-button pictures and a caption label
 // beside it (below when `below`); both the picture and the caption click it.
