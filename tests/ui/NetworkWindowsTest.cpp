@@ -12,7 +12,10 @@
 #include "ui/net/TMemberList.h"
 #include "ui/net/TTCPForm.h"
 #include "ui/platform/QtTaskSeam.h"
+#include "ui/platform/Settings.h"
+#include "ui/platform/SettingsStore.h"
 
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QUrl>
@@ -126,6 +129,22 @@ protected:
         QApplication::setActiveWindow(window.get());
     }
 
+    void dragChatHandle(int dy)
+    {
+        // The handle's own mouse events, with the global places it reads,
+        // once the splitter has placed it.
+        QCoreApplication::processEvents();
+        QWidget* handle = window->chatSplitter()->handle(1);
+        const QPointF at = handle->rect().center();
+        const auto send = [&](QEvent::Type type, QPointF local, Qt::MouseButtons held) {
+            QMouseEvent e(type, local, handle->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(handle, &e);
+        };
+        send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+        send(QEvent::MouseMove, at + QPointF(0, dy), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at + QPointF(0, dy), Qt::NoButton);
+    }
+
     void sendChat(TChatPanel& panel, const QString& text)
     {
         panel.input()->setText(text);
@@ -148,6 +167,13 @@ TEST_F(NetworkWindowTest, AHostingWindowAdmitsAMemberChatsAndPlaysARound)
     EXPECT_FALSE(action("mnuGridFactory")->isEnabled());
     EXPECT_EQ(window->chatSplitter()->indexOf(&chat()), 1) << "the chat sits under the board";
     EXPECT_TRUE(chat().isVisibleTo(window.get()));
+    EXPECT_GE(chat().visibleLines(), 6);
+    // The handle moves the chat's top edge, and the height is kept.
+    const int chatHeight = chat().height();
+    dragChatHandle(-40);
+    EXPECT_EQ(chat().height(), chatHeight + 40);
+    EXPECT_EQ(chat().geometry().bottom(), window->chatSplitter()->height() - 1);
+    EXPECT_EQ(SettingsStore::read(settings::ChatHeight), chatHeight + 40);
     EXPECT_TRUE(chat().addPlayerButton()->isVisibleTo(window.get()));
     EXPECT_FALSE(chat().addPlayerButton()->isEnabled());
     ASSERT_TRUE(pump([&] { return members().rowCount() == 1; }));
@@ -244,6 +270,9 @@ TEST_F(NetworkWindowTest, AHostingWindowAdmitsAMemberChatsAndPlaysARound)
     EXPECT_FALSE(chat().isVisibleTo(window.get()));
     EXPECT_TRUE(action("mnuGridFactory")->isEnabled());
     EXPECT_TRUE(pump([&] { return bob.shutDown; }));
+
+    hostAGame(freePort());
+    EXPECT_EQ(chat().height(), chatHeight + 40) << "the next network game's chat as it was left";
 }
 
 TEST_F(NetworkWindowTest, LockIsNotAvailableAndANoToShutdownKeepsTheGame)

@@ -393,6 +393,11 @@ TEST_F(MainWindowTest, ResultsAndStatisticsWindowsComeThroughHooks)
 
 TEST_F(MainWindowTest, ManualSizesBoardsAndHoles)
 {
+    // One window size from the welcome panel into play, small enough for a
+    // 1024 x 600 screen (title bar and frame aside).
+    const QSize welcomeSize = window->size();
+    EXPECT_LE(window->minimumSizeHint().width(), 1000);
+    EXPECT_LE(window->minimumSizeHint().height(), 540);
     test::writeFile(dir_ / "holes.grd", "ROWS=3\r\nCOLS=3\r\n>CAT\r\n>O.S\r\n>TOP\r\n");
     whenSetupDialogShows([this](TPlayerInfoDlg& d) {
         chooseSetup(d, {{InputMethod::KeyboardAndMouse, "Ann"}}, 2, "auto");
@@ -414,6 +419,15 @@ TEST_F(MainWindowTest, ManualSizesBoardsAndHoles)
     EXPECT_EQ(window->tileAt(0, 1)->y() - window->tileAt(0, 0)->y(), tile.height() + window->playView().tileGap());
     EXPECT_EQ(window->letterAt(2, 3)->geometry(), window->tileAt(2, 3)->geometry());
     EXPECT_EQ(window->letterAt(3, 0), nullptr);
+    EXPECT_EQ(window->size(), welcomeSize);
+    // A bigger window, bigger tiles at once; the word entry stays under the board.
+    window->resize(welcomeSize + QSize(400, 300));
+    EXPECT_GT(window->tileSize().width(), tile.width());
+    EXPECT_GT(window->tileSize().height(), tile.height());
+    const QRect board = window->boardArea()->geometry();
+    const QWidget* entryPanel = child<QWidget>("pnlWordEntry");
+    EXPECT_GT(entryPanel->y(), board.y() + window->tileAt(0, 3)->geometry().bottom());
+    EXPECT_LE(entryPanel->geometry().bottom(), window->centrePanel()->height());
     timers_.runFor(300);
     EXPECT_EQ(label("lblTimeLeft"), "1:30");
     runToRoundEnd();

@@ -2,12 +2,15 @@
 
 #include "ui/net/TMemberList.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -69,7 +72,7 @@ TChatPanel::TChatPanel(Place place, QWidget* parent) : QWidget(parent), place_(p
         emit memberListToggled(memberListShown_);
     });
 
-    auto* inputRow = new QHBoxLayout;
+    auto* inputRow = inputRow_ = new QHBoxLayout;
     inputRow->setContentsMargins(0, 0, 0, 0);
     inputRow->setSpacing(2);
     inputRow->addWidget(edtChat_, 1);
@@ -132,6 +135,22 @@ QStringList TChatPanel::lines() const
     if (out.size() == 1 && out.front().isEmpty())
         out.clear();
     return out;
+}
+
+int TChatPanel::heightForLines(int count) const
+{
+    const int text = count * mmoChat_->fontMetrics().lineSpacing() +
+                     2 * static_cast<int>(mmoChat_->document()->documentMargin());
+    const int frame = 2 * mmoChat_->frameWidth();
+    const QMargins m = layout()->contentsMargins();
+    const int input = inputRow_->sizeHint().height();
+    return m.top() + text + frame + layout()->spacing() + input + m.bottom();
+}
+
+int TChatPanel::visibleLines() const
+{
+    const int text = mmoChat_->viewport()->height() - 2 * static_cast<int>(mmoChat_->document()->documentMargin());
+    return std::max(0, text / mmoChat_->fontMetrics().lineSpacing());
 }
 
 void TChatPanel::takeLinesFrom(const TChatPanel& other)

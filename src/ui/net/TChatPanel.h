@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
@@ -41,6 +42,10 @@ public:
 
     void appendLine(const QString& line);
     QStringList lines() const;
+    // The panel's height that shows `count` lines of the memo above the input row.
+    int heightForLines(int count) const;
+    // How many whole lines the memo shows at its present height.
+    int visibleLines() const;
     // The other panel's lines replace this one's; the memo shows its last line.
     void takeLinesFrom(const TChatPanel& other);
     void clearLines();
@@ -64,6 +69,7 @@ private:
     void send();
 
     Place place_;
+    QHBoxLayout* inputRow_ = nullptr;
     QPlainTextEdit* mmoChat_ = nullptr;
     TMemberListBox* lbxMembers_ = nullptr;
     QLineEdit* edtChat_ = nullptr;

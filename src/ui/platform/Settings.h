@@ -57,6 +57,8 @@ inline constexpr IntSetting FactoryMaxWL{"", "FactoryMaxWL", 18};
 inline constexpr IntSetting FactorySort{"", "FactorySort", 1};
 inline constexpr FlagSetting FactoryAllowReuse{"", "FactoryAllowReuse", true};
 inline constexpr FlagSetting MemberList{"", "MemberList", true};
+// The chat's height under the board as the user dragged it; none at first.
+inline constexpr IntSetting ChatHeight{"", "ChatHeight", 0};
 
 // The game setup dialog's last accepted choices.
 // Input methods: 0 keyboard and mouse, 1 keyboard only, 2 mouse only, 3 computer.

@@ -4,13 +4,21 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
+class QObject;
 
 namespace lettrava {
 
 // The main window's commands: the actions of its menus, its speed bar and its
-// keys, and the menus that hold them. The window builds them; its network
-// side enables and disables them too.
+// keys, and the menus that hold them. The window connects them to its
+// commands; its network side enables and disables them too.
 struct MainActions {
+    // The actions with their texts, names and keys, owned by `owner`; those
+    // that need a game start disabled.
+    void create(QObject* owner);
+    // The Game, Round, Preferences and Help menus of the bar.
+    void fillMenus(QMenuBar& bar);
+
     QMenu* mnuGame = nullptr;
     QMenu* mnuRound = nullptr;
     QMenu* mnuAbort = nullptr;

@@ -2,6 +2,7 @@
 #include "ui/factory/TFactoryMode.h"
 #include "ui/platform/ScreenPlace.h"
 #include "ui/play/PlayParts.h"
+#include "ui/shell/TCentreLayout.h"
 #include "ui/shell/TNetworkPlay.h"
 #include "ui/shell/TSpeedBar.h"
 #include "ui/shell/TWelcomePanel.h"
@@ -16,7 +17,6 @@
 #include "core/words/Dictionary.h"
 #include "session/DictionaryChoice.h"
 #include "session/GameSession.h"
-#include "net/GameHost.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/platform/FileChooser.h"
 #include "ui/platform/GamePreferences.h"
@@ -117,6 +117,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     view_ = std::make_unique<TPlayView>(static_cast<PlayShell&>(*this), *board_, *play_, *pnlCenter_,
                                         StatusPanels{stbPanel0_, stbPanel1_, stbPanel2_});
     view_->setTileSize({BoardLayout::kTileWidth, BoardLayout::kTileHeight}, BoardLayout::kTileGap);
+    centre_ = std::make_unique<TCentreLayout>(*pnlCenter_, *board_, *view_, *play_, *pnlWelcome_);
     seam_ = std::make_unique<QtTaskSeam>();
     session_ = std::make_unique<GameSession>(*view_, seam_.get());
     session_->onGameDropped = [this] { gameDropped(); };
@@ -137,6 +138,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     lent.columns = play_->updDimCol;
     lent.rows = play_->updDimRow;
     factory_ = new TFactoryMode(lent, TFactoryMode::storedChoices());
+    centre_->setFactory(factory_);
     connect(factory_, &TFactoryMode::exitRequested, this, &TMainForm::leaveFactory);
     connect(factory_, &TFactoryMode::quitRequested, this, &QWidget::close);
     connect(factory_, &TFactoryMode::preferencesRequested, this, [this] { runPreferences(0); });
@@ -255,7 +257,7 @@ void TMainForm::applyColours()
 void TMainForm::applyPreferences()
 {
     // The letters grow and shrink with the tiles.
-    view_->setLetterFont(preferredGameBoardFont(zoom_));
+    view_->setLetterFont(preferredGameBoardFont(centre_->zoom()));
     if (lowColourDisplay())
         pnlCenter_->clearWallpaper();
     else
@@ -264,17 +266,7 @@ void TMainForm::applyPreferences()
 
 void TMainForm::sizeToScreen()
 {
-    // Small enough for a 1024 x 600 screen: the board then takes its
-    // smallest tiles, and the panels of play keep their room beside it.
-    const BoardLayout::TileScale smallest = BoardLayout::tileAtScale(BoardLayout::kMinScale);
-    const QSize board = BoardLayout::fullBoardSize(smallest.tile, smallest.gap) + QSize(2 * kBoardPad, 2 * kBoardPad);
-    int column = 0;
-    for (QWidget* w : {static_cast<QWidget*>(play_->pnlRoundTime), play_->pnlInfo, static_cast<QWidget*>(play_->pnlBonus)})
-        column += w->sizeHint().height() + 10;
-    pnlCenter_->setMinimumSize(std::max(board.width() + kColumnGap + kRightColumnWidth, pnlWelcome_->sizeHint().width()) +
-                                   2 * kMargin,
-                               std::max({board.height() + play_->pnlWordEntry->sizeHint().height(), column,
-                                         pnlWelcome_->sizeHint().height()}) + 2 * kMargin);
+    centre_->setMinimumSize();
     // The size the user left, else a good share of the screen; the same in every mode.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize area = screen ? screen->availableGeometry().size() : QSize(1280, 1024);
@@ -315,61 +307,10 @@ TLetterLabel* TMainForm::letterAt(int column, int row) const { return view_->let
 
 QLabel* TMainForm::tileAt(int column, int row) const { return view_->tileAt(column, row); }
 
-// The centre's parts: the board area with the play panels to its right, the
-// whole group centred; the welcome panel in the middle.
 void TMainForm::layoutCentre()
 {
-    if (!view_ || view_->building() || !play_ || !pnlWelcome_)
-        return;
-    const QSize centre = pnlCenter_->size();
-    scaleBoard(centre);
-    const QSize board = board_->size();
-    const int contentWidth = board.width() + kColumnGap + kRightColumnWidth;
-    const int left = std::max(kMargin, (centre.width() - contentWidth) / 2);
-    const int top = kMargin;
-    board_->move(left, top);
-
-    const int x = left + board.width() + kColumnGap;
-    int y = top;
-    QList<QWidget*> column = {play_->pnlRoundTime, play_->pnlInfo, play_->pnlBonus};
-    if (mode_ == Mode::Factory)
-        column = QList<QWidget*>{play_->pnlInfo} + factory_->sidePanels();
-    for (QWidget* w : column) {
-        int h = w->sizeHint().height();
-        // The designer's solution list takes what is left of the column.
-        if (factory_ && w == factory_->solutionPanel())
-            h = std::max(h, centre.height() - y - kMargin);
-        w->setGeometry(x, y, kRightColumnWidth, h);
-        y += h + 10;
-    }
-
-    play_->pnlPaused->adjustSize();
-    play_->pnlPaused->move(left + (board.width() - play_->pnlPaused->width()) / 2, top + (board.height() - play_->pnlPaused->height()) / 2);
-    pnlWelcome_->adjustSize();
-    pnlWelcome_->move((centre.width() - pnlWelcome_->width()) / 2,
-                      std::max(0, (centre.height() - pnlWelcome_->height()) / 2));
-    if (play_->pnlWordEntry->isVisible())
-        view_->placeWordEntryPanel(true);
-}
-
-void TMainForm::scaleBoard(QSize centre)
-{
-    // The board takes the room the centre leaves beside the panels of play
-    // and above the word entry; its tiles, their gap and its letters follow.
-    const int entryRoom = play_->pnlWordEntry->sizeHint().height() + kMargin;
-    const QSize space(centre.width() - 2 * kMargin - kColumnGap - kRightColumnWidth - 2 * kBoardPad,
-                      centre.height() - 2 * kMargin - 2 * kBoardPad - entryRoom);
-    const BoardLayout::TileScale t = BoardLayout::tileForSpace(space);
-    board_->setFixedSize(BoardLayout::fullBoardSize(t.tile, t.gap) + QSize(2 * kBoardPad, 2 * kBoardPad));
-    if (t.tile == view_->tileSize() && t.gap == view_->tileGap())
-        return;
-    zoom_ = t.scale;
-    view_->setTileSize(t.tile, t.gap);
-    applyPreferences();
-    board_->setTileSize(t.tile, t.gap);
-    board_->setBoardFont(view_->letterFont());
-    if (mode_ == Mode::Factory)
-        factory_->boardRescaled();
+    if (centre_ && view_ && !view_->building())
+        centre_->arrange(mode_ == Mode::Factory);
 }
 
 // ------------------------------------------------------------------ events

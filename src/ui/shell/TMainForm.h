@@ -27,6 +27,7 @@ class GamePreferences;
 class GameSession;
 class QtTaskSeam;
 class TAdvancedPanel;
+class TCentreLayout;
 class TChatPanel;
 class TFactoryMode;
 class TLetterBoard;
@@ -183,8 +184,6 @@ private:
     // The window's smallest and first size: the one the user left, else a
     // good share of the screen.
     void sizeToScreen();
-    // The board's tiles follow the room of the centre.
-    void scaleBoard(QSize centre);
     void readSettings();
     void writeSettings() const;
     void firstActivation();
@@ -223,7 +222,7 @@ private:
     TWelcomePanel* pnlWelcome_ = nullptr;
     TFactoryMode* factory_ = nullptr; // the grid designer's mode
     TPlayPanels* play_ = nullptr;     // the panels of play, children of the centre
-    double zoom_ = 1.0;               // the tiles' size against their design size
+    std::unique_ptr<TCentreLayout> centre_; // places the centre's parts for its size
 
     // status bar
     QLabel* stbPanel0_ = nullptr;

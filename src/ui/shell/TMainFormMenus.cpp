@@ -12,45 +12,7 @@ namespace lettrava {
 
 void TMainForm::buildActions()
 {
-    auto make = [this](const QString& text, const char* name) {
-        auto* a = new QAction(text, this);
-        a->setObjectName(QLatin1String(name));
-        return a;
-    };
-    actions_.gameNew = make(QStringLiteral("&New"), "mnuGameNew");
-    actions_.gameNew->setShortcut(QKeySequence::New);
-    actions_.gameLoad = make(QStringLiteral("&Load"), "mnuGameLoad");
-    actions_.gameLoad->setShortcut(QKeySequence::Open);
-    actions_.gameSave = make(QStringLiteral("&Save"), "actGameSave");
-    actions_.gameSave->setToolTip(QStringLiteral("Save Game"));
-    actions_.gameSave->setShortcut(QKeySequence::Save);
-    actions_.gameSaveAs = make(QStringLiteral("Save &As.."), "actGameSaveAs");
-    actions_.viewPlayerStats = make(QStringLiteral("&View Player Stats"), "mnuViewPlayerStats");
-    actions_.gridFactory = make(QStringLiteral("&Grid Factory"), "mnuGridFactory");
-    actions_.exit = make(QStringLiteral("&Exit"), "mnuExit");
-    actions_.roundStart = make(QStringLiteral("Start Round"), "actRoundStart");
-    actions_.roundStart->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    actions_.roundPause = make(QStringLiteral("&Pause"), "actRoundPause");
-    actions_.roundPause->setToolTip(QStringLiteral("Pause"));
-    actions_.roundPause->setShortcut(QKeySequence(Qt::Key_Pause));
-    actions_.abortCounts = make(QStringLiteral("Round Still Counts"), "mnuAbortCounts");
-    actions_.abortNoCount = make(QStringLiteral("Round Doesn't Count"), "mnuAbortNoCount");
-    actions_.printGrid = make(QStringLiteral("Print Grid"), "mnuPrintGrid");
-    actions_.saveGrid = make(QStringLiteral("Save Grid"), "mnuSaveGrid");
-    actions_.roundClear = make(QStringLiteral("&Clear Clicks"), "actRoundClear");
-    actions_.roundClear->setToolTip(QStringLiteral("Clear Mouse Clicks"));
-    actions_.showResults = make(QStringLiteral("Show &Results"), "mnuShowResults");
-    actions_.prefsGeneral = make(QStringLiteral("General"), "mnuPreferencesGeneral");
-    actions_.prefsSound = make(QStringLiteral("Sound"), "mnuPreferencesSound");
-    actions_.gameOptions = make(QStringLiteral("Game Options"), "mnuGameOptions");
-    actions_.helpTopics = make(QStringLiteral("Topics"), "mnuHelpTopics");
-    actions_.helpTopics->setShortcut(QKeySequence(Qt::Key_F1));
-    actions_.tipOfTheDay = make(QStringLiteral("Tip of the Day"), "mnuTipOfTheDay");
-    actions_.about = make(QStringLiteral("About"), "mnuAbout");
-
-    for (QAction* a : {actions_.roundStart, actions_.gameSave, actions_.gameSaveAs, actions_.roundPause, actions_.roundClear, actions_.abortCounts,
-                       actions_.abortNoCount, actions_.printGrid, actions_.saveGrid, actions_.showResults, actions_.gameOptions})
-        a->setEnabled(false);
+    actions_.create(this);
 
     connect(actions_.gameNew, &QAction::triggered, this, &TMainForm::mnuGameNewClick);
     connect(actions_.gameLoad, &QAction::triggered, this, &TMainForm::mnuGameLoadClick);
@@ -105,49 +67,7 @@ void TMainForm::buildActions()
 
 void TMainForm::buildMenus()
 {
-    menuBar()->setObjectName(QStringLiteral("MainMenu"));
-    actions_.mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    actions_.mnuGame->setObjectName(QStringLiteral("mnuGame"));
-    actions_.mnuGame->addAction(actions_.gameNew);
-    actions_.mnuGame->addAction(actions_.gameLoad);
-    actions_.mnuGame->addSeparator();
-    actions_.mnuGame->addAction(actions_.gameSave);
-    actions_.mnuGame->addAction(actions_.gameSaveAs);
-    actions_.mnuGame->addSeparator();
-    actions_.mnuGame->addAction(actions_.viewPlayerStats);
-    actions_.mnuGame->addAction(actions_.gridFactory);
-    actions_.mnuGame->addSeparator();
-    actions_.mnuGame->addAction(actions_.exit);
-
-    actions_.mnuRound = menuBar()->addMenu(QStringLiteral("&Round"));
-    actions_.mnuRound->setObjectName(QStringLiteral("mnuRound"));
-    actions_.mnuRound->addAction(actions_.roundStart);
-    actions_.mnuRound->addAction(actions_.roundPause);
-    actions_.mnuAbort = actions_.mnuRound->addMenu(QStringLiteral("Abort"));
-    actions_.mnuAbort->setObjectName(QStringLiteral("mnuAbort"));
-    actions_.mnuAbort->addAction(actions_.abortCounts);
-    actions_.mnuAbort->addAction(actions_.abortNoCount);
-    actions_.mnuAbort->menuAction()->setEnabled(false);
-    actions_.printSeparator = actions_.mnuRound->addSeparator();
-    actions_.mnuRound->addAction(actions_.printGrid);
-    actions_.mnuRound->addAction(actions_.saveGrid);
-    actions_.mnuRound->addSeparator();
-    actions_.mnuRound->addAction(actions_.roundClear);
-    actions_.mnuRound->addAction(actions_.showResults);
-    actions_.mnuRound->menuAction()->setEnabled(false);
-
-    actions_.mnuPreferences = menuBar()->addMenu(QStringLiteral("&Preferences"));
-    actions_.mnuPreferences->setObjectName(QStringLiteral("mnuPreferences"));
-    actions_.mnuPreferences->addAction(actions_.prefsGeneral);
-    actions_.mnuPreferences->addAction(actions_.prefsSound);
-    actions_.mnuPreferences->addSeparator();
-    actions_.mnuPreferences->addAction(actions_.gameOptions);
-
-    actions_.mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    actions_.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    actions_.mnuHelp->addAction(actions_.helpTopics);
-    actions_.mnuHelp->addAction(actions_.tipOfTheDay);
-    actions_.mnuHelp->addAction(actions_.about);
+    actions_.fillMenus(*menuBar());
     // The entries of windows made elsewhere are offered once their hooks are set.
     auto offerHooked = [this] {
         actions_.tipOfTheDay->setVisible(static_cast<bool>(tipOfTheDayHandler));

@@ -6,6 +6,7 @@
 #include "ui/dialogs/TRRForm.h"
 #include "ui/net/TChatPanel.h"
 #include "ui/net/TMemberList.h"
+#include "ui/platform/ScreenPlace.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/SettingsStore.h"
 #include "ui/play/TPlayPanels.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QSplitter>
 #include <QToolButton>
 
@@ -25,6 +27,8 @@ namespace lettrava {
 
 namespace {
 constexpr const char* kWaitingForTheHost = "You are in the game.  The host will start the round.";
+// The chat's fewest lines when a network game starts.
+constexpr int kChatLines = 6;
 } // namespace
 
 TNetworkPlay::TNetworkPlay(TMainForm& window) : w_(window)
@@ -51,6 +55,7 @@ void TNetworkPlay::buildChat()
             tcpForm_->sendChatInput(text);
     });
     connect(pnlChat_, &TChatPanel::memberListToggled, this, [this](bool shown) { memberList_ = shown; });
+    connect(w_.splChat_, &QSplitter::splitterMoved, this, &TNetworkPlay::chatDragged);
     connect(pnlChat_, &TChatPanel::addPlayerClicked, this, [this] {
         if (tcpForm_)
             tcpForm_->addSelectedMember();
@@ -85,9 +90,7 @@ void TNetworkPlay::showChat(bool shown)
         w_.setChatPanel(pnlChat_);
         pnlChat_->show();
         pnlChat_->setMemberListShown(memberList_);
-        // The chat takes what the splitter gives beyond the board.
-        const int total = w_.splChat_->height();
-        w_.splChat_->setSizes({std::max(total - 150, total / 2), std::min(150, total / 2)});
+        giveChatItsHeight();
     } else {
         pnlChat_->hide();
         w_.setChatPanel(nullptr);
@@ -100,6 +103,34 @@ void TNetworkPlay::showChat(bool shown)
     else
         w_.actions_.roundStart->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     w_.layoutCentre();
+}
+
+void TNetworkPlay::giveChatItsHeight()
+{
+    // Six lines at least, or the height the user dragged the chat to; the
+    // window grows for them while its screen has room, else the board gives
+    // way down to its smallest tiles.
+    QSplitter& splitter = *w_.splChat_;
+    const int chat = std::max(SettingsStore::read(settings::ChatHeight), pnlChat_->heightForLines(kChatLines));
+    const int needed = w_.pnlCenter_->minimumHeight() + splitter.handleWidth() + chat;
+    if (splitter.height() < needed) {
+        const QScreen* screen = w_.screen();
+        const int frame = w_.frameGeometry().height() - w_.height();
+        const int most = screen ? screen->availableGeometry().height() - frame : w_.height();
+        const int height = std::min(w_.height() + needed - splitter.height(), std::max(most, w_.height()));
+        if (height > w_.height()) {
+            w_.resize(w_.width(), height);
+            placeWindow(w_, w_.pos());
+        }
+    }
+    const int room = splitter.height() - splitter.handleWidth();
+    splitter.setSizes({std::max(room - chat, w_.pnlCenter_->minimumHeight()), chat});
+}
+
+void TNetworkPlay::chatDragged()
+{
+    if (chatShown())
+        SettingsStore::write(settings::ChatHeight, pnlChat_->height());
 }
 
 void TNetworkPlay::memberMenuAt(TChatPanel* panel, const QPoint& globalPos)

@@ -76,6 +76,10 @@ private:
     void buildChat();
     void showChat(bool shown);
     void memberMenuAt(TChatPanel* panel, const QPoint& globalPos);
+    // The splitter's share for the chat as it comes up, and the share the
+    // user drags it to, kept for the next time.
+    void giveChatItsHeight();
+    void chatDragged();
     // After the host's "Shutdown", the host's shutdown seen by a client, or a
     // lost connection that was not made again.
     void tearDown();
