@@ -476,6 +476,7 @@ TEST_F(ResultsWindowTest, OpensOnAScreenWithTheBoardAndTheListsAgreeing)
         EXPECT_EQ(highlightedCount(w) > 0, true);
         EXPECT_EQ(w.findChild<TLetterBoard*>("brdGrid")->path().size(), bonus.size());
         EXPECT_EQ(w.playerList(0)->selectedWord(), nullptr);
+        EXPECT_EQ(w.solutionList()->selectedWord(), nullptr);
         EXPECT_FALSE(w.playerAddWordAction(0)->isEnabled());
         clickEntry(*w.playerList(0), "XXX");
         ASSERT_NE(w.playerList(0)->selectedWord(), nullptr);

@@ -205,7 +205,9 @@ void TRRForm::placeWindowAtStart(const GamePreferences* prefs)
 void TRRForm::openingPath()
 {
     // The board shows the path of the word marked in the window: the bonus
-    // word, with no list entry marked, or else player 1's first entry.
+    // word, with no list entry marked, or else player 1's first entry. The
+    // solution list's own selection would claim another word.
+    lbxSolution_->clearSelection();
     if (!round_.bonusWord.empty()) {
         for (TWordListBox* list : lists_)
             if (list)
