@@ -1,4 +1,5 @@
 #include "net/GameClient.h"
+#include "core/platform/Texts.h"
 
 #include "core/grid/Grid.h"
 #include "core/grid/GridOptions.h"
@@ -75,11 +76,13 @@ GameClient::~GameClient()
 bool GameClient::connect(const JoinRequest& request)
 {
     if (request.name.empty()) {
-        dialogs().showMessage("Please type or select a player name.", "Error", MessageButtons::Ok, MessageIcon::Error);
+        dialogs().showMessage(translate("Client", "Please type or select a player name."), translate("Client", "Error"),
+                              MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
     if (request.host.empty()) {
-        dialogs().showMessage("Please enter an IP address or host name.", "Error", MessageButtons::Ok,
+        dialogs().showMessage(translate("Client", "Please enter an IP address or host name."), translate("Client", "Error"),
+                              MessageButtons::Ok,
                               MessageIcon::Error);
         return false;
     }
@@ -103,7 +106,8 @@ void GameClient::reconnect()
 
 void GameClient::startAttempt()
 {
-    notices_.showStatus("Connecting to " + request_.host + " on port " + std::to_string(request_.port) + "...");
+    notices_.showStatus(
+        fillIn(translate("Client", "Connecting to %1 on port %2..."), {request_.host, std::to_string(request_.port)}));
     if (!net_)
         net_ = std::make_unique<NetLoop>();
     UiCaller* ui = ui_.get();
@@ -165,12 +169,13 @@ void GameClient::attemptFinished(const std::shared_ptr<Inbox>& inbox, const std:
     }
     ++attempts_;
     if (attempts_ > kMaxRetries) {
-        notices_.showStatus("Maximum attempts reached.  Quitting...");
+        notices_.showStatus(translate("Client", "Maximum attempts reached.  Quitting..."));
         after(kGiveUpPause, [this] { finishConnecting(false); });
         return;
     }
-    notices_.showStatus("Connection failed with message: " + error + "\n" +
-                        "Will retry (maybe host wasn't quite ready).  " + "Press cancel to abort." + "\n");
+    notices_.showStatus(fillIn(translate("Client", "Connection failed with message: %1\nWill retry (maybe host wasn't "
+                                                   "quite ready).  Press cancel to abort.\n"),
+                               {error}));
     notices_.showAttempts(attempts_);
     after(kRetryPause, [this] {
         if (cancelled_)
@@ -289,9 +294,10 @@ void GameClient::sendChatInput(const std::string& text)
     };
     if (in.letter == 'n') {
         if (memberNamed(keptName(in.argument)))
-            localLine("That name is already in use.");
+            localLine(translate("Client", "That name is already in use."));
         else if (in.argument.size() > TGameClient::kMaxName)
-            localLine("Names can be at most " + std::to_string(TGameClient::kMaxName) + " characters long.");
+            localLine(fillIn(translate("Client", "Names can be at most %1 characters long."),
+                             {std::to_string(TGameClient::kMaxName)}));
         else
         {
             pendingRename_ = keptName(in.argument);
@@ -300,15 +306,15 @@ void GameClient::sendChatInput(const std::string& text)
     } else if (in.letter == 'w') {
         const WhisperParts w = splitWhisper(in.argument);
         if (w.recipient.empty()) {
-            localLine("Recipient missing.  Whisper format: \"/w [name] [message]\"");
+            localLine(translate("Client", "Recipient missing.  Whisper format: \"/w [name] [message]\""));
         } else if (!memberNamed(w.recipient)) {
-            localLine("There is no one here by the name of \"" + w.recipient + "\"");
+            localLine(fillIn(translate("Client", "There is no one here by the name of \"%1\""), {w.recipient}));
         } else {
-            localLine("You whispered to " + w.recipient + ": " + w.message);
+            localLine(fillIn(translate("Client", "You whispered to %1: %2"), {w.recipient, w.message}));
             sendFrame(MessageKind::msgWhisper, in.argument);
         }
     } else {
-        localLine("Sorry, I don't understand that command.");
+        localLine(translate("Client", "Sorry, I don't understand that command."));
     }
 }
 
@@ -401,7 +407,7 @@ void GameClient::onConnectionLost()
     inbox_.reset();
     if (shuttingDown_)
         return;
-    localLine("Disconnected");
+    localLine(translate("Client", "Disconnected"));
     ui_->post([this] {
         if (!hostStopped_)
             notices_.connectionLost();
@@ -517,7 +523,7 @@ void GameClient::handleFrame(const Frame& frame)
         if (scores[4] != shownRound_) {
             shownRound_ = scores[4];
             // Before the first round the label shows the round to come.
-            notices_.setRoundLabel("Round " + std::to_string(std::max(1, shownRound_)));
+            notices_.setRoundLabel(roundLabel(std::max(1, shownRound_)));
         }
         break;
     }
@@ -583,8 +589,9 @@ void GameClient::handleFrame(const Frame& frame)
         handled();
         const bool counts = frame.kind == msgRoundEndCounts;
         game_->requestRoundEnd(counts);
-        localLine("*** The Host ended round " + std::to_string(game_->currentRound) +
-                  (counts ? " abrubtly.  The round will count." : " abrubtly.  The round will not count."));
+        localLine(fillIn(counts ? translate("Client", "*** The Host ended round %1 abrubtly.  The round will count.")
+                                : translate("Client", "*** The Host ended round %1 abrubtly.  The round will not count."),
+                         {std::to_string(game_->currentRound)}));
         break;
     }
     case msgTimeLeft: {
@@ -611,7 +618,7 @@ void GameClient::handleFrame(const Frame& frame)
             break;
         handled();
         setGame(nullptr);
-        localLine("*** The Host started a new game.");
+        localLine(translate("Client", "*** The Host started a new game."));
         notices_.hostStartedNewGame();
         break;
     case msgMemberReady: {
@@ -629,7 +636,8 @@ void GameClient::handleFrame(const Frame& frame)
         handled();
         pollTimer_->setEnabled(false);
         hostStopped_ = true;
-        dialogs().showMessage("The host has shut down abruptly (but deliberately)", "Notice", MessageButtons::Ok,
+        dialogs().showMessage(translate("Client", "The host has shut down abruptly (but deliberately)"),
+                              translate("Client", "Notice"), MessageButtons::Ok,
                               MessageIcon::Information);
         ui_->post([this] { notices_.hostShutDown(); });
         break;
@@ -675,7 +683,7 @@ void GameClient::applySettings(const GameInfo& record)
             p->scoreLabel->setText(std::to_string(p->gameScore));
     }
     notices_.applySettings();
-    notices_.setRoundLabel("Round " + std::to_string(game_->currentRound == 0 ? 1 : game_->currentRound));
+    notices_.setRoundLabel(roundLabel(game_->currentRound));
 }
 
 void GameClient::showResults()

@@ -1,4 +1,5 @@
 #include "session/DictionaryChoice.h"
+#include "core/platform/Texts.h"
 
 #include "core/game/Game.h"
 #include "core/words/Dictionary.h"
@@ -14,7 +15,7 @@ void DictionaryChoice::chosen(const Game* game)
 {
     if (inRound(game)) {
         waiting_ = true;
-        status_(kWaitingText);
+        status_(translate("Session", kWaitingText));
         return;
     }
     loadNow();
@@ -32,7 +33,7 @@ void DictionaryChoice::loadNow()
     Dictionary& dictionary = Dictionary::instance();
     // The load shows what went wrong in its own boxes.
     if (dictionary.load() == Dictionary::LoadStatus::Loaded)
-        status_(kLoadedText + dictionary.displayName());
+        status_(fillIn(translate("Session", kLoadedText), {dictionary.displayName()}));
 }
 
 } // namespace lettrava

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include "core/platform/Texts.h"
 #include <string>
 
 namespace lettrava {
@@ -15,8 +16,9 @@ class DictionaryChoice {
 public:
     using StatusLine = std::function<void(const std::string& text)>;
 
-    static constexpr const char* kLoadedText = "Dictionary loaded: ";
-    static constexpr const char* kWaitingText = "The chosen dictionary will be loaded when this round ends.";
+    static constexpr const char* kLoadedText = QT_TRANSLATE_NOOP("Session", "Dictionary loaded: %1");
+    static constexpr const char* kWaitingText =
+        QT_TRANSLATE_NOOP("Session", "The chosen dictionary will be loaded when this round ends.");
 
     explicit DictionaryChoice(StatusLine status) : status_(std::move(status)) {}
 

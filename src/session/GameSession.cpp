@@ -1,4 +1,5 @@
 #include "session/GameSession.h"
+#include "core/platform/Texts.h"
 
 #include "core/game/Game.h"
 #include "core/platform/Dialogs.h"
@@ -21,7 +22,7 @@ bool GameSession::confirmSave(const std::function<bool()>& save)
 {
     if (!game_ || !game_->inProgress || !game_->unsavedChanges)
         return true;
-    switch (dialogs().showMessage("Do you want to save the game?", "Warning", MessageButtons::YesNoCancel,
+    switch (dialogs().showMessage(translate("Session", "Do you want to save the game?"), translate("Session", "Warning"), MessageButtons::YesNoCancel,
                                   MessageIcon::Warning)) {
     case MessageAnswer::Yes: return save();
     case MessageAnswer::No: return true;
@@ -34,7 +35,8 @@ bool GameSession::confirmClose(const std::function<bool()>& save)
     if (!game_ || game_->networkMode == NetworkMode::Client)
         return true;
     if (game_->roundRunning) {
-        if (dialogs().showMessage("This will abort (and not count) the current round.  Are you sure?", "Warning",
+        if (dialogs().showMessage(translate("Session", "This will abort (and not count) the current round.  Are you sure?"),
+                                  translate("Session", "Warning"),
                                   MessageButtons::YesNo, MessageIcon::Warning)
             != MessageAnswer::Yes)
             return false;

@@ -239,7 +239,7 @@ TEST_F(LanguagesTest, ADictionaryChosenInThePreferencesIsLoadedAtOnceBetweenRoun
         QTest::keyClick(entry(), Qt::Key_Return);
         return shown();
     };
-    const std::string loaded = DictionaryChoice::kLoadedText;
+    const std::string loaded = "Dictionary loaded: ";
 
     choose("Beta");
     EXPECT_EQ(shown(), loaded + "Beta");

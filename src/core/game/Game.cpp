@@ -1,4 +1,5 @@
 #include "core/game/Game.h"
+#include "core/platform/Texts.h"
 
 #include "core/game/PlayerStore.h"
 #include "core/game/SavedGameFile.h"
@@ -321,7 +322,12 @@ bool Game::isUniqueWord(const std::string& text, const Player* exceptPlayer) con
     return true;
 }
 
-std::string Game::winnerText() const { return winner ? winner->name : "It was a tie!"; }
+std::string roundLabel(int round)
+{
+    return fillIn(translate("Game", "Round %1"), {std::to_string(round == 0 ? 1 : round)});
+}
+
+std::string Game::winnerText() const { return winner ? winner->name : kTieText; }
 
 // ------------------------------------------------------------------ rounds
 
@@ -329,7 +335,7 @@ void Game::startRoundCommand()
 {
     StepLog log("startRoundCommand");
     WaitCursor wait;
-    view_.setStatusText("Please stand by . . .");
+    view_.setStatusText(translate("Game", "Please stand by . . ."));
     view_.roundStarting();
     if (networkMode == NetworkMode::Host && currentRound == 0 && hostLink_)
         hostLink_->sendPlayers();
@@ -347,7 +353,7 @@ void Game::startRoundCommand()
     wordEntry_.reset();
     view_.placeWordEntryPanel(hasKeyboardPlayer);
     view_.refreshLetterCells();
-    view_.setStatusText("You may submit words now");
+    view_.setStatusText(translate("Game", "You may submit words now"));
 
     round_->startSolver();
     if (networkMode != NetworkMode::Client && gameTimer_)
@@ -446,7 +452,8 @@ void Game::showResultsCommand()
         round_->showResults();
         return;
     }
-    dialogs().showMessage(Round::kNoResultsText, "Error", MessageButtons::Ok, MessageIcon::Error);
+    dialogs().showMessage(translate("Game", Round::kNoResultsText), translate("Game", "Error"), MessageButtons::Ok,
+                          MessageIcon::Error);
 }
 
 void Game::markLocalPlayersFinished()
@@ -479,7 +486,7 @@ void Game::endRound()
         if (!hostWaitTimer_)
             hostWaitTimer_ = timers().createTimer(kTimerInterval, [this] { hostWaitTick(); });
         hostWaitTimer_->setEnabled(true);
-        view_.setStatusText("Waiting for all players to finish.  Please stand by...");
+        view_.setStatusText(translate("Game", "Waiting for all players to finish.  Please stand by..."));
     } else if (networkMode == NetworkMode::Local) {
         if (round_ && !round_->bonusWord.empty())
             showBonusHint(round_->bonusWord, true);
@@ -487,7 +494,7 @@ void Game::endRound()
     }
     view_.leaveRoundMode(*this, roundCounts);
     view_.setClockFlashing(false);
-    view_.setClockText(roundCounts ? "OVER" : "ABORTED");
+    view_.setClockText(roundCounts ? translate("Game", "OVER") : translate("Game", "ABORTED"));
 
     if (networkMode != NetworkMode::Client)
         clock().sleep(1000);
@@ -522,9 +529,9 @@ void Game::hostWaitTick()
 void Game::finishHostWait(bool allFinished)
 {
     if (allFinished) {
-        view_.setStatusText("All players finished.");
+        view_.setStatusText(translate("Game", "All players finished."));
     } else {
-        view_.setStatusText("Wait time limit exceeded. Forcing round completion.");
+        view_.setStatusText(translate("Game", "Wait time limit exceeded. Forcing round completion."));
         if (hostLink_)
             hostLink_->sendRoundEnd(true);
     }
@@ -586,7 +593,7 @@ void Game::showRoundResults()
             hostLink_->sendWinner(winnerText());
         const bool humanWinner = winner && winner->inputMethod < InputMethod::Computer;
         view_.setMainWindowVisible(false);
-        view_.showCongratulations(winnerText(), humanWinner);
+        view_.showCongratulations(winner ? winner->name : translate("Game", kTieText), humanWinner);
         if (!results)
             view_.setMainWindowVisible(true);
     }
@@ -601,15 +608,14 @@ void Game::showRoundResults()
 
 void Game::prepareNextRound()
 {
-    std::string status = "Click GO or press Enter to start";
     if (roundsPerGame - currentRound == 1)
-        status += " the LAST round";
+        view_.setStatusText(translate("Game", "Click GO or press Enter to start the LAST round"));
     else
-        status += " round " + std::to_string(currentRound + 1);
-    view_.setStatusText(status);
+        view_.setStatusText(fillIn(translate("Game", "Click GO or press Enter to start round %1"),
+                                   {std::to_string(currentRound + 1)}));
     view_.setRoundTimeHint(roundTimeHint());
     view_.prepareNextRound(*this);
-    view_.setRoundLabel("Round " + std::to_string(currentRound == 0 ? 1 : currentRound));
+    view_.setRoundLabel(roundLabel(currentRound));
 }
 
 void Game::pauseCommand()
@@ -634,10 +640,10 @@ void Game::clockClicked()
 
 std::string Game::roundTimeHint() const
 {
-    std::string hint = "Round time: " + Round::clockText(roundMinutes * 60 + roundSeconds);
-    if (networkMode != NetworkMode::Client)
-        hint += " - Left (right) click to increase (decrease)";
-    return hint;
+    const std::string time = Round::clockText(roundMinutes * 60 + roundSeconds);
+    if (networkMode == NetworkMode::Client)
+        return fillIn(translate("Game", "Round time: %1"), {time});
+    return fillIn(translate("Game", "Round time: %1 - Left (right) click to increase (decrease)"), {time});
 }
 
 void Game::roundTimeClicked(bool increase)
@@ -665,7 +671,7 @@ void Game::abortRoundForClose()
     wordEntry_.clearMouseWord();
     view_.leaveRoundMode(*this, false);
     view_.setClockFlashing(false);
-    view_.setClockText("ABORTED");
+    view_.setClockText(translate("Game", "ABORTED"));
     roundRunning = false;
     if (round_)
         round_->stopSolver();
@@ -688,7 +694,7 @@ void Game::showBonusHint(const std::string& word, bool reveal)
                 shown[i] = '_';
     }
     const int points = round_ ? round_->bonusPoints() : 0;
-    view_.showBonusHint(shown, std::to_string(points) + " pts");
+    view_.showBonusHint(shown, fillIn(translate("Game", "%1 pts"), {std::to_string(points)}));
     if (networkMode == NetworkMode::Host && hostLink_)
         hostLink_->sendBonusHint(shown, points);
 }
@@ -997,7 +1003,7 @@ void Game::placeEmptyPlayer(int slot)
 
 void Game::setBonusWordFromHost(const std::string& text, int points)
 {
-    view_.showBonusHint(text, std::to_string(points) + " pts");
+    view_.showBonusHint(text, fillIn(translate("Game", "%1 pts"), {std::to_string(points)}));
     if (round_)
         round_->bonusWord = text;
 }
@@ -1005,7 +1011,8 @@ void Game::setBonusWordFromHost(const std::string& text, int points)
 void Game::showCongratulations(const std::string& text)
 {
     sounds().playSound(SoundEvent::GameEnd);
-    view_.showCongratulations(text, false);
+    // A tie arrives as the host's English text.
+    view_.showCongratulations(text == kTieText ? translate("Game", kTieText) : text, false);
 }
 
 void Game::setReceivedGrid(std::unique_ptr<Grid> grid) { receivedGrid_ = std::move(grid); }
@@ -1038,12 +1045,14 @@ bool Game::loadFromFile(const std::filesystem::path& file)
         unsavedChanges = false;
         return true;
     case SavedGameFile::Result::WrongMagic:
-        dialogs().showMessage(SavedGameFile::kWrongMagicText, "Error", MessageButtons::Ok, MessageIcon::Error);
+        dialogs().showMessage(translate("Game", SavedGameFile::kWrongMagicText), translate("Game", "Error"),
+                              MessageButtons::Ok, MessageIcon::Error);
         return false;
     case SavedGameFile::Result::Corrupt:
         break;
     }
-    dialogs().showMessage(SavedGameFile::kCorruptText, "Error", MessageButtons::Ok, MessageIcon::Error);
+    dialogs().showMessage(translate("Game", SavedGameFile::kCorruptText), translate("Game", "Error"), MessageButtons::Ok,
+                          MessageIcon::Error);
     return false;
 }
 

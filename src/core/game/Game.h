@@ -4,6 +4,7 @@
 #include "core/game/Player.h"
 #include "core/game/Round.h"
 #include "core/game/Verdict.h"
+#include "core/platform/Texts.h"
 #include "core/game/WordEntry.h"
 
 #include <array>
@@ -144,7 +145,10 @@ public:
     Player* mousePlayer() const;
     Player* computerPlayer() const;
     bool isUniqueWord(const std::string& text, const Player* exceptPlayer) const;
+    // The winner's name or the tie text, in English: it is also sent to the
+    // members of a network game.
     std::string winnerText() const;
+    static constexpr const char* kTieText = QT_TRANSLATE_NOOP("Game", "It was a tie!");
     GameView& view() const { return view_; }
     Round* round() const { return round_.get(); }
     WordEntry& wordEntry() { return wordEntry_; }
@@ -296,5 +300,8 @@ private:
     ClientLink* clientLink_ = nullptr;
     WordEntry wordEntry_;
 };
+
+// The round panel's caption, "Round N" (before the first round, round 1).
+std::string roundLabel(int round);
 
 } // namespace lettrava

@@ -1,4 +1,5 @@
 #include "core/game/Round.h"
+#include "core/platform/Texts.h"
 
 #include "core/game/Game.h"
 #include "core/grid/CompSearchThread.h"
@@ -128,7 +129,8 @@ void Round::showResults()
 {
     GameView& view = game_.view();
     if (!resultsWindow_) {
-        dialogs().showMessage(kNoResultsText, "Error", MessageButtons::Ok, MessageIcon::Error);
+        dialogs().showMessage(translate("Game", kNoResultsText), translate("Game", "Error"), MessageButtons::Ok,
+                              MessageIcon::Error);
         return;
     }
     if (game_.networkMode == NetworkMode::Client) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/grid/Grid.h"
+#include "core/platform/Texts.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -17,7 +18,7 @@ class ResultsWindow;
 // word and, once the round was credited, its results window.
 class Round {
 public:
-    static constexpr const char* kNoResultsText = "There are no results to view at this time.";
+    static constexpr const char* kNoResultsText = QT_TRANSLATE_NOOP("Game", "There are no results to view at this time.");
 
     // The grid is givenGrid when there is one (a client's grid from the host),
     // else read from gridFile when that names a file, else random. With 0

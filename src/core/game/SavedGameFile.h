@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include "core/platform/Texts.h"
 #include <string>
 
 namespace lettrava {
@@ -16,14 +17,14 @@ public:
     // No valid file is longer than this (20 rounds, 4 players).
     static constexpr std::size_t kMaxSize = 50 + 8 * 20 + 52 * 4;
 
-    static constexpr const char* kWrongMagicText =
+    static constexpr const char* kWrongMagicText = QT_TRANSLATE_NOOP("Game",
         "Sorry, that does not appear to be a Lettrava game file.\n\nIf it is a Lettrava file, it is from an outdated "
-        "version.";
-    static constexpr const char* kCorruptText =
-        "Unable to load game file.  Perhaps it is corrupted or is not a valid Lettrava game file.";
+        "version.");
+    static constexpr const char* kCorruptText = QT_TRANSLATE_NOOP("Game",
+        "Unable to load game file.  Perhaps it is corrupted or is not a valid Lettrava game file.");
 
     // Shown by the main window when a save could not be written.
-    static constexpr const char* kSaveFailedText = "Unable to save game to disk.";
+    static constexpr const char* kSaveFailedText = QT_TRANSLATE_NOOP("Game", "Unable to save game to disk.");
     enum class Result { Loaded, WrongMagic, Corrupt };
 
     static std::string encode(const Game& game);

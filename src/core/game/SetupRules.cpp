@@ -1,4 +1,5 @@
 #include "core/game/SetupRules.h"
+#include "core/platform/Texts.h"
 
 #include "core/game/Player.h"
 
@@ -32,7 +33,8 @@ bool isReservedName(const std::string& name)
 
 std::string reservedNameMessage(const std::string& name)
 {
-    return "The name \"" + name + "\" is reserved for a computer player. Please enter a different name.";
+    return fillIn(translate("Setup", "The name \"%1\" is reserved for a computer player. Please enter a different name."),
+                  {name});
 }
 
 std::string firstDuplicateName(const std::array<std::string, 4>& names, int playerCount)
@@ -75,28 +77,33 @@ std::optional<Problem> acceptanceProblem(const GameSetup& setup, const std::arra
     {
         for (int i = 0; i < n; ++i)
             if (marks[static_cast<std::size_t>(i)]) {
-                const char* device = methods[static_cast<std::size_t>(i)] == InputMethod::MouseOnly ? "Mouse" : "Keyboard";
-                return Problem{"Player " + std::to_string(i + 1) + " is using the " + device
-                                   + ", which has been designated for use by another player also.\n\nPlease correct "
-                                     "the input methods.",
-                               "Error"};
+                const char* text =
+                    methods[static_cast<std::size_t>(i)] == InputMethod::MouseOnly
+                        ? QT_TRANSLATE_NOOP("Setup", "Player %1 is using the Mouse, which has been designated for use "
+                                                     "by another player also.\n\nPlease correct the input methods.")
+                        : QT_TRANSLATE_NOOP("Setup", "Player %1 is using the Keyboard, which has been designated for "
+                                                     "use by another player also.\n\nPlease correct the input methods.");
+                return Problem{fillIn(translate("Setup", text), {std::to_string(i + 1)}), translate("Setup", "Error")};
             }
     }
     for (int i = 0; i < n; ++i)
         if (names[static_cast<std::size_t>(i)].empty())
-            return Problem{"Please enter or select a name for Player " + std::to_string(i + 1), "Player Name Required"};
+            return Problem{fillIn(translate("Setup", "Please enter or select a name for Player %1"), {std::to_string(i + 1)}),
+                           translate("Setup", "Player Name Required")};
     if (const std::string twice = firstDuplicateName(names, n); !twice.empty())
-        return Problem{"Player '" + twice + "' is listed more than once.\n\nPlease make all player names unique.",
-                       "Duplicate Player Names"};
+        return Problem{fillIn(translate("Setup", "Player '%1' is listed more than once.\n\nPlease make all player names unique."),
+                              {twice}),
+                       translate("Setup", "Duplicate Player Names")};
     if (setup.listenForNetworkPlayers) {
         int humans = 0;
         for (int i = 0; i < n; ++i)
             humans += methods[static_cast<std::size_t>(i)] < InputMethod::Computer;
         if (humans > 1)
-            return Problem{"Only one (local) human player is allowed in a network game.  Please uncheck \" Listen for "
-                           "network players\" box or remove "
-                               + std::to_string(humans - 1) + " human player(s)",
-                           "Error"};
+            return Problem{fillIn(translate("Setup", "Only one (local) human player is allowed in a network game.  Please "
+                                                     "uncheck \" Listen for network players\" box or remove %1 human "
+                                                     "player(s)"),
+                                  {std::to_string(humans - 1)}),
+                           translate("Setup", "Error")};
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "core/game/Verdict.h"
 
+#include "core/platform/Texts.h"
+
 namespace lettrava {
 
 namespace {
@@ -18,31 +20,35 @@ bool isOffensiveWord(const std::string& word)
 
 std::string verdictMessage(VerdictCode verdict, const std::string& word, int minLength, int maxLength)
 {
+    const std::string minText = std::to_string(minLength);
+    const std::string maxText = std::to_string(maxLength);
     if (verdict == Verdict::AlreadySubmitted)
-        return "You already submitted " + word;
+        return fillIn(translate("Verdict", "You already submitted %1"), {word});
     if (verdict == Verdict::Offensive)
-        return "Shame on you!";
+        return translate("Verdict", "Shame on you!");
     std::string text;
     if (verdict >= 0) {
-        text = "good for " + std::to_string(verdict) + (verdict == 1 ? " point!" : " points!");
+        text = verdict == 1 ? translate("Verdict", "* %1 * is good for 1 point!")
+                            : fillIn(translate("Verdict", "* %1 * is good for %2 points!"), {"%1", std::to_string(verdict)});
     } else {
         switch (verdict) {
         case Verdict::WrongLength:
-            text = "invalid.  Only " + std::to_string(minLength) + " letter words are valid.";
+            text = fillIn(translate("Verdict", "* %1 * is invalid.  Only %2 letter words are valid."), {"%1", minText});
             break;
         case Verdict::TooShort:
-            text = "invalid.  Words must be at least " + std::to_string(minLength) + " letters long";
+            text = fillIn(translate("Verdict", "* %1 * is invalid.  Words must be at least %2 letters long"), {"%1", minText});
             break;
         case Verdict::TooLong:
-            text = "invalid.  Words can be no more than " + std::to_string(maxLength) + " letters long";
+            text = fillIn(translate("Verdict", "* %1 * is invalid.  Words can be no more than %2 letters long"),
+                          {"%1", maxText});
             break;
-        case Verdict::NotInDictionary: text = "not in the dictionary"; break;
-        case Verdict::NotInGrid: text = "not in the grid"; break;
-        case Verdict::NeedsReuse: text = "invalid because letter reuse not allowed"; break;
-        default: text = ""; break;
+        case Verdict::NotInDictionary: text = translate("Verdict", "* %1 * is not in the dictionary"); break;
+        case Verdict::NotInGrid: text = translate("Verdict", "* %1 * is not in the grid"); break;
+        case Verdict::NeedsReuse: text = translate("Verdict", "* %1 * is invalid because letter reuse not allowed"); break;
+        default: text = "* %1 * is "; break;
         }
     }
-    return "* " + word + " * is " + text;
+    return fillIn(text, {word});
 }
 
 } // namespace lettrava

@@ -1,4 +1,5 @@
 #include "core/views/PlayerStats.h"
+#include "core/platform/Texts.h"
 
 #include "core/game/Player.h"
 
@@ -36,10 +37,11 @@ std::vector<SummaryRow> summaryRows(const std::vector<std::unique_ptr<Player>>& 
 
 std::string cardCaption(const std::string& name)
 {
-    std::string caption = name + "'";
+    // English has its own rule for a name that ends in s; a translation
+    // gives both forms as its language needs them.
     if (name.empty() || (name.back() != 'S' && name.back() != 's'))
-        caption += "s";
-    return caption + " Stats";
+        return fillIn(translate("Statistics", "%1's Stats"), {name});
+    return fillIn(translate("Statistics", "%1' Stats"), {name});
 }
 
 } // namespace lettrava::PlayerStats

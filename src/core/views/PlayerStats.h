@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include "core/platform/Texts.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ class Player;
 // The texts of the statistics windows, from the player store's records.
 namespace PlayerStats {
 
-inline constexpr const char* kNoStatsText = "No player stats available.";
+inline constexpr const char* kNoStatsText = QT_TRANSLATE_NOOP("Statistics", "No player stats available.");
 inline constexpr std::array<const char*, 7> kSummaryHeaders = {"Name",  "Games",   "Wins",   "Rounds",
                                                                 "Words", "Wds/Rnd", "Longest"};
 

@@ -1,4 +1,5 @@
 #include "core/views/ResultsRules.h"
+#include "core/platform/Texts.h"
 
 #include "core/game/Player.h"
 #include "core/grid/CompSearchThread.h"
@@ -9,8 +10,8 @@ namespace lettrava::ResultsRules {
 std::string title(int currentRound, int roundsPerGame)
 {
     if (currentRound == roundsPerGame)
-        return "Final Results";
-    return "Round " + std::to_string(currentRound) + " Results";
+        return translate("Results", "Final Results");
+    return fillIn(translate("Results", "Round %1 Results"), {std::to_string(currentRound)});
 }
 
 bool mayAddWord(const LVWord& word, const Dictionary& dictionary)

@@ -1,6 +1,7 @@
 #include "core/views/TipOfTheDay.h"
 
 #include "core/platform/Random.h"
+#include "core/platform/Texts.h"
 
 #include <string_view>
 
@@ -9,45 +10,45 @@ namespace lettrava {
 const std::vector<std::string>& TipOfTheDay::builtInTips()
 {
     static const std::vector<std::string> tips = {
-        "Need some quiet?  Tick \"Disable All Sound\" on the Sounds page of the Preferences and Lettrava will "
-        "not make a peep.",
-        "You can play against up to three computer opponents at once.  Pick them in the game setup: from Patsy, "
-        "who is easy to beat, up to Deep Words, who is not.",
-        "Wondering what a word means?  After a round, pick it in the results window and choose Lookup from the "
-        "Word List menu or the right-click menu.",
-        "Words that are too short or too long for your taste?  Change the shortest and longest word allowed in "
-        "Game Options.",
-        "+Was one of your words shown in red?  It is in the grid but not in the dictionary.%CRLF%%CRLF%If you "
-        "are sure it is a real word, choose Add Word in the results window: it goes into your own custom "
-        "dictionary and counts from the next round on.",
-        "When you add a word to your custom dictionary you can also send it to the Lettrava suggestion box, so "
-        "that it may be part of a later version.",
-        "With letter reuse allowed, a word may pass over the same tile more than once, so just two tiles that "
-        "touch can make a word: a T beside an O gives TOT.",
-        "Every event has its own sound.  Choose your own sound files for them on the Sounds page of the "
-        "Preferences.",
-        "You don't have to choose between the keyboard and the mouse: with \"Keyboard and Mouse\" you can type "
-        "one word and click the next.",
-        "Is there something you would like Lettrava to do?  Tell us about new features you would like with the "
-        "feedback button in Help, About.",
-        "Changes in the Preferences only last when you press Save before you leave the window.  Close throws "
-        "them away.",
-        "Typing words?  Press Space or Enter to submit a word, whichever comes easier.",
-        "+After a round, click any word in a list of the results window.%CRLF%%CRLF%Its letters light up in blue "
-        "on the grid, so you can see where it was hiding.",
-        "Found a mistake or have an idea?  Send us your suggestions with the feedback button in Help, About.",
-        "Letter reuse can be switched on or off in Game Options.  Without it, each tile may be used only once in "
-        "a word, which makes long words much harder.",
-        "Grid porosity punches holes into the grid.  The more holes, the fewer paths there are between the "
-        "letters.  Set it in Game Options.",
-        "Make your own grids in the Grid Factory: type the letters, let the solver count the words and save the "
-        "grid to play it in a game.",
-        "+The Grid Factory can also build a grid for you from a list of words.%CRLF%Give it the words you want "
-        "in the grid and it searches for a grid that holds as many of them as it can.",
-        "Lettrava can play in other languages too: put another dictionary into the dict folder and choose it "
-        "on the General page of the Preferences.",
-        "Between rounds, click the round-time picture to make the next round 15 seconds longer, or right-click "
-        "it to make it shorter.",
+        QT_TRANSLATE_NOOP("Tips", "Need some quiet?  Tick \"Disable All Sound\" on the Sounds page of the Preferences and Lettrava will "
+                          "not make a peep."),
+        QT_TRANSLATE_NOOP("Tips", "You can play against up to three computer opponents at once.  Pick them in the game setup: from Patsy, "
+                          "who is easy to beat, up to Deep Words, who is not."),
+        QT_TRANSLATE_NOOP("Tips", "Wondering what a word means?  After a round, pick it in the results window and choose Lookup from the "
+                          "Word List menu or the right-click menu."),
+        QT_TRANSLATE_NOOP("Tips", "Words that are too short or too long for your taste?  Change the shortest and longest word allowed in "
+                          "Game Options."),
+        QT_TRANSLATE_NOOP("Tips", "+Was one of your words shown in red?  It is in the grid but not in the dictionary.%CRLF%%CRLF%If you "
+                          "are sure it is a real word, choose Add Word in the results window: it goes into your own custom "
+                          "dictionary and counts from the next round on."),
+        QT_TRANSLATE_NOOP("Tips", "When you add a word to your custom dictionary you can also send it to the Lettrava suggestion box, so "
+                          "that it may be part of a later version."),
+        QT_TRANSLATE_NOOP("Tips", "With letter reuse allowed, a word may pass over the same tile more than once, so just two tiles that "
+                          "touch can make a word: a T beside an O gives TOT."),
+        QT_TRANSLATE_NOOP("Tips", "Every event has its own sound.  Choose your own sound files for them on the Sounds page of the "
+                          "Preferences."),
+        QT_TRANSLATE_NOOP("Tips", "You don't have to choose between the keyboard and the mouse: with \"Keyboard and Mouse\" you can type "
+                          "one word and click the next."),
+        QT_TRANSLATE_NOOP("Tips", "Is there something you would like Lettrava to do?  Tell us about new features you would like with the "
+                          "feedback button in Help, About."),
+        QT_TRANSLATE_NOOP("Tips", "Changes in the Preferences only last when you press Save before you leave the window.  Close throws "
+                          "them away."),
+        QT_TRANSLATE_NOOP("Tips", "Typing words?  Press Space or Enter to submit a word, whichever comes easier."),
+        QT_TRANSLATE_NOOP("Tips", "+After a round, click any word in a list of the results window.%CRLF%%CRLF%Its letters light up in blue "
+                          "on the grid, so you can see where it was hiding."),
+        QT_TRANSLATE_NOOP("Tips", "Found a mistake or have an idea?  Send us your suggestions with the feedback button in Help, About."),
+        QT_TRANSLATE_NOOP("Tips", "Letter reuse can be switched on or off in Game Options.  Without it, each tile may be used only once in "
+                          "a word, which makes long words much harder."),
+        QT_TRANSLATE_NOOP("Tips", "Grid porosity punches holes into the grid.  The more holes, the fewer paths there are between the "
+                          "letters.  Set it in Game Options."),
+        QT_TRANSLATE_NOOP("Tips", "Make your own grids in the Grid Factory: type the letters, let the solver count the words and save the "
+                          "grid to play it in a game."),
+        QT_TRANSLATE_NOOP("Tips", "+The Grid Factory can also build a grid for you from a list of words.%CRLF%Give it the words you want "
+                          "in the grid and it searches for a grid that holds as many of them as it can."),
+        QT_TRANSLATE_NOOP("Tips", "Lettrava can play in other languages too: put another dictionary into the dict folder and choose it "
+                          "on the General page of the Preferences."),
+        QT_TRANSLATE_NOOP("Tips", "Between rounds, click the round-time picture to make the next round 15 seconds longer, or right-click "
+                          "it to make it shorter."),
     };
     return tips;
 }
@@ -82,7 +83,8 @@ TipOfTheDay::Shown TipOfTheDay::current() const
 {
     if (index_ < 0)
         return {};
-    return present(tips_[static_cast<std::size_t>(index_)]);
+    // The program's own tips in the player's language; others as they are.
+    return present(translate("Tips", tips_[static_cast<std::size_t>(index_)].c_str()));
 }
 
 int TipOfTheDay::randomIndex() const

@@ -1,4 +1,5 @@
 #include "core/words/Dictionary.h"
+#include "core/platform/Texts.h"
 
 #include "core/platform/Dialogs.h"
 #include "core/platform/Paths.h"
@@ -108,7 +109,7 @@ Dictionary::LoadStatus Dictionary::load()
     clear();
     const std::string file = preferences().selectedDictionaryFile();
     if (file.empty()) {
-        dialogs().showMessage(kNoDictionarySelected, "warning", MessageButtons::Ok, MessageIcon::Warning);
+        dialogs().showMessage(translate("Dictionary", kNoDictionarySelected), translate("Dictionary", "warning"), MessageButtons::Ok, MessageIcon::Warning);
         return LoadStatus::NoneSelected;
     }
     loaded_ = true;
@@ -133,7 +134,7 @@ Dictionary::LoadStatus Dictionary::loadFile(const fs::path& file)
             throw DictionaryError("Cannot open file \"" + file.string() + "\"");
         const LoadStatus status = readFrom(in, size);
         if (status == LoadStatus::MissingMarkers)
-            dialogs().showMessage(kMissingMarkers, "warning", MessageButtons::Ok, MessageIcon::Warning);
+            dialogs().showMessage(translate("Dictionary", kMissingMarkers), translate("Dictionary", "warning"), MessageButtons::Ok, MessageIcon::Warning);
         return status;
     } catch (const DictionaryError& e) {
         dialogs().reportError(e.what());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/words/Alphabet.h"
+#include "core/platform/Texts.h"
 #include "core/words/WordStore.h"
 
 #include <array>
@@ -51,10 +52,11 @@ private:
 inline constexpr const char* kCustomDictionaryName = "Lettrava.Cus";
 
 // Texts the dictionary load shows.
-inline constexpr const char* kNoDictionarySelected =
+inline constexpr const char* kNoDictionarySelected = QT_TRANSLATE_NOOP("Dictionary",
     "There is no dictionary selected or the dictionary is missing.  Please "
-    "go to Preferences/General and select a dictionary.";
-inline constexpr const char* kMissingMarkers = "There are missing characters ('=') from the dictionary";
+    "go to Preferences/General and select a dictionary.");
+inline constexpr const char* kMissingMarkers =
+    QT_TRANSLATE_NOOP("Dictionary", "There are missing characters ('=') from the dictionary");
 
 // The program's one word service: the loaded dictionary file's header, its
 // alphabet, and the ordered set of words from that file and the custom

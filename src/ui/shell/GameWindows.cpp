@@ -31,7 +31,7 @@ void showStatSummary(QWidget* parent)
 {
     const auto& records = PlayerFileManager::instance().records();
     if (records.empty()) {
-        dialogs().showMessage(PlayerStats::kNoStatsText, kApplicationTitle);
+        dialogs().showMessage(translate("Statistics", PlayerStats::kNoStatsText), kApplicationTitle);
         return;
     }
     TStatSummaryForm form(records, parent);
