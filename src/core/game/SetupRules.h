@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/game/GameSetup.h"
+#include "core/platform/Texts.h"
 
 #include <array>
 #include <functional>
@@ -27,11 +28,12 @@ std::array<bool, 4> conflictMarks(const std::array<std::int32_t, 4>& methods, in
 inline constexpr const char* kReservedText = "PatsyPushoverKent DansTuff NufKen BoogyWard SmithW.A. VocabDeep Words";
 bool isReservedName(const std::string& name);
 std::string reservedNameMessage(const std::string& name);
-inline constexpr const char* kReservedNameTitle = "Sorry";
-inline constexpr const char* kAlreadyInGameText = "That person is already in the game.  Please enter another.";
-inline constexpr const char* kInputLockedText =
+inline constexpr const char* kReservedNameTitle = QT_TRANSLATE_NOOP("Setup", "Sorry");
+inline constexpr const char* kAlreadyInGameText =
+    QT_TRANSLATE_NOOP("Setup", "That person is already in the game.  Please enter another.");
+inline constexpr const char* kInputLockedText = QT_TRANSLATE_NOOP("Setup",
     "Input method cannot be changed when \"Wait for network players\" is checked.  Keyboard and mouse method "
-    "reserved for host.";
+    "reserved for host.");
 
 // The name a slot (0-based) gets when it becomes a computer player: the slot's
 // default, moved on while it is the first name that occurs twice among the

@@ -20,7 +20,7 @@ TALSTipDlg::TALSTipDlg(std::vector<std::string> tips, bool inOrder, QWidget* par
     : QDialog(parent), tips_(std::move(tips), inOrder)
 {
     setObjectName(QStringLiteral("TipDialog"));
-    setWindowTitle(QStringLiteral("Lettrava Tip of the Day"));
+    setWindowTitle(tr("Lettrava Tip of the Day"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kTipColour);
     pal.setColor(QPalette::Base, kTipColour);
@@ -33,7 +33,7 @@ TALSTipDlg::TALSTipDlg(std::vector<std::string> tips, bool inOrder, QWidget* par
     picture->setPixmap(SharedPictures::instance().appIcon.pixmap(48, 48));
     top->addWidget(picture, 0, Qt::AlignTop);
     auto* body = new QVBoxLayout;
-    auto* title = new QLabel(QStringLiteral("Did you know..."), this);
+    auto* title = new QLabel(tr("Did you know..."), this);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSize(titleFont.pointSize() + 4);
@@ -52,16 +52,16 @@ TALSTipDlg::TALSTipDlg(std::vector<std::string> tips, bool inOrder, QWidget* par
     layout->addLayout(top);
 
     auto* bottom = new QHBoxLayout;
-    chkShowTips_ = new QCheckBox(QStringLiteral(" &Show tips at startup"), this);
+    chkShowTips_ = new QCheckBox(tr(" &Show tips at startup"), this);
     chkShowTips_->setObjectName(QStringLiteral("chkShowTips"));
     chkShowTips_->setChecked(true);
     bottom->addWidget(chkShowTips_);
     bottom->addStretch(1);
-    btnPrevious_ = new QPushButton(QStringLiteral("&Previous Tip"), this);
+    btnPrevious_ = new QPushButton(tr("&Previous Tip"), this);
     btnPrevious_->setObjectName(QStringLiteral("btnPrevious"));
-    btnNext_ = new QPushButton(QStringLiteral("&Next Tip"), this);
+    btnNext_ = new QPushButton(tr("&Next Tip"), this);
     btnNext_->setObjectName(QStringLiteral("btnNext"));
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setDefault(true);
     for (QPushButton* b : {btnPrevious_, btnNext_, ok})

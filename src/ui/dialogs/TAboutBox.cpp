@@ -20,7 +20,7 @@ QString TAboutBox::productText() { return QLatin1String(kApplicationTitle) + QLa
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Lettrava"));
+    setWindowTitle(tr("About Lettrava"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* panel = new TAdvancedPanel(this);
@@ -63,10 +63,10 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
     layout->addWidget(mail, 0, Qt::AlignHCenter);
 
     auto* buttons = new QHBoxLayout;
-    TPictureButton* feedback = addCaptionedButton(buttons, QStringLiteral("Submit Feedback*"), QStringLiteral("Feedback"), true);
-    TPictureButton* back = addCaptionedButton(buttons, QStringLiteral("Return to Lettrava"), QStringLiteral("Return"), true);
+    TPictureButton* feedback = addCaptionedButton(buttons, tr("Submit Feedback*"), tr("Feedback"), true);
+    TPictureButton* back = addCaptionedButton(buttons, tr("Return to Lettrava"), QStringLiteral("Return"), true);
     layout->addLayout(buttons);
-    auto* note = new QLabel(QStringLiteral("*Requires Internet Connection"), panel);
+    auto* note = new QLabel(tr("*Requires Internet Connection"), panel);
     note->setObjectName(QStringLiteral("lblNote"));
     layout->addWidget(note);
     connect(feedback, &TPictureButton::clicked, this,

@@ -29,19 +29,18 @@ QString latin1(const std::string& s) { return toQt(s); }
 
 QString TAddWordForm::confirmText(const std::string& word)
 {
-    return QStringLiteral("Do you really want to add the word ") + latin1(word) + QStringLiteral(" to the custom dictionary?");
+    return tr("Do you really want to add the word %1 to the custom dictionary?").arg(latin1(word));
 }
 
 QString TAddWordForm::addedText(const std::string& word)
 {
-    return QStringLiteral("The word ") + latin1(word) + QStringLiteral(" was added.")
-           + QStringLiteral("  Next time it is used it will be valid.");
+    return tr("The word %1 was added.  Next time it is used it will be valid.").arg(latin1(word));
 }
 
 TAddWordForm::TAddWordForm(std::string word, QWidget* parent) : QDialog(parent), word_(std::move(word))
 {
     setObjectName(QStringLiteral("AddWordForm"));
-    setWindowTitle(QStringLiteral("Add Word"));
+    setWindowTitle(tr("Add Word"));
     setFixedSize(kWidth, kHeight);
     server_ = SettingsStore::read(settings::WordServer).trimmed();
 
@@ -63,27 +62,27 @@ TAddWordForm::TAddWordForm(std::string word, QWidget* parent) : QDialog(parent),
     lblConfirm_->setFont(big);
     layout->addWidget(lblConfirm_);
 
-    chkSendToServer_ = new QCheckBox(QStringLiteral("Send word to lettrava suggestion box for inclusion in later version."), panel);
+    chkSendToServer_ = new QCheckBox(tr("Send word to lettrava suggestion box for inclusion in later version."), panel);
     chkSendToServer_->setObjectName(QStringLiteral("chkSendToServer"));
     layout->addWidget(chkSendToServer_);
-    lblNoServer_ = new QLabel(QLatin1String(kNoServerHint), panel);
+    lblNoServer_ = new QLabel(tr(kNoServerHint), panel);
     lblNoServer_->setObjectName(QStringLiteral("lblNoServer"));
     lblNoServer_->setWordWrap(true);
     layout->addWidget(lblNoServer_);
     if (server_.isEmpty()) {
         chkSendToServer_->setChecked(false);
         chkSendToServer_->setEnabled(false);
-        chkSendToServer_->setToolTip(QLatin1String(kNoServerHint));
+        chkSendToServer_->setToolTip(tr(kNoServerHint));
     } else {
         chkSendToServer_->setChecked(SettingsStore::read(settings::AddAWord));
         lblNoServer_->hide();
     }
 
-    grpLettravaServer_ = new QGroupBox(QStringLiteral("Lettrava Server"), panel);
+    grpLettravaServer_ = new QGroupBox(tr("Lettrava Server"), panel);
     grpLettravaServer_->setObjectName(QStringLiteral("grpLettravaServer"));
     auto* group = new QGridLayout(grpLettravaServer_);
-    group->addWidget(new QLabel(QStringLiteral("Status:"), grpLettravaServer_), 0, 0, Qt::AlignTop);
-    group->addWidget(new QLabel(QStringLiteral("Response:"), grpLettravaServer_), 1, 0, Qt::AlignTop);
+    group->addWidget(new QLabel(tr("Status:"), grpLettravaServer_), 0, 0, Qt::AlignTop);
+    group->addWidget(new QLabel(tr("Response:"), grpLettravaServer_), 1, 0, Qt::AlignTop);
     lblServerStatus_ = new QLabel(grpLettravaServer_);
     lblServerStatus_->setObjectName(QStringLiteral("lblServerStatus"));
     lblServerResponse_ = new QLabel(grpLettravaServer_);
@@ -103,9 +102,9 @@ TAddWordForm::TAddWordForm(std::string word, QWidget* parent) : QDialog(parent),
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    TPictureButton* ok = addCaptionedButton(buttons, QStringLiteral("OK"), QStringLiteral("OK"));
-    TPictureButton* cancel = addCaptionedButton(buttons, QStringLiteral("Cancel"), QStringLiteral("Cancel"));
-    TPictureButton* close = addCaptionedButton(buttons, QStringLiteral("Close"), QStringLiteral("Close"));
+    TPictureButton* ok = addCaptionedButton(buttons, tr("OK"), tr("OK"));
+    TPictureButton* cancel = addCaptionedButton(buttons, tr("Cancel"), tr("Cancel"));
+    TPictureButton* close = addCaptionedButton(buttons, tr("Close"), tr("Close"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
     okButton_ = ok->parentWidget();
@@ -130,16 +129,16 @@ void TAddWordForm::okClicked()
     lblServerStatus_->clear();
     lblServerResponse_->show();
     lblServerStatus_->show();
-    lblConfirm_->setText(added ? addedText(word_) : QLatin1String(kNotAddedText));
+    lblConfirm_->setText(added ? addedText(word_) : tr(kNotAddedText));
 
     if (chkSendToServer_->isEnabled() && chkSendToServer_->isChecked()) {
-        lblServerStatus_->setText(QStringLiteral("Trying to send word."));
+        lblServerStatus_->setText(tr("Trying to send word."));
         grpLettravaServer_->show();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         std::string host;
         std::uint16_t port = WordSuggestion::kPort;
         if (!WordSuggestion::parseServerAddress(server_.toStdString(), host, port)) {
-            lblServerResponse_->setText(QStringLiteral("The word server's address is not valid: ") + server_);
+            lblServerResponse_->setText(tr("The word server's address is not valid: %1").arg(server_));
         } else {
             const auto result = WordSuggestion::send(host, port, word_);
             lblServerResponse_->setText(result.error.empty() ? toQt(result.reply)
@@ -150,8 +149,8 @@ void TAddWordForm::okClicked()
     lblNoServer_->hide();
     grpLettravaServer_->show();
     if (lblServerResponse_->text().isEmpty())
-        lblServerResponse_->setText(QStringLiteral("No response from server."));
-    lblServerStatus_->setText(QStringLiteral("Done."));
+        lblServerResponse_->setText(tr("No response from server."));
+    lblServerStatus_->setText(tr("Done."));
     okButton_->hide();
     cancelButton_->hide();
     closeButton_->show();

@@ -28,11 +28,9 @@ public:
 
     static QString confirmText(const std::string& word);
     static QString addedText(const std::string& word);
-    static constexpr const char* kNotAddedText =
-        "The word could not be added.  Please make sure the file                   Lettrava.Cus is not already "
-        "open or marked read only.";
-    static constexpr const char* kNoServerHint =
-        "No word server is set up, so nothing can be sent: its host goes into the setting \"WordServer\".";
+    static constexpr const char* kNotAddedText = QT_TRANSLATE_NOOP("lettrava::TAddWordForm", "The word could not be added.  Please make sure the file                   Lettrava.Cus is not already "
+        "open or marked read only.");
+    static constexpr const char* kNoServerHint = QT_TRANSLATE_NOOP("lettrava::TAddWordForm", "No word server is set up, so nothing can be sent: its host goes into the setting \"WordServer\".");
 
 public slots:
     // "OK": adds the word, sends it when asked to, shows the outcome.

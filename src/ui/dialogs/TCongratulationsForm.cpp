@@ -36,7 +36,7 @@ TCongratulationsForm::TCongratulationsForm(const QString& winnerText, bool human
       countdown_(toBytes(winnerText), humanWinner, lowColourDisplay())
 {
     setObjectName(QStringLiteral("CongratulationsForm"));
-    setWindowTitle(QStringLiteral("Game Over"));
+    setWindowTitle(tr("Game Over"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* panel = new TAdvancedPanel(this);
@@ -47,15 +47,15 @@ TCongratulationsForm::TCongratulationsForm(const QString& winnerText, bool human
     layout->setContentsMargins(30, 20, 30, 16);
     layout->setSpacing(10);
 
-    layout->addWidget(centred(QStringLiteral("- Game Over -"), panel, 6, true));
-    layout->addWidget(centred(QStringLiteral("And the WINNER is.........."), panel, 3, false));
+    layout->addWidget(centred(tr("- Game Over -"), panel, 6, true));
+    layout->addWidget(centred(tr("And the WINNER is.........."), panel, 3, false));
     lblWinner_ = centred(QLatin1String(CongratulationsCountdown::kStartText), panel, 8, true);
     lblWinner_->setObjectName(QStringLiteral("lblWinner"));
     lblWinner_->setMinimumWidth(360);
     // The plain look keeps the winner hidden until the reveal.
     lblWinner_->setVisible(!lowColourDisplay());
     layout->addWidget(lblWinner_);
-    lblCongratulations_ = centred(QStringLiteral("CONGRATULATIONS!"), panel, 8, true);
+    lblCongratulations_ = centred(tr("CONGRATULATIONS!"), panel, 8, true);
     lblCongratulations_->setObjectName(QStringLiteral("lblCongratulations"));
     QPalette red = lblCongratulations_->palette();
     red.setColor(QPalette::WindowText, QColor(190, 0, 0));
@@ -69,7 +69,7 @@ TCongratulationsForm::TCongratulationsForm(const QString& winnerText, bool human
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    TPictureButton* view = addCaptionedButton(buttons, QStringLiteral("&View Final Results"), QStringLiteral("ViewFinalResults"));
+    TPictureButton* view = addCaptionedButton(buttons, tr("&View Final Results"), QStringLiteral("ViewFinalResults"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
     connect(view, &TPictureButton::clicked, this, &QDialog::accept);

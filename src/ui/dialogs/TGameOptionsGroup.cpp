@@ -5,6 +5,7 @@
 #include "ui/platform/Settings.h"
 #include "ui/widgets/TUpDown.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,7 +41,7 @@ QString twoDigits(int v) { return v < 10 && v >= 0 ? QStringLiteral("0") + QStri
 } // namespace
 
 TGameOptionsGroup::TGameOptionsGroup(bool readOnly, QWidget* parent)
-    : QGroupBox(QStringLiteral("Game Options"), parent), readOnly_(readOnly)
+    : QGroupBox(tr("Game Options"), parent), readOnly_(readOnly)
 {
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(8);
@@ -49,16 +50,16 @@ TGameOptionsGroup::TGameOptionsGroup(bool readOnly, QWidget* parent)
 
     updMinimumWordLength_ = new TUpDown(3, 18, this);
     updMinimumWordLength_->setObjectName(QStringLiteral("updMinimumWordLength"));
-    updMinimumWordLength_->setAccessibleName(QStringLiteral("Shortest word"));
+    updMinimumWordLength_->setAccessibleName(tr("Shortest word"));
     updMaximumWordLength_ = new TUpDown(3, 18, this);
     updMaximumWordLength_->setObjectName(QStringLiteral("updMaximumWordLength"));
-    updMaximumWordLength_->setAccessibleName(QStringLiteral("Longest word"));
+    updMaximumWordLength_->setAccessibleName(tr("Longest word"));
     updMaximumWordLength_->setValue(18);
-    grid->addWidget(caption(QStringLiteral("Allowable Word Length:"), this), row++, 0, 1, 2);
+    grid->addWidget(caption(tr("Allowable Word Length:"), this), row++, 0, 1, 2);
     auto* lengths = new QHBoxLayout();
-    auto* minLabel = caption(QStringLiteral("Min"), this);
+    auto* minLabel = caption(tr("Min"), this);
     minLabel->setBuddy(updMinimumWordLength_);
-    auto* maxLabel = caption(QStringLiteral("Max"), this);
+    auto* maxLabel = caption(tr("Max"), this);
     maxLabel->setBuddy(updMaximumWordLength_);
     lengths->addWidget(minLabel);
     lengths->addWidget(updMinimumWordLength_);
@@ -72,16 +73,16 @@ TGameOptionsGroup::TGameOptionsGroup(bool readOnly, QWidget* parent)
     updGridPorosity_->setObjectName(QStringLiteral("updGridPorosity"));
     updGridPorosity_->setRange(0, 60);
     updGridPorosity_->setSuffix(QString());
-    auto* porosity = caption(QStringLiteral("Grid Porosity (% blank):"), this);
+    auto* porosity = caption(tr("Grid Porosity (% blank):"), this);
     porosity->setBuddy(updGridPorosity_);
     grid->addWidget(porosity, row, 0);
     grid->addWidget(updGridPorosity_, row++, 1, Qt::AlignLeft);
 
-    chkBonusWordEnabled_ = new QCheckBox(QStringLiteral("&Bonus Word Enabled"), this);
+    chkBonusWordEnabled_ = new QCheckBox(tr("&Bonus Word Enabled"), this);
     chkBonusWordEnabled_->setObjectName(QStringLiteral("chkBonusWordEnabled"));
     chkBonusWordEnabled_->setChecked(true);
     grid->addWidget(chkBonusWordEnabled_, row++, 0, 1, 2);
-    chkAllowLetterReuse_ = new QCheckBox(QStringLiteral("Allow Letter &Reuse"), this);
+    chkAllowLetterReuse_ = new QCheckBox(tr("Allow Letter &Reuse"), this);
     chkAllowLetterReuse_->setObjectName(QStringLiteral("chkAllowLetterReuse"));
     chkAllowLetterReuse_->setChecked(true);
     grid->addWidget(chkAllowLetterReuse_, row++, 0, 1, 2);
@@ -89,8 +90,8 @@ TGameOptionsGroup::TGameOptionsGroup(bool readOnly, QWidget* parent)
     cmbGridSizeOrder_ = new QComboBox(this);
     cmbGridSizeOrder_->setObjectName(QStringLiteral("cmbGridSizeOrder"));
     for (const char* o : TPlayerInfoDlg::kGridSizeOrders)
-        cmbGridSizeOrder_->addItem(QString::fromLatin1(o));
-    auto* order = caption(QStringLiteral("Grid Size Order:"), this);
+        cmbGridSizeOrder_->addItem(QCoreApplication::translate("lettrava::TPlayerInfoDlg", o));
+    auto* order = caption(tr("Grid Size Order:"), this);
     order->setBuddy(cmbGridSizeOrder_);
     grid->addWidget(order, row++, 0, 1, 2);
     grid->addWidget(cmbGridSizeOrder_, row++, 0, 1, 2);
@@ -98,7 +99,7 @@ TGameOptionsGroup::TGameOptionsGroup(bool readOnly, QWidget* parent)
     updRoundsPerGame_ = new TUpDown(1, 20, this);
     updRoundsPerGame_->setObjectName(QStringLiteral("updRoundsPerGame"));
     updRoundsPerGame_->setValue(10);
-    auto* rounds = caption(QStringLiteral("Rounds Per Game:"), this);
+    auto* rounds = caption(tr("Rounds Per Game:"), this);
     rounds->setBuddy(updRoundsPerGame_);
     grid->addWidget(rounds, row, 0);
     grid->addWidget(updRoundsPerGame_, row++, 1, Qt::AlignLeft);
@@ -106,20 +107,20 @@ TGameOptionsGroup::TGameOptionsGroup(bool readOnly, QWidget* parent)
     cmbRoundDuration_ = new QComboBox(this);
     cmbRoundDuration_->setObjectName(QStringLiteral("cmbRoundDuration"));
     for (const char* d : TPlayerInfoDlg::kDurations)
-        cmbRoundDuration_->addItem(QString::fromLatin1(d));
-    auto* duration = caption(QStringLiteral("Round Duration:"), this);
+        cmbRoundDuration_->addItem(QCoreApplication::translate("lettrava::TPlayerInfoDlg", d));
+    auto* duration = caption(tr("Round Duration:"), this);
     duration->setBuddy(cmbRoundDuration_);
     grid->addWidget(duration, row++, 0, 1, 2);
     grid->addWidget(cmbRoundDuration_, row++, 0, 1, 2);
 
-    lblRoundDuration_ = caption(QStringLiteral("Round Duration (M:SS):"), this);
+    lblRoundDuration_ = caption(tr("Round Duration (M:SS):"), this);
     auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), this);
     edtRoundDurationMinutes_ = new QLineEdit(this);
     edtRoundDurationMinutes_->setObjectName(QStringLiteral("edtRoundDurationMinutes"));
-    edtRoundDurationMinutes_->setAccessibleName(QStringLiteral("Round minutes"));
+    edtRoundDurationMinutes_->setAccessibleName(tr("Round minutes"));
     edtRoundDurationSeconds_ = new QLineEdit(this);
     edtRoundDurationSeconds_->setObjectName(QStringLiteral("edtRoundDurationSeconds"));
-    edtRoundDurationSeconds_->setAccessibleName(QStringLiteral("Round seconds"));
+    edtRoundDurationSeconds_->setAccessibleName(tr("Round seconds"));
     for (QLineEdit* e : {edtRoundDurationMinutes_, edtRoundDurationSeconds_}) {
         e->setValidator(digits);
         e->setMaxLength(2);

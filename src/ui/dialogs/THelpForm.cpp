@@ -48,16 +48,16 @@ bool helpAvailable() { return QFileInfo(QDir(helpFolder()).filePath(QLatin1Strin
 
 THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Lettrava Help"));
+    setWindowTitle(tr("Lettrava Help"));
     setWindowIcon(SharedPictures::instance().appIcon);
     setObjectName(QStringLiteral("HelpForm"));
 
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout();
-    auto* btnContents = new QPushButton(QStringLiteral("&Contents"), this);
-    btnBack_ = new QPushButton(QStringLiteral("&Back"), this);
-    btnForward_ = new QPushButton(QStringLiteral("&Forward"), this);
-    auto* btnClose = new QPushButton(QStringLiteral("C&lose"), this);
+    auto* btnContents = new QPushButton(tr("&Contents"), this);
+    btnBack_ = new QPushButton(tr("&Back"), this);
+    btnForward_ = new QPushButton(tr("&Forward"), this);
+    auto* btnClose = new QPushButton(tr("C&lose"), this);
     bar->addWidget(btnContents);
     bar->addWidget(btnBack_);
     bar->addWidget(btnForward_);

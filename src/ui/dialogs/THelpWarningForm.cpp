@@ -27,7 +27,7 @@ const char* THelpWarningForm::warningText()
 THelpWarningForm::THelpWarningForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HelpWarningForm"));
-    setWindowTitle(QStringLiteral("Welcome to Lettrava"));
+    setWindowTitle(tr("Welcome to Lettrava"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* panel = new TAdvancedPanel(this);
@@ -46,7 +46,7 @@ THelpWarningForm::THelpWarningForm(QWidget* parent) : QDialog(parent)
     text->setMinimumWidth(420);
     layout->addWidget(text);
 
-    auto* link = new TClickLabel(QStringLiteral("Download Internet Explorer"), panel);
+    auto* link = new TClickLabel(tr("Download Internet Explorer"), panel);
     link->setObjectName(QStringLiteral("lblDownload"));
     QFont f = link->font();
     f.setUnderline(true);
@@ -59,13 +59,13 @@ THelpWarningForm::THelpWarningForm(QWidget* parent) : QDialog(parent)
             [] { WordLookup::instance().openAddress(QLatin1String(kBrowserDownloadPage)); });
     layout->addWidget(link, 0, Qt::AlignHCenter);
 
-    chkDoNotShow_ = new QCheckBox(QStringLiteral("Do Not Show this Message Again"), panel);
+    chkDoNotShow_ = new QCheckBox(tr("Do Not Show this Message Again"), panel);
     chkDoNotShow_->setObjectName(QStringLiteral("chkDoNotShow"));
     layout->addWidget(chkDoNotShow_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    TPictureButton* ok = addCaptionedButton(buttons, QStringLiteral("Ok"), QStringLiteral("Ok"));
+    TPictureButton* ok = addCaptionedButton(buttons, tr("Ok"), tr("Ok"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
     connect(ok, &TPictureButton::clicked, this, &QDialog::accept);

@@ -48,7 +48,7 @@ TPlayerInfoDlg::TPlayerInfoDlg(Purpose purpose, const GameSetup& current, bool a
     : QDialog(parent), purpose_(purpose), current_(current), allowNetworkChoice_(allowNetworkChoice)
 {
     setObjectName(QStringLiteral("PlayerInfoDlg"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(tr(kCaption));
     setModal(true);
     build();
 
@@ -137,24 +137,24 @@ void TPlayerInfoDlg::build()
 
 QGroupBox* TPlayerInfoDlg::buildNetwork()
 {
-    grpNetwork_ = new QGroupBox(QStringLiteral("Network"), pnlMain_);
+    grpNetwork_ = new QGroupBox(tr("Network"), pnlMain_);
     auto* grid = new QGridLayout(grpNetwork_);
-    lblWaitForNetworkPlayers_ = caption(QStringLiteral("Listen for network players:"), grpNetwork_);
+    lblWaitForNetworkPlayers_ = caption(tr("Listen for network players:"), grpNetwork_);
     chkWaitForNetworkPlayers_ = new QCheckBox(grpNetwork_);
     chkWaitForNetworkPlayers_->setObjectName(QStringLiteral("chkWaitForNetworkPlayers"));
-    chkWaitForNetworkPlayers_->setAccessibleName(QStringLiteral("Listen for network players"));
+    chkWaitForNetworkPlayers_->setAccessibleName(tr("Listen for network players"));
     lblWaitForNetworkPlayers_->setBuddy(chkWaitForNetworkPlayers_);
     edtPort_ = new QLineEdit(grpNetwork_);
     edtPort_->setObjectName(QStringLiteral("edtPort"));
     edtPort_->setMaximumWidth(80);
-    lblPort_ = caption(QStringLiteral("Port:"), grpNetwork_);
+    lblPort_ = caption(tr("Port:"), grpNetwork_);
     edtEmail_ = new QLineEdit(grpNetwork_);
     edtEmail_->setObjectName(QStringLiteral("edtEmail"));
-    lblEmail_ = caption(QStringLiteral("Email (optional):"), grpNetwork_);
+    lblEmail_ = caption(tr("Email (optional):"), grpNetwork_);
     edtMessage_ = new QLineEdit(grpNetwork_);
     edtMessage_->setObjectName(QStringLiteral("edtMessage"));
     edtMessage_->setMaxLength(256);
-    lblMessage_ = caption(QStringLiteral("Message (optional):"), grpNetwork_);
+    lblMessage_ = caption(tr("Message (optional):"), grpNetwork_);
     grid->addWidget(lblWaitForNetworkPlayers_, 0, 0);
     grid->addWidget(chkWaitForNetworkPlayers_, 0, 1);
     grid->addWidget(lblPort_, 0, 2, Qt::AlignRight);
@@ -166,7 +166,7 @@ QGroupBox* TPlayerInfoDlg::buildNetwork()
     if (!allowNetworkChoice_) {
         chkWaitForNetworkPlayers_->setEnabled(false);
         if (purpose_ == Purpose::NewGame)
-            chkWaitForNetworkPlayers_->setToolTip(QStringLiteral("Network games cannot be hosted from here."));
+            chkWaitForNetworkPlayers_->setToolTip(tr("Network games cannot be hosted from here."));
     }
     connect(chkWaitForNetworkPlayers_, &QCheckBox::toggled, this, [this] { listenToggled(); });
     return grpNetwork_;
@@ -174,15 +174,15 @@ QGroupBox* TPlayerInfoDlg::buildNetwork()
 
 QGroupBox* TPlayerInfoDlg::buildHostVersion()
 {
-    grpHostVersion_ = new QGroupBox(QStringLiteral("Host's Version"), pnlMain_);
+    grpHostVersion_ = new QGroupBox(tr("Host's Version"), pnlMain_);
     auto* grid = new QGridLayout(grpHostVersion_);
     lblHostProgram_ = caption(QString(), grpHostVersion_);
     lblHostProgram_->setObjectName(QStringLiteral("lblHostProgram"));
     lblHostDictionary_ = caption(QString(), grpHostVersion_);
     lblHostDictionary_->setObjectName(QStringLiteral("lblHostDictionary"));
-    grid->addWidget(caption(QStringLiteral("Program:"), grpHostVersion_), 0, 0);
+    grid->addWidget(caption(tr("Program:"), grpHostVersion_), 0, 0);
     grid->addWidget(lblHostProgram_, 0, 1);
-    grid->addWidget(caption(QStringLiteral("Dictionary:"), grpHostVersion_), 1, 0);
+    grid->addWidget(caption(tr("Dictionary:"), grpHostVersion_), 1, 0);
     grid->addWidget(lblHostDictionary_, 1, 1);
     grid->setColumnStretch(1, 1);
     return grpHostVersion_;
@@ -213,7 +213,7 @@ QWidget* TPlayerInfoDlg::buildGridFiles()
     layout->setContentsMargins(8, 6, 8, 6);
     lbxGridFiles_ = new TGridFileList(pnlGridFiles_);
     lbxGridFiles_->setObjectName(QStringLiteral("lbxGridFiles"));
-    lbxGridFiles_->setAccessibleName(QStringLiteral("Grid files by round"));
+    lbxGridFiles_->setAccessibleName(tr("Grid files by round"));
     lbxGridFiles_->setMinimumHeight(130);
     layout->addWidget(lbxGridFiles_, 1);
     auto* buttons = new QVBoxLayout();
@@ -222,14 +222,14 @@ QWidget* TPlayerInfoDlg::buildGridFiles()
     auto* btnAdd = new TPictureButton(pnlGridFiles_);
     btnAdd->setObjectName(QStringLiteral("btnAddGridFile"));
     btnAdd->setPictureSize(QSize(24, 24));
-    btnAdd->setAccessibleName(QStringLiteral("Add"));
-    addLabel = new TFlatButton(QStringLiteral("&Add"), pnlGridFiles_);
+    btnAdd->setAccessibleName(tr("Add"));
+    addLabel = new TFlatButton(tr("&Add"), pnlGridFiles_);
     addLabel->setFocusPolicy(Qt::NoFocus);
     auto* btnDelete = new TPictureButton(pnlGridFiles_);
     btnDelete->setObjectName(QStringLiteral("btnDeleteGridFile"));
     btnDelete->setPictureSize(QSize(24, 24));
-    btnDelete->setAccessibleName(QStringLiteral("Delete"));
-    deleteLabel = new TFlatButton(QStringLiteral("&Delete"), pnlGridFiles_);
+    btnDelete->setAccessibleName(tr("Delete"));
+    deleteLabel = new TFlatButton(tr("&Delete"), pnlGridFiles_);
     deleteLabel->setFocusPolicy(Qt::NoFocus);
     for (auto [b, l] : {std::pair{btnAdd, addLabel}, std::pair{btnDelete, deleteLabel}}) {
         auto* row = new QHBoxLayout();
@@ -255,9 +255,9 @@ QWidget* TPlayerInfoDlg::buildButtons()
     layout->addStretch(1);
     TFlatButton* cancelLabel = nullptr;
     TFlatButton* helpLabel = nullptr;
-    btnAccept_ = pictureButton("btnAccept", QStringLiteral("&Start Game"), lblAccept_);
-    btnCancel_ = pictureButton("btnCancel", QStringLiteral("&Cancel"), cancelLabel);
-    btnHelp_ = pictureButton("btnHelp", QStringLiteral("&Help"), helpLabel);
+    btnAccept_ = pictureButton("btnAccept", tr("&Start Game"), lblAccept_);
+    btnCancel_ = pictureButton("btnCancel", tr("&Cancel"), cancelLabel);
+    btnHelp_ = pictureButton("btnHelp", tr("&Help"), helpLabel);
     layout->addWidget(btnAccept_);
     layout->addWidget(lblAccept_);
     layout->addSpacing(18);
@@ -290,7 +290,7 @@ void TPlayerInfoDlg::keepHosting(std::uint16_t port)
 {
     chkWaitForNetworkPlayers_->setChecked(true);
     chkWaitForNetworkPlayers_->setEnabled(false);
-    chkWaitForNetworkPlayers_->setToolTip(QStringLiteral("The new game is hosted on the connections already open."));
+    chkWaitForNetworkPlayers_->setToolTip(tr("The new game is hosted on the connections already open."));
     edtPort_->setText(QString::number(port));
     edtPort_->setEnabled(false);
     listenToggled();
@@ -311,8 +311,8 @@ void TPlayerInfoDlg::listenToggled()
 
 void TPlayerInfoDlg::addGridFiles()
 {
-    const QStringList chosen = chooseOpenFiles(this, QStringLiteral("Select Grid File"), QString(),
-                                               QStringLiteral("Lettrava Grids (*.GRD *.grd)"));
+    const QStringList chosen = chooseOpenFiles(this, tr("Select Grid File"), QString(),
+                                               tr("Lettrava Grids (*.GRD *.grd)"));
     std::vector<std::string> accepted;
     for (const QString& file : chosen) {
         // Loading a grid file sets the size and word options it names; they
@@ -323,10 +323,11 @@ void TPlayerInfoDlg::addGridFiles()
         const bool empty = !loaded || grid.isEmpty();
         gridOptions() = saved;
         if (empty) {
-            const std::string question = "The file " + toBytes(file)
-                                         + " results in an empty grid (perhaps it is not really a grid file?).  Are "
-                                           "you sure you want to schedule it for use in the game?";
-            if (dialogs().showMessage(question, "Warning", MessageButtons::YesNo, MessageIcon::Warning)
+            const std::string question = toBytes(tr("The file %1 results in an empty grid (perhaps it is not really a "
+                                                    "grid file?).  Are you sure you want to schedule it for use in the "
+                                                    "game?")
+                                                     .arg(file));
+            if (dialogs().showMessage(question, toBytes(tr("Warning")), MessageButtons::YesNo, MessageIcon::Warning)
                 != MessageAnswer::Yes)
                 continue;
         }
@@ -392,9 +393,9 @@ void TPlayerInfoDlg::lockForGameOptions()
     for (QWidget* w : std::initializer_list<QWidget*>{chkWaitForNetworkPlayers_, edtPort_})
         w->setEnabled(false);
     lbxGridFiles_->parentWidget()->setEnabled(false);
-    lblAccept_->setText(QStringLiteral("&Save"));
-    btnAccept_->setAccessibleName(QStringLiteral("Save"));
-    btnAccept_->setToolTip(QStringLiteral("Save"));
+    lblAccept_->setText(tr("&Save"));
+    btnAccept_->setAccessibleName(tr("Save"));
+    btnAccept_->setToolTip(tr("Save"));
 }
 
 void TPlayerInfoDlg::makeReadOnly()

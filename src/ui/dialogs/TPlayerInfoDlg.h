@@ -39,12 +39,12 @@ class TPlayerInfoDlg : public QDialog {
 public:
     enum class Purpose { NewGame, GameOptions, ReadOnly };
 
-    static constexpr const char* kCaption = "Enter Player Information";
-    static constexpr const char* kInputMethods[4] = {"Keyboard and Mouse", "Keyboard Only", "Mouse Only",
-                                                     "Computer Player"};
-    static constexpr const char* kGridSizeOrders[4] = {"Smallest to Largest", "Random", "Set Manually Each Round",
-                                                       "Load from Files"};
-    static constexpr const char* kDurations[2] = {"Automatic Based on Grid Size", "Set Manually"};
+    static constexpr const char* kCaption = QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Enter Player Information");
+    static constexpr const char* kInputMethods[4] = {QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Keyboard and Mouse"), QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Keyboard Only"), QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Mouse Only"),
+                                                     QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Computer Player")};
+    static constexpr const char* kGridSizeOrders[4] = {QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Smallest to Largest"), QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Random"), QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Set Manually Each Round"),
+                                                       QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Load from Files")};
+    static constexpr const char* kDurations[2] = {QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Automatic Based on Grid Size"), QT_TRANSLATE_NOOP("lettrava::TPlayerInfoDlg", "Set Manually")};
     static constexpr int kMaxNameLength = 10;
 
     // `current` holds the running game's values (game options, read-only

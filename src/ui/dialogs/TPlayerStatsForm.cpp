@@ -31,14 +31,14 @@ TPlayerStatsForm::TPlayerStatsForm(const Player& player, QWidget* owner) : QDial
     grid->setContentsMargins(16, 14, 16, 10);
     grid->setHorizontalSpacing(12);
     const std::pair<const char*, QString> rows[] = {
-        {"Name:", toQt(player.name)},
-        {"Games Completed:", QString::number(player.gamesCompleted)},
-        {"Games Won:", QString::number(player.gamesWon)},
-        {"Longest Word:", toQt(player.longestWord)},
+        {QT_TR_NOOP("Name:"), toQt(player.name)},
+        {QT_TR_NOOP("Games Completed:"), QString::number(player.gamesCompleted)},
+        {QT_TR_NOOP("Games Won:"), QString::number(player.gamesWon)},
+        {QT_TR_NOOP("Longest Word:"), toQt(player.longestWord)},
     };
     int r = 0;
     for (const auto& [caption, text] : rows) {
-        auto* c = new QLabel(QLatin1String(caption), panel);
+        auto* c = new QLabel(tr(caption), panel);
         auto* v = new QLabel(text, panel);
         v->setTextFormat(Qt::PlainText);
         v->setObjectName(QStringLiteral("value") + QString(QLatin1String(caption)).remove(QLatin1Char(' ')).remove(QLatin1Char(':')));
@@ -50,7 +50,7 @@ TPlayerStatsForm::TPlayerStatsForm(const Player& player, QWidget* owner) : QDial
         grid->addWidget(v, r, 1, Qt::AlignLeft);
         ++r;
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), panel);
+    auto* ok = new QPushButton(tr("OK"), panel);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

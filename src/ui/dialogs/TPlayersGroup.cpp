@@ -1,4 +1,5 @@
 #include "ui/dialogs/TPlayersGroup.h"
+#include "core/platform/Texts.h"
 
 #include "core/game/Player.h"
 #include "core/game/SetupRules.h"
@@ -9,6 +10,7 @@
 #include "ui/platform/Settings.h"
 #include "ui/widgets/TUpDown.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -41,10 +43,10 @@ QLabel* caption(const QString& text, QWidget* parent)
 QString kindName(std::uint8_t kind)
 {
     if (kind == 0)
-        return QStringLiteral("Host");
+        return QCoreApplication::translate("lettrava::TPlayersGroup", "Host");
     if (kind == 2)
-        return QStringLiteral("Computer");
-    return QStringLiteral("Remote");
+        return QCoreApplication::translate("lettrava::TPlayersGroup", "Computer");
+    return QCoreApplication::translate("lettrava::TPlayersGroup", "Remote");
 }
 
 const char* const kConflictStyle = "QComboBox { color: rgb(210, 0, 0); }";
@@ -52,7 +54,7 @@ const char* const kConflictStyle = "QComboBox { color: rgb(210, 0, 0); }";
 } // namespace
 
 TPlayersGroup::TPlayersGroup(bool newGame, QWidget* parent)
-    : QGroupBox(QStringLiteral("Players"), parent), newGame_(newGame)
+    : QGroupBox(tr("Players"), parent), newGame_(newGame)
 {
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(8);
@@ -61,26 +63,26 @@ TPlayersGroup::TPlayersGroup(bool newGame, QWidget* parent)
     updNumPlayers_->setObjectName(QStringLiteral("updNumPlayers"));
     updNumPlayers_->setValue(2);
     updNumPlayers_->setTypingAllowed(true);
-    auto* total = caption(QStringLiteral("Total # of Players*:"), this);
+    auto* total = caption(tr("Total # of Players*:"), this);
     total->setBuddy(updNumPlayers_);
     grid->addWidget(total, 0, 0);
     grid->addWidget(updNumPlayers_, 0, 1, Qt::AlignLeft);
-    auto* note = caption(QStringLiteral("*Includes computer players but NOT network players"), this);
+    auto* note = caption(tr("*Includes computer players but NOT network players"), this);
     QFont small = note->font();
     small.setItalic(true);
     note->setFont(small);
     grid->addWidget(note, 1, 0, 1, 3);
     for (int i = 0; i < 4; ++i) {
         const auto s = static_cast<std::size_t>(i);
-        lblPlayer_[s] = caption(QStringLiteral("Player %1:").arg(i + 1), this);
+        lblPlayer_[s] = caption(tr("Player %1:").arg(i + 1), this);
         cmbInput_[s] = new QComboBox(this);
         cmbInput_[s]->setObjectName(QStringLiteral("cmbPlayer%1Input").arg(i + 1));
         for (const char* m : TPlayerInfoDlg::kInputMethods)
-            cmbInput_[s]->addItem(QString::fromLatin1(m));
-        cmbInput_[s]->setAccessibleName(QStringLiteral("Player %1 input method").arg(i + 1));
+            cmbInput_[s]->addItem(QCoreApplication::translate("lettrava::TPlayerInfoDlg", m));
+        cmbInput_[s]->setAccessibleName(tr("Player %1 input method").arg(i + 1));
         cmbName_[s] = new QComboBox(this);
         cmbName_[s]->setObjectName(QStringLiteral("cmbPlayer%1Name").arg(i + 1));
-        cmbName_[s]->setAccessibleName(QStringLiteral("Player %1 name").arg(i + 1));
+        cmbName_[s]->setAccessibleName(tr("Player %1 name").arg(i + 1));
         cmbName_[s]->setMinimumWidth(140);
         cmbName_[s]->installEventFilter(this);
         lblPlayer_[s]->setBuddy(cmbInput_[s]);
@@ -161,7 +163,8 @@ void TPlayersGroup::inputMethodChanged(int slot)
         return;
     const int method = inputMethod(slot);
     if (hosting_ && slot == 0 && method != InputMethod::KeyboardAndMouse) {
-        dialogs().showMessage(SetupRules::kInputLockedText, "Lettrava", MessageButtons::Ok, MessageIcon::Information);
+        dialogs().showMessage(translate("Setup", SetupRules::kInputLockedText), "Lettrava", MessageButtons::Ok,
+                              MessageIcon::Information);
         setInputMethod(0, InputMethod::KeyboardAndMouse);
         return;
     }
@@ -209,7 +212,7 @@ void TPlayersGroup::applyMarks()
     for (std::size_t i = 0; i < 4; ++i) {
         cmbInput_[i]->setStyleSheet(marks_[i] ? QString::fromLatin1(kConflictStyle) : QString());
         cmbInput_[i]->setProperty("conflict", marks_[i]);
-        cmbInput_[i]->setToolTip(marks_[i] ? QStringLiteral("Another player uses this input device too.") : QString());
+        cmbInput_[i]->setToolTip(marks_[i] ? tr("Another player uses this input device too.") : QString());
     }
 }
 
@@ -224,13 +227,14 @@ void TPlayersGroup::nameBoxLeft(int slot)
     checkingName_ = true;
     bool clear = false;
     if (SetupRules::isReservedName(toBytes(name))) {
-        dialogs().showMessage(SetupRules::reservedNameMessage(toBytes(name)), SetupRules::kReservedNameTitle,
+        dialogs().showMessage(SetupRules::reservedNameMessage(toBytes(name)), translate("Setup", SetupRules::kReservedNameTitle),
                               MessageButtons::Ok, MessageIcon::Warning);
         clear = true;
     } else {
         for (int j = 0; j < playerCount(); ++j)
             if (j != slot && nameOf(j) == name) {
-                dialogs().showMessage(SetupRules::kAlreadyInGameText, "Error", MessageButtons::Ok, MessageIcon::Error);
+                dialogs().showMessage(translate("Setup", SetupRules::kAlreadyInGameText), translate("Setup", "Error"),
+                                      MessageButtons::Ok, MessageIcon::Error);
                 clear = true;
                 break;
             }

@@ -8,6 +8,7 @@
 #include "ui/widgets/TAdvancedPanel.h"
 #include "ui/widgets/TPictureButton.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QButtonGroup>
@@ -35,7 +36,7 @@ namespace lettrava {
 
 namespace {
 
-const char* const kSortOrders[4] = {"Input Order", "Alphabetically", "Length Ascending", "Length Descending"};
+const char* const kSortOrders[4] = {QT_TRANSLATE_NOOP("Word order", "Input Order"), QT_TRANSLATE_NOOP("Word order", "Alphabetically"), QT_TRANSLATE_NOOP("Word order", "Length Ascending"), QT_TRANSLATE_NOOP("Word order", "Length Descending")};
 
 QFont limitFontSize(QFont font)
 {
@@ -70,7 +71,7 @@ TPreferencesForm::TPreferencesForm(GamePreferences& preferences, QWidget* parent
     : QDialog(parent), preferences_(&preferences)
 {
     setObjectName(QStringLiteral("PreferencesForm"));
-    setWindowTitle(QStringLiteral("Lettrava Preferences"));
+    setWindowTitle(tr("Lettrava Preferences"));
     setWindowIcon(pictures().appIcon);
     setModal(true);
 
@@ -83,7 +84,7 @@ TPreferencesForm::TPreferencesForm(GamePreferences& preferences, QWidget* parent
 
     pgcPreferences_ = new QTabWidget(this);
     pgcPreferences_->setObjectName(QStringLiteral("pgcPreferences"));
-    pgcPreferences_->addTab(buildGeneralPage(), QStringLiteral("General"));
+    pgcPreferences_->addTab(buildGeneralPage(), tr("General"));
     pgcPreferences_->addTab(buildSoundsPage(), QStringLiteral("Sounds"));
     layout->addWidget(pgcPreferences_, 1);
     layout->addWidget(buildBottomBar());
@@ -118,29 +119,29 @@ void TPreferencesForm::buildMenus()
     mnuSounds_->setObjectName(QStringLiteral("mnuSounds"));
 
     for (QMenuBar* bar : {mnuGeneral_, mnuSounds_}) {
-        QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-        options->addAction(QStringLiteral("&Save"), this, &TPreferencesForm::save);
-        options->addAction(QStringLiteral("&Close"), this, &TPreferencesForm::closeWithoutSaving);
+        QMenu* options = bar->addMenu(tr("&Options"));
+        options->addAction(tr("&Save"), this, &TPreferencesForm::save);
+        options->addAction(tr("&Close"), this, &TPreferencesForm::closeWithoutSaving);
     }
 
-    QMenu* game = mnuGeneral_->addMenu(QStringLiteral("&Game"));
-    game->addAction(QStringLiteral("Board Font"), this, &TPreferencesForm::modifyGameBoardFont);
-    QMenu* lists = mnuGeneral_->addMenu(QStringLiteral("&Lists"));
-    lists->addAction(QStringLiteral("&Font"), this, &TPreferencesForm::modifyWordListFont);
-    QMenu* sortMenu = lists->addMenu(QStringLiteral("&Sort order"));
+    QMenu* game = mnuGeneral_->addMenu(tr("&Game"));
+    game->addAction(tr("Board Font"), this, &TPreferencesForm::modifyGameBoardFont);
+    QMenu* lists = mnuGeneral_->addMenu(tr("&Lists"));
+    lists->addAction(tr("&Font"), this, &TPreferencesForm::modifyWordListFont);
+    QMenu* sortMenu = lists->addMenu(tr("&Sort order"));
     auto* sortGroup = new QActionGroup(this);
     for (int i = 0; i < 4; ++i) {
-        QAction* a = sortMenu->addAction(QString::fromLatin1(kSortOrders[i]));
+        QAction* a = sortMenu->addAction(QCoreApplication::translate("Word order", kSortOrders[i]));
         a->setCheckable(true);
         sortGroup->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { selectSortOrder(i); });
         actSortOrder_[static_cast<std::size_t>(i)] = a;
     }
-    QMenu* wallpaper = mnuGeneral_->addMenu(QStringLiteral("&Wallpaper"));
+    QMenu* wallpaper = mnuGeneral_->addMenu(tr("&Wallpaper"));
     wallpaper->setObjectName(QStringLiteral("mnuWallpaper"));
-    wallpaper->addAction(QStringLiteral("Browse"), this, &TPreferencesForm::browseWallpaper);
-    wallpaper->addAction(QStringLiteral("Revert"), this, &TPreferencesForm::revertWallpaper);
-    QMenu* style = wallpaper->addMenu(QStringLiteral("Style"));
+    wallpaper->addAction(tr("Browse"), this, &TPreferencesForm::browseWallpaper);
+    wallpaper->addAction(tr("Revert"), this, &TPreferencesForm::revertWallpaper);
+    QMenu* style = wallpaper->addMenu(tr("Style"));
     auto* styleGroup = new QActionGroup(this);
     actStyleTile_ = style->addAction(QStringLiteral("Tile"));
     actStyleStretch_ = style->addAction(QStringLiteral("Stretch"));
@@ -151,18 +152,18 @@ void TPreferencesForm::buildMenus()
     connect(actStyleTile_, &QAction::triggered, this, [this] { setTiled(true); });
     connect(actStyleStretch_, &QAction::triggered, this, [this] { setTiled(false); });
 
-    QMenu* sound = mnuSounds_->addMenu(QStringLiteral("Sou&nd"));
-    QAction* browse = sound->addAction(QStringLiteral("Browse"), this, [this] {
+    QMenu* sound = mnuSounds_->addMenu(tr("Sou&nd"));
+    QAction* browse = sound->addAction(tr("Browse"), this, [this] {
         if (int row = focusedSoundRow(); row >= 0)
             browseSound(row);
     });
     browse->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    QAction* test = sound->addAction(QStringLiteral("Test"), this, [this] {
+    QAction* test = sound->addAction(tr("Test"), this, [this] {
         if (int row = focusedSoundRow(); row >= 0)
             testSound(row);
     });
     test->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    actStopTest_ = sound->addAction(QStringLiteral("Stop Test"), this, [this] {
+    actStopTest_ = sound->addAction(tr("Stop Test"), this, [this] {
         if (btnStopTest_->isVisible())
             stopTest();
     });
@@ -172,8 +173,8 @@ void TPreferencesForm::buildMenus()
     });
     enable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     sound->addSeparator();
-    sound->addAction(QStringLiteral("Check &All"), this, [this] { setAllSoundsEnabled(true); });
-    sound->addAction(QStringLiteral("&Uncheck All"), this, [this] { setAllSoundsEnabled(false); });
+    sound->addAction(tr("Check &All"), this, [this] { setAllSoundsEnabled(true); });
+    sound->addAction(tr("&Uncheck All"), this, [this] { setAllSoundsEnabled(false); });
 
     for (QMenuBar* bar : {mnuGeneral_, mnuSounds_})
         bar->addAction(QStringLiteral("&Help"), this, [] { showHelpTopic(QStringLiteral("Preferences.htm")); });
@@ -189,28 +190,28 @@ QWidget* TPreferencesForm::buildGeneralPage()
     grid->setVerticalSpacing(10);
 
     // Fonts.
-    auto* fonts = new QGroupBox(QStringLiteral("Fonts"), pnlGeneral_);
+    auto* fonts = new QGroupBox(tr("Fonts"), pnlGeneral_);
     auto* fontGrid = new QGridLayout(fonts);
     lblProto_ = new QLabel(QStringLiteral("Lettrava"), fonts);
     lblProto_->setObjectName(QStringLiteral("lblProto"));
     lblProto_->setMinimumWidth(160);
-    auto* btnGameFont = plainButton(QStringLiteral("&Modify"), "btnGameFont", fonts);
-    lblWordListSample_ = new QLabel(QStringLiteral("WORDS  LETTERS"), fonts);
+    auto* btnGameFont = plainButton(tr("&Modify"), "btnGameFont", fonts);
+    lblWordListSample_ = new QLabel(tr("WORDS  LETTERS"), fonts);
     lblWordListSample_->setObjectName(QStringLiteral("lblWordListSample"));
-    auto* btnListFont = plainButton(QStringLiteral("Modif&y"), "btnWordListFont", fonts);
-    fontGrid->addWidget(new QLabel(QStringLiteral("Game board font:"), fonts), 0, 0);
+    auto* btnListFont = plainButton(tr("Modif&y"), "btnWordListFont", fonts);
+    fontGrid->addWidget(new QLabel(tr("Game board font:"), fonts), 0, 0);
     fontGrid->addWidget(lblProto_, 0, 1);
     fontGrid->addWidget(btnGameFont, 0, 2);
-    fontGrid->addWidget(new QLabel(QStringLiteral("Word Lists"), fonts), 1, 0);
-    auto* fontLabel = new QLabel(QStringLiteral("Font:"), fonts);
+    fontGrid->addWidget(new QLabel(tr("Word Lists"), fonts), 1, 0);
+    auto* fontLabel = new QLabel(tr("Font:"), fonts);
     fontGrid->addWidget(fontLabel, 2, 0);
     fontGrid->addWidget(lblWordListSample_, 2, 1);
     fontGrid->addWidget(btnListFont, 2, 2);
     cmbDefaultSortOrder_ = new QComboBox(fonts);
     cmbDefaultSortOrder_->setObjectName(QStringLiteral("cmbDefaultSortOrder"));
     for (const char* order : kSortOrders)
-        cmbDefaultSortOrder_->addItem(QString::fromLatin1(order));
-    auto* sortLabel = new QLabel(QStringLiteral("De&fault sort order:"), fonts);
+        cmbDefaultSortOrder_->addItem(QCoreApplication::translate("Word order", order));
+    auto* sortLabel = new QLabel(tr("De&fault sort order:"), fonts);
     sortLabel->setBuddy(cmbDefaultSortOrder_);
     fontGrid->addWidget(sortLabel, 3, 0);
     fontGrid->addWidget(cmbDefaultSortOrder_, 3, 1, 1, 2);
@@ -223,46 +224,46 @@ QWidget* TPreferencesForm::buildGeneralPage()
     grid->addWidget(fonts, 0, 0);
 
     // Lookup, tips and dictionary.
-    auto* misc = new QGroupBox(QStringLiteral("Words"), pnlGeneral_);
+    auto* misc = new QGroupBox(tr("Words"), pnlGeneral_);
     auto* miscGrid = new QGridLayout(misc);
     edtDefinitionLookupURL_ = new QLineEdit(misc);
     edtDefinitionLookupURL_->setObjectName(QStringLiteral("edtDefinitionLookupURL"));
-    auto* urlLabel = new QLabel(QStringLiteral("Definition loo&kup address:"), misc);
+    auto* urlLabel = new QLabel(tr("Definition loo&kup address:"), misc);
     urlLabel->setBuddy(edtDefinitionLookupURL_);
     miscGrid->addWidget(urlLabel, 0, 0, 1, 2);
     miscGrid->addWidget(edtDefinitionLookupURL_, 1, 0, 1, 2);
     cmbDictionary_ = new QComboBox(misc);
     cmbDictionary_->setObjectName(QStringLiteral("cmbDictionary"));
-    auto* dictLabel = new QLabel(QStringLiteral("Use &dictionaries:"), misc);
+    auto* dictLabel = new QLabel(tr("Use &dictionaries:"), misc);
     dictLabel->setBuddy(cmbDictionary_);
     miscGrid->addWidget(dictLabel, 2, 0);
     miscGrid->addWidget(cmbDictionary_, 2, 1);
-    auto* btnReload = plainButton(QStringLiteral("&Reload Dictionaries"), "btnReloadDictionaries", misc);
+    auto* btnReload = plainButton(tr("&Reload Dictionaries"), "btnReloadDictionaries", misc);
     miscGrid->addWidget(btnReload, 3, 1);
     // Asks for the saved choice to be loaded again (its file changed on disk, say).
     connect(btnReload, &QPushButton::clicked, this, [this] { preferences_->reloadDictionaries(); });
-    chkGeneralShowTips_ = new QCheckBox(QStringLiteral("Show &Tip of the Day At Startup"), misc);
+    chkGeneralShowTips_ = new QCheckBox(tr("Show &Tip of the Day At Startup"), misc);
     chkGeneralShowTips_->setObjectName(QStringLiteral("chkGeneralShowTips"));
     miscGrid->addWidget(chkGeneralShowTips_, 4, 0, 1, 2);
     grid->addWidget(misc, 1, 0);
 
     // Wallpaper.
-    auto* wall = new QGroupBox(QStringLiteral("Wallpaper"), pnlGeneral_);
+    auto* wall = new QGroupBox(tr("Wallpaper"), pnlGeneral_);
     auto* wallGrid = new QGridLayout(wall);
     edtWallpaper_ = new QLineEdit(wall);
     edtWallpaper_->setObjectName(QStringLiteral("edtWallpaper"));
-    btnWallpaperBrowse_ = plainButton(QStringLiteral("&Browse..."), "btnWallpaperBrowse", wall);
-    chkWallpaperTile_ = new QCheckBox(QStringLiteral("T&ile"), wall);
+    btnWallpaperBrowse_ = plainButton(tr("&Browse..."), "btnWallpaperBrowse", wall);
+    chkWallpaperTile_ = new QCheckBox(tr("T&ile"), wall);
     chkWallpaperTile_->setObjectName(QStringLiteral("chkWallpaperTile"));
-    chkWallpaperStretch_ = new QCheckBox(QStringLiteral("Str&etch"), wall);
+    chkWallpaperStretch_ = new QCheckBox(tr("Str&etch"), wall);
     chkWallpaperStretch_->setObjectName(QStringLiteral("chkWallpaperStretch"));
-    btnWallpaperRevert_ = plainButton(QStringLiteral("Re&vert To Default"), "btnWallpaperRevert", wall);
+    btnWallpaperRevert_ = plainButton(tr("Re&vert To Default"), "btnWallpaperRevert", wall);
     pnlWallpaper_ = new TAdvancedPanel(wall);
     pnlWallpaper_->setObjectName(QStringLiteral("pnlWallpaper"));
     pnlWallpaper_->setBevels(TAdvancedPanel::Bevel::Lowered, TAdvancedPanel::Bevel::None, 2);
     pnlWallpaper_->setMinimumSize(220, 150);
     auto* previewLayout = new QVBoxLayout(pnlWallpaper_);
-    lblLowColour_ = new QLabel(QString::fromLatin1(kLowColourText), pnlWallpaper_);
+    lblLowColour_ = new QLabel(tr(kLowColourText), pnlWallpaper_);
     lblLowColour_->setObjectName(QStringLiteral("lblLowColour"));
     lblLowColour_->setWordWrap(true);
     previewLayout->addWidget(lblLowColour_);
@@ -310,12 +311,12 @@ QWidget* TPreferencesForm::buildSoundsPage()
         const auto& info = soundEventInfo(i);
         const auto row = static_cast<std::size_t>(i);
         const QString control = QString::fromLatin1(info.control);
-        lblSound_[row] = new TFlatButton(QString::fromLatin1(info.caption), rows);
+        lblSound_[row] = new TFlatButton(soundCaption(i), rows);
         lblSound_[row]->setObjectName(QStringLiteral("lbl") + control);
         lblSound_[row]->setToolTip(soundCaptionHint(i));
         chkSound_[row] = new QCheckBox(rows);
         chkSound_[row]->setObjectName(QStringLiteral("chk") + control);
-        chkSound_[row]->setAccessibleName(QString::fromLatin1(info.caption));
+        chkSound_[row]->setAccessibleName(soundCaption(i));
         edtSound_[row] = new QLineEdit(rows);
         edtSound_[row]->setObjectName(QStringLiteral("edt") + control);
         edtSound_[row]->setToolTip(soundFileHint(i));
@@ -338,7 +339,7 @@ QWidget* TPreferencesForm::buildSoundsPage()
     btnStopTest_->setObjectName(QStringLiteral("btnStopTest"));
     btnStopTest_->setPictures(pictures().soundStop, pictures().soundStop);
     btnStopTest_->setPictureSize(QSize(20, 20));
-    btnStopTest_->setToolTip(QStringLiteral("Stop"));
+    btnStopTest_->setToolTip(tr("Stop"));
     btnStopTest_->resize(btnStopTest_->sizeHint());
     btnStopTest_->hide();
     connect(btnStopTest_, &TPictureButton::clicked, this, &TPreferencesForm::stopTest);
@@ -348,10 +349,10 @@ QWidget* TPreferencesForm::buildSoundsPage()
     connect(tmrTest_, &QTimer::timeout, this, &TPreferencesForm::updateTestTimer);
 
     auto* bottom = new QHBoxLayout();
-    chkDisableAllSound_ = new QCheckBox(QStringLiteral("&Disable All Sound"), pnlSounds_);
+    chkDisableAllSound_ = new QCheckBox(tr("&Disable All Sound"), pnlSounds_);
     chkDisableAllSound_->setObjectName(QStringLiteral("chkDisableAllSound"));
-    auto* btnCheckAll = plainButton(QStringLiteral("Check &All"), "btnCheckAll", pnlSounds_);
-    auto* btnUncheckAll = plainButton(QStringLiteral("&Uncheck All"), "btnUncheckAll", pnlSounds_);
+    auto* btnCheckAll = plainButton(tr("Check &All"), "btnCheckAll", pnlSounds_);
+    auto* btnUncheckAll = plainButton(tr("&Uncheck All"), "btnUncheckAll", pnlSounds_);
     connect(btnCheckAll, &QPushButton::clicked, this, [this] { setAllSoundsEnabled(true); });
     connect(btnUncheckAll, &QPushButton::clicked, this, [this] { setAllSoundsEnabled(false); });
     bottom->addWidget(chkDisableAllSound_);
@@ -371,7 +372,7 @@ QWidget* TPreferencesForm::buildBottomBar()
     auto* bar = new QHBoxLayout(pnlBottom_);
     bar->setContentsMargins(12, 8, 12, 8);
     auto* note = new QLabel(
-        QStringLiteral("Note:  If changing preferences during a round, some changes may not take effect until the next round."),
+        tr("Note:  If changing preferences during a round, some changes may not take effect until the next round."),
         pnlBottom_);
     note->setWordWrap(true);
     bar->addWidget(note, 1);
@@ -562,7 +563,7 @@ void TPreferencesForm::modifyFont(QLabel* sample, bool boardFont)
     QFontDialog dialog(before, this);
     dialog.setObjectName(QStringLiteral("dlgFont"));
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    dialog.setWindowTitle(boardFont ? QStringLiteral("Game Board Font") : QStringLiteral("Word List Font"));
+    dialog.setWindowTitle(boardFont ? tr("Game Board Font") : tr("Word List Font"));
     // Sizes above the limit are brought back to it as soon as they are chosen.
     connect(&dialog, &QFontDialog::currentFontChanged, &dialog, [&dialog](const QFont& font) {
         if (font.pointSize() > kMaxFontSize)
@@ -612,8 +613,8 @@ void TPreferencesForm::browseWallpaper()
 {
     if (lowColourDisplay())
         return;
-    const QString file = chooseOpenFile(this, QStringLiteral("Select Lettrava Wallpaper"), QString(),
-                                        QStringLiteral("Bitmaps (*.bmp);;Pictures (*.bmp *.png *.jpg *.jpeg)"));
+    const QString file = chooseOpenFile(this, tr("Select Lettrava Wallpaper"), QString(),
+                                        tr("Bitmaps (*.bmp);;Pictures (*.bmp *.png *.jpg *.jpeg)"));
     if (file.isEmpty())
         return;
     edtWallpaper_->setText(file);
@@ -648,7 +649,7 @@ void TPreferencesForm::refreshSoundStatus(int event)
     TPictureButton* play = btnPlay_[row];
     const QPixmap& picture = exists ? pictures().soundReady : pictures().soundMissing;
     play->setPictures(picture, picture);
-    play->setToolTip(exists ? QStringLiteral("Play Sound") : text + QStringLiteral(" does not exist"));
+    play->setToolTip(exists ? tr("Play Sound") : tr("%1 does not exist").arg(text));
     play->setEnabled(exists);
 }
 
@@ -660,8 +661,8 @@ void TPreferencesForm::browseSound(int event)
     const QString current = resolveSoundPath(edtSound_[row]->text());
     const QString folder = current.isEmpty() ? programFolder() : QFileInfo(current).absolutePath();
     const QString file = chooseOpenFile(this,
-                                        QStringLiteral("Select sound for ") + QString::fromLatin1(soundEventInfo(event).caption),
-                                        folder, QStringLiteral("Wave sounds (*.wav);;All files (*)"));
+                                        tr("Select sound for %1").arg(soundCaption(event)),
+                                        folder, tr("Wave sounds (*.wav);;All files (*)"));
     if (file.isEmpty())
         return;
     edtSound_[row]->setText(relativeToProgramFolder(file));

@@ -61,9 +61,8 @@ public:
     // imlPushButtons: 0 up, 1 pressed.
     QPixmap pushButtonPicture(int index) const { return pictures().pushButtons.at(index == 0 ? 0 : 1); }
 
-    static constexpr const char* kLowColourText =
-        "Your screen resolution is currently set to 256 colors or less.  Wallpaper is not supported at this "
-        "color depth.  Press the Help button for instructions on increasing your color depth.";
+    static constexpr const char* kLowColourText = QT_TRANSLATE_NOOP("lettrava::TPreferencesForm", "Your screen resolution is currently set to 256 colors or less.  Wallpaper is not supported at this "
+        "color depth.  Press the Help button for instructions on increasing your color depth.");
     static constexpr int kMaxFontSize = 20;
 
 public slots:

@@ -281,7 +281,7 @@ QWidget* TRRForm::buildGridPanel()
     pnlGrid_->setRole(TAdvancedPanel::Role::Header);
     pnlGrid_->setBevels(TAdvancedPanel::Bevel::Lowered, TAdvancedPanel::Bevel::None, 2);
 
-    lblBonus_ = new TClickLabel(QStringLiteral("Bonus:"), pnlGrid_);
+    lblBonus_ = new TClickLabel(tr("Bonus:"), pnlGrid_);
     lblBonus_->setObjectName(QStringLiteral("lblBonus"));
     lblBonusWord_ = new TClickLabel(QString(), pnlGrid_);
     lblBonusWord_->setObjectName(QStringLiteral("lblBonusWord"));
@@ -370,7 +370,7 @@ QWidget* TRRForm::buildSolutionPanel()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     QLabel* title = nullptr;
-    headers_.push_back(headerPanel(pnlSolution_, title, QStringLiteral("Solution")));
+    headers_.push_back(headerPanel(pnlSolution_, title, tr("Solution")));
     layout->addWidget(headers_.back());
 
     lbxSolution_ = new TWordListBox(TWordListBox::Kind::Solution, pnlSolution_);
@@ -384,12 +384,12 @@ QWidget* TRRForm::buildSolutionPanel()
     layout->addWidget(lbxSolution_, 1);
 
     QLabel* countCaption = nullptr;
-    TAdvancedPanel* footer = headerPanel(pnlSolution_, countCaption, QStringLiteral("Count:"));
+    TAdvancedPanel* footer = headerPanel(pnlSolution_, countCaption, tr("Count:"));
     lblCount_ = textLabel(QStringLiteral("0"), footer, "lblCount");
     lblCount_->setPalette(countCaption->palette());
     lblCount_->setFont(countCaption->font());
     footer->layout()->addWidget(lblCount_);
-    auto* hide = new QPushButton(QStringLiteral("Hide"), footer);
+    auto* hide = new QPushButton(tr("Hide"), footer);
     hide->setObjectName(QStringLiteral("btnHideSolution"));
     hide->setAutoDefault(false);
     connect(hide, &QPushButton::clicked, this, [this] { setSolutionShown(false); });

@@ -9,6 +9,7 @@
 #include "ui/platform/WordLookup.h"
 #include "ui/widgets/TWordListBox.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -16,7 +17,7 @@ namespace lettrava {
 
 namespace {
 
-constexpr const char* kOrderNames[4] = {"Input Order", "Alphabetically", "Length Ascending", "Length Descending"};
+constexpr const char* kOrderNames[4] = {QT_TRANSLATE_NOOP("Word order", "Input Order"), QT_TRANSLATE_NOOP("Word order", "Alphabetically"), QT_TRANSLATE_NOOP("Word order", "Length Ascending"), QT_TRANSLATE_NOOP("Word order", "Length Descending")};
 
 QString menuCaption(const std::string& name) { return toQt(name).replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
@@ -26,38 +27,38 @@ TResultsMenus::TResultsMenus(TRRForm& form) : QObject(&form), form_(form)
 {
     mnuMain_ = new QMenuBar(&form_);
     mnuMain_->setObjectName(QStringLiteral("mnuMain"));
-    QMenu* wordList = mnuMain_->addMenu(QStringLiteral("&Word List"));
+    QMenu* wordList = mnuMain_->addMenu(tr("&Word List"));
     for (int i = 0; i < 4; ++i) {
         PlayerMenu& pm = playerMenus_[static_cast<std::size_t>(i)];
-        pm.menu = wordList->addMenu(QStringLiteral("Player %1").arg(i + 1));
-        QMenu* lookup = pm.menu->addMenu(QStringLiteral("Lookup"));
+        pm.menu = wordList->addMenu(tr("Player %1").arg(i + 1));
+        QMenu* lookup = pm.menu->addMenu(tr("Lookup"));
         pm.lookupLocal =
-            lookup->addAction(QStringLiteral("Local"), this, [this, i] { form_.lookUpLocally(form_.playerList(i)); });
-        pm.lookupInternet = lookup->addAction(QStringLiteral("Internet"), this,
+            lookup->addAction(tr("Local"), this, [this, i] { form_.lookUpLocally(form_.playerList(i)); });
+        pm.lookupInternet = lookup->addAction(tr("Internet"), this,
                                               [this, i] { form_.lookUpOnInternet(form_.playerList(i)); });
-        pm.addWord = pm.menu->addAction(QStringLiteral("Add Word"), this, [this, i] { form_.addWord(i); });
+        pm.addWord = pm.menu->addAction(tr("Add Word"), this, [this, i] { form_.addWord(i); });
         pm.addWord->setEnabled(false);
         pm.menu->addSeparator();
-        pm.menu->addAction(QStringLiteral("View Stats"), this, [this, i] { form_.viewStats(i); });
-        QMenu* sort = pm.menu->addMenu(QStringLiteral("Sort Order"));
+        pm.menu->addAction(tr("View Stats"), this, [this, i] { form_.viewStats(i); });
+        QMenu* sort = pm.menu->addMenu(tr("Sort Order"));
         for (int order = 0; order < 4; ++order)
-            sort->addAction(QLatin1String(kOrderNames[order]), this, [this, i, order] { form_.sortPlayerList(i, order); });
+            sort->addAction(QCoreApplication::translate("Word order", kOrderNames[order]), this, [this, i, order] { form_.sortPlayerList(i, order); });
     }
-    QMenu* solution = wordList->addMenu(QStringLiteral("Solution"));
+    QMenu* solution = wordList->addMenu(tr("Solution"));
     actSolutionShow_ =
-        solution->addAction(QStringLiteral("Hide"), this, [this] { form_.setSolutionShown(!form_.solutionShown()); });
+        solution->addAction(tr("Hide"), this, [this] { form_.setSolutionShown(!form_.solutionShown()); });
     solution->addSeparator();
-    mnuSolutionLookup_ = solution->addMenu(QStringLiteral("Lookup"));
-    mnuSolutionLookup_->addAction(QStringLiteral("Local"), this, [this] { form_.lookUpLocally(form_.solutionList()); });
-    mnuSolutionLookup_->addAction(QStringLiteral("Internet"), this,
+    mnuSolutionLookup_ = solution->addMenu(tr("Lookup"));
+    mnuSolutionLookup_->addAction(tr("Local"), this, [this] { form_.lookUpLocally(form_.solutionList()); });
+    mnuSolutionLookup_->addAction(tr("Internet"), this,
                                   [this] { form_.lookUpOnInternet(form_.solutionList()); });
     solution->addSeparator();
-    mnuSolutionSort_ = solution->addMenu(QStringLiteral("Sort Order"));
+    mnuSolutionSort_ = solution->addMenu(tr("Sort Order"));
     for (int order = 1; order < 4; ++order)
-        mnuSolutionSort_->addAction(QLatin1String(kOrderNames[order]), this,
+        mnuSolutionSort_->addAction(QCoreApplication::translate("Word order", kOrderNames[order]), this,
                                     [this, order] { form_.setSolutionSortOrder(order); });
 
-    mnuMain_->addAction(QStringLiteral("&Return to Game"), this, [this] { form_.accept(); });
+    mnuMain_->addAction(tr("&Return to Game"), this, [this] { form_.accept(); });
     mnuMain_->addAction(QStringLiteral("&Help"), this, [] { showHelpTopic(QStringLiteral("RoundResults.htm")); });
 }
 
@@ -65,8 +66,8 @@ void TResultsMenus::buildPopup()
 {
     popup_ = new QMenu(&form_);
     popup_->setObjectName(QStringLiteral("popWords"));
-    mnuPopupLookup_ = popup_->addMenu(QStringLiteral("Lookup"));
-    popLocal_ = mnuPopupLookup_->addAction(QStringLiteral("Local Dictionary"), this, [this] {
+    mnuPopupLookup_ = popup_->addMenu(tr("Lookup"));
+    popLocal_ = mnuPopupLookup_->addAction(tr("Local Dictionary"), this, [this] {
         WordLookup::instance().lookUpLocally(toQt(form_.popupWord(popupSource_)));
     });
     popPage1_ = mnuPopupLookup_->addAction(QString(), this, [this] {
@@ -75,19 +76,19 @@ void TResultsMenus::buildPopup()
     popPage2_ = mnuPopupLookup_->addAction(QString(), this, [this] {
         WordLookup::instance().lookUpOnDictionaryPage(toQt(form_.popupWord(popupSource_)), 2);
     });
-    popAddWord_ = popup_->addAction(QStringLiteral("Add Word"), this, [this] {
+    popAddWord_ = popup_->addAction(tr("Add Word"), this, [this] {
         if (const int slot = form_.slotOf(popupSource_); slot >= 0)
             form_.addWord(slot);
     });
     popSeparator_ = popup_->addSeparator();
-    popViewStats_ = popup_->addAction(QStringLiteral("View Stats"), this, [this] {
+    popViewStats_ = popup_->addAction(tr("View Stats"), this, [this] {
         if (const int slot = form_.slotOf(popupSource_); slot >= 0)
             form_.viewStats(slot);
     });
-    QMenu* sort = popup_->addMenu(QStringLiteral("Sort Order"));
+    QMenu* sort = popup_->addMenu(tr("Sort Order"));
     popSort_ = sort->menuAction();
     for (int order = 0; order < 4; ++order) {
-        popOrders_[static_cast<std::size_t>(order)] = sort->addAction(QLatin1String(kOrderNames[order]), this, [this, order] {
+        popOrders_[static_cast<std::size_t>(order)] = sort->addAction(QCoreApplication::translate("Word order", kOrderNames[order]), this, [this, order] {
             if (const int slot = form_.slotOf(popupSource_); slot >= 0)
                 form_.sortPlayerList(slot, order);
             else if (popupSource_ == form_.solutionList())
@@ -115,7 +116,7 @@ void TResultsMenus::showLookups(const Dictionary& d)
 
 void TResultsMenus::setSolutionShown(bool shown)
 {
-    actSolutionShow_->setText(shown ? QStringLiteral("Hide") : QStringLiteral("Show"));
+    actSolutionShow_->setText(shown ? tr("Hide") : tr("Show"));
     mnuSolutionLookup_->setEnabled(shown);
     mnuSolutionSort_->setEnabled(shown);
 }

@@ -28,11 +28,11 @@ TRoundScoreTable::TRoundScoreTable(const std::array<Player*, 4>& players, QWidge
         l->setAlignment(Qt::AlignCenter);
         grid->addWidget(l, r, c, 1, span);
     };
-    head(QStringLiteral("     Round     "), 0, 1, 2);
-    head(QStringLiteral("     Game     "), 0, 3, 2);
-    head(QStringLiteral("Words    Points"), 1, 1, 2);
-    head(QStringLiteral("Words    Points"), 1, 3, 2);
-    head(QStringLiteral("Longest Word"), 1, 7);
+    head(tr("     Round     "), 0, 1, 2);
+    head(tr("     Game     "), 0, 3, 2);
+    head(tr("Words    Points"), 1, 1, 2);
+    head(tr("Words    Points"), 1, 3, 2);
+    head(tr("Longest Word"), 1, 7);
 
     for (int i = 0; i < 4; ++i) {
         const Player* p = players[static_cast<std::size_t>(i)];
@@ -55,11 +55,11 @@ TRoundScoreTable::TRoundScoreTable(const std::array<Player*, 4>& players, QWidge
         cell(QString::number(p->roundScore), 2, QStringLiteral("lblRoundPoints"));
         cell(QString::number(p->wordsThisGame), 3, QStringLiteral("lblGameWords"));
         cell(QString::number(p->gameScore), 4, QStringLiteral("lblGamePoints"));
-        QLabel* b = cell(QStringLiteral("B"), 5, QStringLiteral("lblBonusMark"));
-        b->setToolTip(QStringLiteral("Player found bonus word this round"));
+        QLabel* b = cell(tr("B"), 5, QStringLiteral("lblBonusMark"));
+        b->setToolTip(tr("Player found bonus word this round"));
         b->setVisible(p->bonusFound);
-        QLabel* v = cell(QStringLiteral("V"), 6, QStringLiteral("lblValidMark"));
-        v->setToolTip(QStringLiteral("Player got all valid bonus this round"));
+        QLabel* v = cell(tr("V"), 6, QStringLiteral("lblValidMark"));
+        v->setToolTip(tr("Player got all valid bonus this round"));
         v->setVisible(p->allValid);
         for (QLabel* mark : {b, v}) {
             QFont f = mark->font();

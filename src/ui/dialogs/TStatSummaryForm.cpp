@@ -66,7 +66,7 @@ TStatSummaryForm::TStatSummaryForm(const std::vector<std::unique_ptr<Player>>& r
     : QDialog(parent, Qt::Tool), scbStats_(new QScrollArea(this)), sgrStatSummary_(new QTableWidget(this))
 {
     setObjectName(QStringLiteral("StatSummaryForm"));
-    setWindowTitle(QStringLiteral("Lettrava Stats"));
+    setWindowTitle(tr("Lettrava Stats"));
     imgBackground_ = SharedPictures::instance().woodA;
 
     const auto rows = PlayerStats::summaryRows(records);

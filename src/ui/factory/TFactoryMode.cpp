@@ -24,6 +24,7 @@
 #include "ui/widgets/WindowParts.h"
 #include "ui/platform/GameText.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -40,7 +41,7 @@ namespace lettrava {
 
 namespace {
 
-const char* const kGridFilter = "Lettrava Grids (*.GRD *.grd)";
+const char* const kGridFilter = QT_TRANSLATE_NOOP("lettrava::TFactoryMode", "Lettrava Grids (*.GRD *.grd)");
 
 QString gridFolder() { return pathToQt(Paths::writableFile("Lettrava.GRD").parent_path()); }
 
@@ -112,46 +113,46 @@ void TFactoryMode::storeChoices() const
 void TFactoryMode::buildMenus()
 {
     QMenuBar* bar = lent_.menuBar;
-    QMenu* grid = bar->addMenu(QStringLiteral("&Grid"));
+    QMenu* grid = bar->addMenu(tr("&Grid"));
     grid->setObjectName(QStringLiteral("mnuFactoryGrid"));
-    QAction* create = grid->addAction(QStringLiteral("New"), this, [this] { newGrid(); });
+    QAction* create = grid->addAction(tr("New"), this, [this] { newGrid(); });
     create->setObjectName(QStringLiteral("mnuFactoryNew"));
-    QMenu* load = grid->addMenu(QStringLiteral("Load"));
-    QAction* file = load->addAction(QStringLiteral("File"), this, [this] { loadGrid(); });
+    QMenu* load = grid->addMenu(tr("Load"));
+    QAction* file = load->addAction(tr("File"), this, [this] { loadGrid(); });
     file->setObjectName(QStringLiteral("mnuFactoryLoadFile"));
     file->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    QAction* random = load->addAction(QStringLiteral("Random"), this, [this] { randomGrid(); });
+    QAction* random = load->addAction(tr("Random"), this, [this] { randomGrid(); });
     random->setObjectName(QStringLiteral("mnuFactoryLoadRandom"));
     random->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    QAction* save = grid->addAction(QStringLiteral("Save"), this, [this] { saveGrid(); });
+    QAction* save = grid->addAction(tr("Save"), this, [this] { saveGrid(); });
     save->setObjectName(QStringLiteral("mnuFactorySave"));
     grid->addSeparator();
-    QAction* exitFactory = grid->addAction(QStringLiteral("Exit Factory"), this, [this] { emit exitRequested(); });
+    QAction* exitFactory = grid->addAction(tr("Exit Factory"), this, [this] { emit exitRequested(); });
     exitFactory->setObjectName(QStringLiteral("mnuFactoryExit"));
-    QAction* quit = grid->addAction(QStringLiteral("Exit Lettrava"), this, [this] { emit quitRequested(); });
+    QAction* quit = grid->addAction(tr("Exit Lettrava"), this, [this] { emit quitRequested(); });
     quit->setObjectName(QStringLiteral("mnuFactoryExitLettrava"));
 
-    QAction* wordList = bar->addAction(QStringLiteral("Word List"));
+    QAction* wordList = bar->addAction(tr("Word List"));
     wordList->setObjectName(QStringLiteral("mnuFactoryWordList"));
     connect(wordList, &QAction::triggered, this, [this] { showWordList(); });
 
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    QMenu* options = bar->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mnuFactoryOptions"));
-    actAllowReuse_ = options->addAction(QStringLiteral("Allow Reuse"));
+    actAllowReuse_ = options->addAction(tr("Allow Reuse"));
     actAllowReuse_->setObjectName(QStringLiteral("mnuFactoryAllowReuse"));
     actAllowReuse_->setCheckable(true);
     connect(actAllowReuse_, &QAction::triggered, this, [this] { chkAllowReuse_->toggle(); });
     options->addSeparator();
     const std::pair<const char*, std::function<QWidget*()>> focusTargets[] = {
-        {"Columns", [this] { return static_cast<QWidget*>(lent_.columns); }},
-        {"Rows", [this] { return static_cast<QWidget*>(lent_.rows); }},
-        {"Min Word Length", [this] { return static_cast<QWidget*>(updMinimumWordLength_); }},
-        {"Max Word Length", [this] { return static_cast<QWidget*>(updMaximumWordLength_); }},
+        {QT_TR_NOOP("Columns"), [this] { return static_cast<QWidget*>(lent_.columns); }},
+        {QT_TR_NOOP("Rows"), [this] { return static_cast<QWidget*>(lent_.rows); }},
+        {QT_TR_NOOP("Min Word Length"), [this] { return static_cast<QWidget*>(updMinimumWordLength_); }},
+        {QT_TR_NOOP("Max Word Length"), [this] { return static_cast<QWidget*>(updMaximumWordLength_); }},
     };
     for (const auto& [caption, target] : focusTargets)
-        options->addAction(QLatin1String(caption), this, [target = target] { target()->setFocus(); });
+        options->addAction(tr(caption), this, [target = target] { target()->setFocus(); });
 
-    QAction* prefs = bar->addAction(QStringLiteral("&Preferences"));
+    QAction* prefs = bar->addAction(tr("&Preferences"));
     prefs->setObjectName(QStringLiteral("mnuFactoryPreferences"));
     connect(prefs, &QAction::triggered, this, [this] { emit preferencesRequested(); });
 
@@ -211,15 +212,15 @@ void TFactoryMode::buildPanels()
     pnlWordLength_ = panel("pnlWordLength");
     auto* lengths = new QGridLayout(pnlWordLength_);
     lengths->setContentsMargins(12, 6, 12, 8);
-    auto* title = new QLabel(QStringLiteral("Word Length"), pnlWordLength_);
+    auto* title = new QLabel(tr("Word Length"), pnlWordLength_);
     title->setFont(boldComic(12));
     updMinimumWordLength_ = new TUpDown(3, 18, pnlWordLength_);
     updMinimumWordLength_->setObjectName(QStringLiteral("updMinimumWordLength"));
     updMaximumWordLength_ = new TUpDown(3, 18, pnlWordLength_);
     updMaximumWordLength_->setObjectName(QStringLiteral("updMaximumWordLength"));
-    auto* minLabel = new QLabel(QStringLiteral("Min"), pnlWordLength_);
+    auto* minLabel = new QLabel(tr("Min"), pnlWordLength_);
     minLabel->setBuddy(updMinimumWordLength_);
-    auto* maxLabel = new QLabel(QStringLiteral("Max"), pnlWordLength_);
+    auto* maxLabel = new QLabel(tr("Max"), pnlWordLength_);
     maxLabel->setBuddy(updMaximumWordLength_);
     lengths->addWidget(title, 0, 0, 1, 5);
     lengths->addWidget(minLabel, 1, 0);
@@ -235,7 +236,7 @@ void TFactoryMode::buildPanels()
     reuse->setContentsMargins(12, 6, 12, 6);
     chkAllowReuse_ = new QCheckBox(pnlAllowReuse_);
     chkAllowReuse_->setObjectName(QStringLiteral("chkAllowReuse"));
-    auto* reuseLabel = new QLabel(QStringLiteral("Allow reuse"), pnlAllowReuse_);
+    auto* reuseLabel = new QLabel(tr("Allow reuse"), pnlAllowReuse_);
     reuseLabel->setFont(boldComic(12));
     reuseLabel->setBuddy(chkAllowReuse_);
     reuse->addWidget(chkAllowReuse_);
@@ -246,14 +247,14 @@ void TFactoryMode::buildPanels()
     pnlSolution_ = panel("pnlSolution");
     auto* solution = new QVBoxLayout(pnlSolution_);
     solution->setContentsMargins(8, 6, 8, 6);
-    auto* header = new QLabel(QStringLiteral("Solution"), pnlSolution_);
+    auto* header = new QLabel(tr("Solution"), pnlSolution_);
     header->setFont(boldComic(12));
     lbxSolution_ = new TWordListBox(TWordListBox::Kind::Solution, pnlSolution_);
     lbxSolution_->setObjectName(QStringLiteral("lbxSolution"));
     lbxSolution_->applyFont(preferredWordListFont());
     lbxSolution_->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* footer = new QHBoxLayout();
-    auto* count = new QLabel(QStringLiteral("Count:"), pnlSolution_);
+    auto* count = new QLabel(tr("Count:"), pnlSolution_);
     lblSolutionCount_ = new QLabel(pnlSolution_);
     lblSolutionCount_->setObjectName(QStringLiteral("lblSolutionCount"));
     footer->addWidget(count);
@@ -268,19 +269,21 @@ void TFactoryMode::buildPanels()
     });
 
     popup_ = new QMenu(lbxSolution_);
-    QMenu* lookup = popup_->addMenu(QStringLiteral("Lookup"));
-    lookup->addAction(QStringLiteral("Local"), this, [this] {
+    QMenu* lookup = popup_->addMenu(tr("Lookup"));
+    lookup->addAction(tr("Local"), this, [this] {
         if (const LVWord* w = lbxSolution_->selectedWord())
             WordLookup::instance().lookUpLocally(toQt(w->text));
     });
-    lookup->addAction(QStringLiteral("Internet"), this, [this] {
+    lookup->addAction(tr("Internet"), this, [this] {
         if (const LVWord* w = lbxSolution_->selectedWord())
             WordLookup::instance().lookUpOnInternet(toQt(w->text));
     });
-    QMenu* sort = popup_->addMenu(QStringLiteral("Sort Order"));
-    const char* const orders[] = {"Alphabetically", "Length Ascending", "Length Descending"};
+    QMenu* sort = popup_->addMenu(tr("Sort Order"));
+    const char* const orders[] = {QT_TRANSLATE_NOOP("Word order", "Alphabetically"),
+                                  QT_TRANSLATE_NOOP("Word order", "Length Ascending"),
+                                  QT_TRANSLATE_NOOP("Word order", "Length Descending")};
     for (int order = 1; order <= 3; ++order)
-        sort->addAction(QLatin1String(orders[order - 1]), this, [this, order] { setSortOrder(order); });
+        sort->addAction(QCoreApplication::translate("Word order", orders[order - 1]), this, [this, order] { setSortOrder(order); });
     connect(lbxSolution_, &QWidget::customContextMenuRequested, this, [this, lookup](const QPoint& at) {
         lookup->menuAction()->setEnabled(lbxSolution_->selectedWord() != nullptr);
         popup_->popup(lbxSolution_->mapToGlobal(at));
@@ -475,7 +478,7 @@ bool TFactoryMode::askToSaveChanges()
 {
     if (!editor_.modified())
         return true;
-    switch (dialogs().showMessage("Do you want to save the grid?", "Confirm", MessageButtons::YesNoCancel,
+    switch (dialogs().showMessage(toBytes(tr("Do you want to save the grid?")), toBytes(tr("Confirm")), MessageButtons::YesNoCancel,
                                   MessageIcon::Warning)) {
     case MessageAnswer::Yes: saveGrid(); return true;
     case MessageAnswer::No: return true;
@@ -514,15 +517,15 @@ bool TFactoryMode::loadGrid()
 {
     if (!open_ || !askToSaveChanges())
         return false;
-    const QString file = chooseOpenFile(lent_.window, QStringLiteral("Load Lettrava Grid"), gridFolder(),
-                                        QString::fromLatin1(kGridFilter) + QStringLiteral(";;Any file (*)"));
+    const QString file = chooseOpenFile(lent_.window, tr("Load Lettrava Grid"), gridFolder(),
+                                        tr(kGridFilter) + tr(";;Any file (*)"));
     if (file.isEmpty())
         return false;
     WaitCursor wait;
     buildBoard();
     auto loaded = std::make_unique<Grid>(false);
     if (!loadGridFile(*loaded, qtToPath(file))) {
-        dialogs().showMessage("Unable to load grid.", "Error", MessageButtons::Ok, MessageIcon::Error);
+        dialogs().showMessage(toBytes(tr("Unable to load grid.")), toBytes(tr("Error")), MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
     // The file's size, lengths and reuse take over the panels.
@@ -548,12 +551,13 @@ void TFactoryMode::saveGrid()
 {
     if (!open_ || !editor_.hasGrid())
         return;
-    const QString file = chooseSaveFile(lent_.window, QStringLiteral("Save Lettrava Grid"), gridFolder(),
-                                        QString::fromLatin1(kGridFilter), QStringLiteral("GRD"));
+    const QString file = chooseSaveFile(lent_.window, tr("Save Lettrava Grid"), gridFolder(),
+                                        tr(kGridFilter), QStringLiteral("GRD"));
     if (file.isEmpty())
         return;
     if (!saveGridFile(*editor_.grid(), qtToPath(file)))
-        dialogs().showMessage("Unable to save grid to disk.", "Error", MessageButtons::Ok, MessageIcon::Error);
+        dialogs().showMessage(toBytes(tr("Unable to save grid to disk.")), toBytes(tr("Error")), MessageButtons::Ok,
+                              MessageIcon::Error);
     editor_.saved();
 }
 

@@ -81,7 +81,7 @@ TFactoryWordListForm::TFactoryWordListForm(GeneratedGrid& grid, QWidget* mainWin
     : QDialog(mainWindow), grid_(&grid)
 {
     setObjectName(QStringLiteral("FactoryWordListForm"));
-    setWindowTitle(QStringLiteral("Grid Factory Word List"));
+    setWindowTitle(tr("Grid Factory Word List"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(false);
 
@@ -127,7 +127,7 @@ TFactoryWordListForm::TFactoryWordListForm(GeneratedGrid& grid, QWidget* mainWin
     btnGenerateGrid_ = button("Generate Grid", "btnGenerateGrid", &TFactoryWordListForm::generateGrid);
     btnPause_ = button("Pause", "btnPause", &TFactoryWordListForm::togglePause);
     btnStop_ = button("Stop", "btnStop", &TFactoryWordListForm::stopRun);
-    btnClose_ = new QPushButton(QStringLiteral("Close"), buttons);
+    btnClose_ = new QPushButton(tr("Close"), buttons);
     btnClose_->setObjectName(QStringLiteral("btnClose"));
     btnClose_->setAutoDefault(false);
     connect(btnClose_, &QPushButton::clicked, this, &QWidget::close);
@@ -143,11 +143,11 @@ TFactoryWordListForm::TFactoryWordListForm(GeneratedGrid& grid, QWidget* mainWin
     }
 
     popup_ = new QMenu(this);
-    QAction* add = popup_->addAction(QStringLiteral("Add"), this, &TFactoryWordListForm::addWord);
-    QAction* del = popup_->addAction(QStringLiteral("Delete"), this, &TFactoryWordListForm::deleteSelected);
-    QAction* all = popup_->addAction(QStringLiteral("Select All"), this, &TFactoryWordListForm::selectAll);
-    QAction* clear = popup_->addAction(QStringLiteral("Clear"), this, &TFactoryWordListForm::clearList);
-    popup_->addAction(QStringLiteral("Load"), this, &TFactoryWordListForm::loadList);
+    QAction* add = popup_->addAction(tr("Add"), this, &TFactoryWordListForm::addWord);
+    QAction* del = popup_->addAction(tr("Delete"), this, &TFactoryWordListForm::deleteSelected);
+    QAction* all = popup_->addAction(tr("Select All"), this, &TFactoryWordListForm::selectAll);
+    QAction* clear = popup_->addAction(tr("Clear"), this, &TFactoryWordListForm::clearList);
+    popup_->addAction(tr("Load"), this, &TFactoryWordListForm::loadList);
     (void)add;
     connect(lbxWords_, &QWidget::customContextMenuRequested, this, [this, del, all, clear](const QPoint& at) {
         del->setEnabled(!lbxWords_->selectedItems().isEmpty());
@@ -223,7 +223,7 @@ void TFactoryWordListForm::addWord()
 {
     for (;;) {
         bool ok = false;
-        const QString input = QInputDialog::getText(this, QStringLiteral("Enter a word"), QStringLiteral("Word"),
+        const QString input = QInputDialog::getText(this, tr("Enter a word"), tr("Word"),
                                                     QLineEdit::Normal, QString(), &ok);
         if (!ok)
             return;
@@ -236,7 +236,7 @@ void TFactoryWordListForm::addWord()
             listChanged();
             return;
         }
-        dialogs().showMessage(error, "Error", MessageButtons::Ok, MessageIcon::Error);
+        dialogs().showMessage(error, toBytes(tr("Error")), MessageButtons::Ok, MessageIcon::Error);
     }
 }
 
@@ -262,8 +262,8 @@ void TFactoryWordListForm::clearList()
 
 void TFactoryWordListForm::loadList()
 {
-    const QString file = chooseOpenFile(this, QStringLiteral("Open word list file"), folder_,
-                                        QStringLiteral("Text files (*.txt);;Any file (*)"));
+    const QString file = chooseOpenFile(this, tr("Open word list file"), folder_,
+                                        tr("Text files (*.txt);;Any file (*)"));
     if (file.isEmpty())
         return;
     WaitCursor wait;
@@ -311,7 +311,7 @@ void TFactoryWordListForm::generateGrid()
     });
     btnPause_->setEnabled(true);
     btnStop_->setEnabled(true);
-    btnPause_->setText(QStringLiteral("Pause"));
+    btnPause_->setText(tr("Pause"));
     showRunLabels();
     if (onImproved)
         onImproved(); // the blank start shows on the board
@@ -347,7 +347,7 @@ void TFactoryWordListForm::togglePause()
     if (!running())
         return;
     run_->togglePause();
-    btnPause_->setText(run_->paused() ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    btnPause_->setText(run_->paused() ? tr("Resume") : tr("Pause"));
     // A paused run only looks every so often whether it goes on.
     turn_->setInterval(run_->paused() ? 200 : 0);
 }
@@ -367,14 +367,15 @@ void TFactoryWordListForm::runEnded()
         run_->resume();
     btnPause_->setEnabled(false);
     btnStop_->setEnabled(false);
-    btnPause_->setText(QStringLiteral("Pause"));
+    btnPause_->setText(tr("Pause"));
 }
 
 bool TFactoryWordListForm::confirmStop()
 {
     if (!running())
         return true;
-    if (dialogs().showMessage("Do you want to stop the grid generation process?", "Confirm", MessageButtons::YesNo,
+    if (dialogs().showMessage(toBytes(tr("Do you want to stop the grid generation process?")), toBytes(tr("Confirm")),
+                              MessageButtons::YesNo,
                               MessageIcon::Warning) != MessageAnswer::Yes)
         return false;
     stopRun();

@@ -61,8 +61,8 @@ TChatPanel::TChatPanel(Place place, QWidget* parent) : QWidget(parent), place_(p
     edtChat_->setObjectName(QStringLiteral("edtChat"));
     connect(edtChat_, &QLineEdit::returnPressed, this, &TChatPanel::send);
 
-    sbtSend_ = chatButton(QStringLiteral("sbtSend"), QStringLiteral("Send text"), this);
-    sbtSend_->setText(QStringLiteral("Send"));
+    sbtSend_ = chatButton(QStringLiteral("sbtSend"), tr("Send text"), this);
+    sbtSend_->setText(tr("Send"));
     connect(sbtSend_, &QToolButton::clicked, this, &TChatPanel::send);
 
     sbtHideMemberList_ = chatButton(QStringLiteral("sbtHideMemberList"), QString(), this);
@@ -78,14 +78,14 @@ TChatPanel::TChatPanel(Place place, QWidget* parent) : QWidget(parent), place_(p
     inputRow->addWidget(edtChat_, 1);
     inputRow->addWidget(sbtSend_);
     if (place == Place::MainWindow) {
-        sbtAddPlayer_ = chatButton(QStringLiteral("sbtAddPlayer"), QStringLiteral("Add selected individual to game"), this);
+        sbtAddPlayer_ = chatButton(QStringLiteral("sbtAddPlayer"), tr("Add selected individual to game"), this);
         sbtAddPlayer_->setIcon(QIcon(QStringLiteral(":/pictures/add_player.png")));
         sbtAddPlayer_->setIconSize(QSize(16, 16));
         sbtAddPlayer_->setEnabled(false);
         connect(sbtAddPlayer_, &QToolButton::clicked, this, [this] { emit addPlayerClicked(); });
         inputRow->addWidget(sbtAddPlayer_);
         sbtDebug_ = chatButton(QStringLiteral("SpeedButton1"),
-                               QStringLiteral("DEBUG ONLY: this will simulate your disconnection if you are not the host"),
+                               tr("DEBUG ONLY: this will simulate your disconnection if you are not the host"),
                                this);
         sbtDebug_->setText(QStringLiteral("D"));
         // A developer's tool: players see it only when they ask for it.
@@ -170,7 +170,7 @@ void TChatPanel::setMemberListShown(bool shown)
     lbxMembers_->setVisible(shown);
     sbtHideMemberList_->setIcon(
         QIcon(shown ? QStringLiteral(":/pictures/member_hide.png") : QStringLiteral(":/pictures/member_show.png")));
-    sbtHideMemberList_->setToolTip(shown ? QStringLiteral("Hide member list") : QStringLiteral("Show member list"));
+    sbtHideMemberList_->setToolTip(shown ? tr("Hide member list") : tr("Show member list"));
 }
 
 } // namespace lettrava

@@ -36,13 +36,11 @@ namespace lettrava {
 
 namespace {
 
-constexpr const char* kInstructions =
-    "Please specify the name you would like to use, the game host's IP Address (or hostname) and Port.  These "
+constexpr const char* kInstructions = QT_TRANSLATE_NOOP("lettrava::TTCPForm", "Please specify the name you would like to use, the game host's IP Address (or hostname) and Port.  These "
     "values should have been given to you by the person arranging the game.  If the port was not given to you, "
-    "use the default value supplied.";
-constexpr const char* kDisconnectedText =
-    "You have been disconnected from the host.  This could be due to network failure.\n"
-    "To attempt to reconnect, please click the button below.";
+    "use the default value supplied.");
+constexpr const char* kDisconnectedText = QT_TRANSLATE_NOOP("lettrava::TTCPForm", "You have been disconnected from the host.  This could be due to network failure.\n"
+    "To attempt to reconnect, please click the button below.");
 
 QLabel* fieldLabel(const QString& text, QWidget* parent)
 {
@@ -61,9 +59,9 @@ TTCPForm::TTCPForm(Role role, NetworkShell& shell, GameSession& session, QWidget
 
     mnuMemberListPopup_ = new QMenu(this);
     mnuMemberListPopup_->setObjectName(QStringLiteral("mnuMemberListPopup"));
-    actProfile_ = mnuMemberListPopup_->addAction(QStringLiteral("Profile"), this, &TTCPForm::profileClick);
-    actWhisper_ = mnuMemberListPopup_->addAction(QStringLiteral("Whisper"), this, &TTCPForm::whisperClick);
-    actEmail_ = mnuMemberListPopup_->addAction(QStringLiteral("Email"), this, &TTCPForm::emailClick);
+    actProfile_ = mnuMemberListPopup_->addAction(tr("Profile"), this, &TTCPForm::profileClick);
+    actWhisper_ = mnuMemberListPopup_->addAction(tr("Whisper"), this, &TTCPForm::whisperClick);
+    actEmail_ = mnuMemberListPopup_->addAction(tr("Email"), this, &TTCPForm::emailClick);
 
     inputBox = [this](const QString& title, const QString& prompt) -> std::optional<QString> {
         bool ok = false;
@@ -114,7 +112,7 @@ void TTCPForm::buildClientWindow()
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(panel);
 
-    lblInstructions_ = new QLabel(QString::fromLatin1(kInstructions), panel);
+    lblInstructions_ = new QLabel(tr(kInstructions), panel);
     lblInstructions_->setObjectName(QStringLiteral("lblInstructions"));
     lblInstructions_->setWordWrap(true);
     QFont big = lblInstructions_->font();
@@ -144,15 +142,15 @@ void TTCPForm::buildClientWindow()
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);
     fields->setVerticalSpacing(8);
-    fields->addWidget(fieldLabel(QStringLiteral("Player name:"), panel), 0, 0);
+    fields->addWidget(fieldLabel(tr("Player name:"), panel), 0, 0);
     fields->addWidget(cmbPlayerName_, 0, 1);
-    fields->addWidget(fieldLabel(QStringLiteral("Host Address:"), panel), 1, 0);
+    fields->addWidget(fieldLabel(tr("Host Address:"), panel), 1, 0);
     fields->addWidget(edtHostIP_, 1, 1);
-    fields->addWidget(fieldLabel(QStringLiteral("Port:"), panel), 2, 0);
+    fields->addWidget(fieldLabel(tr("Port:"), panel), 2, 0);
     fields->addWidget(edtClientPort_, 2, 1, Qt::AlignLeft);
-    fields->addWidget(fieldLabel(QStringLiteral("Your Email (optional):"), panel), 3, 0);
+    fields->addWidget(fieldLabel(tr("Your Email (optional):"), panel), 3, 0);
     fields->addWidget(edtEmail_, 3, 1);
-    fields->addWidget(fieldLabel(QStringLiteral("Message (optional):"), panel), 4, 0);
+    fields->addWidget(fieldLabel(tr("Message (optional):"), panel), 4, 0);
     fields->addWidget(edtMessage_, 4, 1);
     fields->setColumnStretch(1, 1);
 
@@ -249,8 +247,8 @@ bool TTCPForm::runJoin()
     if (!session_.client())
         return false;
     readClientSettings();
-    lblInstructions_->setText(QString::fromLatin1(kInstructions));
-    lblConnect_->setText(QStringLiteral("&Connect to Host"));
+    lblInstructions_->setText(tr(kInstructions));
+    lblConnect_->setText(tr("&Connect to Host"));
     lblClientStatus_->hide();
     lblRetryAttempts_->hide();
     setFieldsEnabled(true);
@@ -265,11 +263,11 @@ bool TTCPForm::runReconnect()
         return false;
     // The name the host knows us by now (a rename since the join counts).
     cmbPlayerName_->setEditText(toQt(session_.client()->request().name));
-    lblInstructions_->setText(QStringLiteral("Oops!"));
-    lblClientStatus_->setText(QString::fromLatin1(kDisconnectedText));
+    lblInstructions_->setText(tr("Oops!"));
+    lblClientStatus_->setText(tr(kDisconnectedText));
     lblClientStatus_->show();
     lblRetryAttempts_->hide();
-    lblConnect_->setText(QStringLiteral("Reconnect"));
+    lblConnect_->setText(tr("Reconnect"));
     setFieldsEnabled(false);
     imgConnect_->setEnabled(true);
     lblConnect_->setEnabled(true);
@@ -283,7 +281,7 @@ void TTCPForm::connectClick()
     if (!session_.client() || session_.client()->connecting())
         return;
     bool started = false;
-    if (lblConnect_->text() == QStringLiteral("Reconnect")) {
+    if (lblConnect_->text() == tr("Reconnect")) {
         session_.client()->reconnect();
         started = session_.client()->connecting();
     } else {
@@ -298,7 +296,8 @@ void TTCPForm::connectClick()
             unsigned port = 0;
             const auto [end, ec] = std::from_chars(portText.data(), portText.data() + portText.size(), port);
             if (portText.empty() || ec != std::errc() || end != portText.data() + portText.size() || port > 65535) {
-                dialogs().showMessage("'" + portText + "' is not a valid integer value", "Error", MessageButtons::Ok,
+                dialogs().showMessage(toBytes(tr("'%1' is not a valid integer value").arg(toQt(portText))),
+                                      toBytes(tr("Error")), MessageButtons::Ok,
                                       MessageIcon::Error);
                 return;
             }
@@ -317,7 +316,7 @@ void TTCPForm::cancelClick()
 {
     if (session_.client() && session_.client()->connecting()) {
         // Between attempts the loop ends now; during one, when it returns.
-        lblClientStatus_->setText(QStringLiteral("Cancelling..."));
+        lblClientStatus_->setText(tr("Cancelling..."));
         session_.client()->cancel();
         return;
     }
@@ -355,7 +354,7 @@ void TTCPForm::showAttempts(int attempts)
 {
     if (!lblRetryAttempts_)
         return;
-    lblRetryAttempts_->setText(QStringLiteral("Retry attempts: %1").arg(attempts));
+    lblRetryAttempts_->setText(tr("Retry attempts: %1").arg(attempts));
     lblRetryAttempts_->show();
 }
 
@@ -587,7 +586,7 @@ void TTCPForm::whisperClick()
     if (!m || !inputBox)
         return;
     const QString name = toQt(m->name);
-    const auto typed = inputBox(QStringLiteral("Lettrava Whisper"), QStringLiteral("Private message to ") + name + ':');
+    const auto typed = inputBox(tr("Lettrava Whisper"), tr("Private message to %1:").arg(name));
     if (typed)
         sendChatInput(QStringLiteral("/w ") + name + ' ' + *typed);
 }

@@ -6,6 +6,7 @@
 #include "ui/platform/UiResources.h"
 #include "ui/platform/GameText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,34 +15,35 @@ namespace lettrava {
 namespace {
 
 const std::array<SoundEventInfo, kSoundEventCount> kEvents{{
-    {"Good Word", "a valid word is entered", "GoodWord"},
-    {"Word Not in Dict.", "a word is submitted that is in the grid but not in the dictionary", "WordNotInDict"},
-    {"Word Not In Grid", "a word is submitted that is not in the grid", "WordNotInGrid"},
-    {"Invalid Penalty", "the last word not in the grid that goes without a penalty is submitted", "InvalidPenalty"},
-    {"Lost All Valid Bonus", "the first word of a round that is not in the dictionary loses the all-valid bonus",
-     "LostAllValidBonus"},
-    {"Ten Seconds Left", "fewer than ten seconds of the round remain", "TenSecondsLeft"},
-    {"Round Over", "a round is over", "RoundOver"},
-    {"Won Game", "a person wins the game", "WonGame"},
-    {"Game End", "the last round of a game is over", "GameEnd"},
-    {"Building Grid", "the grid of a new round is built", "BuildingGrid"},
-    {"Letter Click", "a letter of the grid is clicked", "LetterClick"},
+    {QT_TRANSLATE_NOOP("Sounds", "Good Word"), QT_TRANSLATE_NOOP("Sounds", "a valid word is entered"), "GoodWord"},
+    {QT_TRANSLATE_NOOP("Sounds", "Word Not in Dict."), QT_TRANSLATE_NOOP("Sounds", "a word is submitted that is in the grid but not in the dictionary"), "WordNotInDict"},
+    {QT_TRANSLATE_NOOP("Sounds", "Word Not In Grid"), QT_TRANSLATE_NOOP("Sounds", "a word is submitted that is not in the grid"), "WordNotInGrid"},
+    {QT_TRANSLATE_NOOP("Sounds", "Invalid Penalty"), QT_TRANSLATE_NOOP("Sounds", "the last word not in the grid that goes without a penalty is submitted"), "InvalidPenalty"},
+    {QT_TRANSLATE_NOOP("Sounds", "Lost All Valid Bonus"), QT_TRANSLATE_NOOP("Sounds", "the first word of a round that is not in the dictionary loses the all-valid bonus"), "LostAllValidBonus"},
+    {QT_TRANSLATE_NOOP("Sounds", "Ten Seconds Left"), QT_TRANSLATE_NOOP("Sounds", "fewer than ten seconds of the round remain"), "TenSecondsLeft"},
+    {QT_TRANSLATE_NOOP("Sounds", "Round Over"), QT_TRANSLATE_NOOP("Sounds", "a round is over"), "RoundOver"},
+    {QT_TRANSLATE_NOOP("Sounds", "Won Game"), QT_TRANSLATE_NOOP("Sounds", "a person wins the game"), "WonGame"},
+    {QT_TRANSLATE_NOOP("Sounds", "Game End"), QT_TRANSLATE_NOOP("Sounds", "the last round of a game is over"), "GameEnd"},
+    {QT_TRANSLATE_NOOP("Sounds", "Building Grid"), QT_TRANSLATE_NOOP("Sounds", "the grid of a new round is built"), "BuildingGrid"},
+    {QT_TRANSLATE_NOOP("Sounds", "Letter Click"), QT_TRANSLATE_NOOP("Sounds", "a letter of the grid is clicked"), "LetterClick"},
 }};
 
 } // namespace
 
 const SoundEventInfo& soundEventInfo(int event) { return kEvents.at(static_cast<std::size_t>(event)); }
 
+QString soundCaption(int event) { return QCoreApplication::translate("Sounds", soundEventInfo(event).caption); }
+
 QString soundCaptionHint(int event)
 {
-    return QStringLiteral("Click here to browse for a file to play when ") +
-           QString::fromLatin1(soundEventInfo(event).description);
+    return QCoreApplication::translate("Sounds", "Click here to browse for a file to play when %1")
+        .arg(QCoreApplication::translate("Sounds", soundEventInfo(event).description));
 }
 
 QString soundFileHint(int event)
 {
-    return QStringLiteral("This file will play when ") + QString::fromLatin1(soundEventInfo(event).description) +
-           QStringLiteral(" (if the box at the left is checked)");
+    return QCoreApplication::translate("Sounds", "This file will play when %1 (if the box at the left is checked)")
+        .arg(QCoreApplication::translate("Sounds", soundEventInfo(event).description));
 }
 
 SoundSettings SoundSettings::defaults()

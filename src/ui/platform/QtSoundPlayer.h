@@ -31,6 +31,8 @@ struct SoundEventInfo {
     const char* control;     // "GoodWord": edtGoodWord, chkGoodWord, ...
 };
 const SoundEventInfo& soundEventInfo(int event);
+// The event's caption in the player's language.
+QString soundCaption(int event);
 QString soundCaptionHint(int event); // "Click here to browse for a file to play when ..."
 QString soundFileHint(int event);    // "This file will play when ... (if the box at the left is checked)"
 

@@ -17,7 +17,7 @@ TLookupWindow::TLookupWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("LookupWindow"));
-    setWindowTitle(QStringLiteral("Lettrava Lookup"));
+    setWindowTitle(tr("Lettrava Lookup"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -41,13 +41,13 @@ void TLookupWindow::showDefinitions(const QString& word, const std::vector<dict:
     // Plain text only: what a server sends is never taken as markup.
     QString text;
     if (definitions.empty())
-        text = QStringLiteral("No definition of %1 was found.").arg(word);
+        text = tr("No definition of %1 was found.").arg(word);
     for (const auto& d : definitions) {
         if (!text.isEmpty())
             text += QStringLiteral("\n\n");
         // A dictionary server's texts are UTF-8, not program text.
         const QString source = QString::fromUtf8(d.description.empty() ? d.database : d.description);
-        text += QStringLiteral("From %1:\n\n").arg(source) + QString::fromUtf8(d.text);
+        text += tr("From %1:\n\n").arg(source) + QString::fromUtf8(d.text);
     }
     browser_->setPlainText(text);
 }

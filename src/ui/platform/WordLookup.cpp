@@ -56,11 +56,10 @@ bool WordLookup::localLookupAvailable() { return localServer(std::chrono::millis
 
 QString WordLookup::notInstalledText()
 {
-    return QStringLiteral("It appears you do not have the dictionary installed. ")
-           + QStringLiteral("If you downloaded the non-dictionary version ")
-           + QStringLiteral("and would now like to be able to look up ")
-           + QStringLiteral("definitions locally, please visit ") + QLatin1String(kProductWebSite)
-           + QStringLiteral(" ") + QStringLiteral("and download and install the dictionary version.\n\n");
+    return tr("It appears you do not have the dictionary installed. If you downloaded the non-dictionary version and "
+              "would now like to be able to look up definitions locally, please visit %1 and download and install the "
+              "dictionary version.\n\n")
+        .arg(QLatin1String(kProductWebSite));
 }
 
 void WordLookup::lookUpLocally(const QString& word)
@@ -72,12 +71,12 @@ void WordLookup::lookUpLocally(const QString& word)
         result = localServer(std::chrono::milliseconds(3000)).define(word.toUtf8().toStdString());
     }
     if (result.status == DictClient::Result::Status::Unavailable) {
-        dialogs().showMessage(toBytes(notInstalledText()), "Sorry");
+        dialogs().showMessage(toBytes(notInstalledText()), toBytes(tr("Sorry")));
         return;
     }
     closeLocalLookup();
     if (result.status == DictClient::Result::Status::Failed) {
-        dialogs().showMessage(kNotAvailableText, "Sorry");
+        dialogs().showMessage(toBytes(tr(kNotAvailableText)), toBytes(tr("Sorry")));
         return;
     }
     window_ = new TLookupWindow(nullptr);
@@ -103,8 +102,8 @@ bool WordLookup::askForAddress(QString& address)
     bool ok = false;
     const QString suggestion =
         toQt(LookupAddress::withoutScheme(settings::LookupURL.defaultValue));
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), QStringLiteral("URL Needed"),
-                                               QStringLiteral("Please enter a location (accept the default if unsure)"),
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), tr("URL Needed"),
+                                               tr("Please enter a location (accept the default if unsure)"),
                                                QLineEdit::Normal, suggestion, &ok);
     if (!ok)
         return false;

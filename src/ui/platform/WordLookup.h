@@ -42,9 +42,9 @@ public:
     static void setAddressOpener(Opener opener);
 
     static QString notInstalledText();
-    static constexpr const char* kNotAvailableText =
+    static constexpr const char* kNotAvailableText = QT_TRANSLATE_NOOP("lettrava::WordLookup",
         "The Dictionary is not available.  Please use the internet lookup or reinstall the dictionary version "
-        "of Lettrava";
+        "of Lettrava");
 
 private:
     WordLookup() = default;

@@ -102,8 +102,8 @@ void TPlayView::clearGame()
 void TPlayView::fillStatusPanels()
 {
     const GridOptions& o = gridOptions();
-    status_.lengths->setText(QStringLiteral("Word Length:  MIN:%1 MAX:%2").arg(o.minWordLength).arg(o.maxWordLength));
-    status_.reuse->setText(QStringLiteral("Reuse: ") + (o.allowLetterReuse ? QStringLiteral("YES") : QStringLiteral("NO")));
+    status_.lengths->setText(QCoreApplication::translate("TPlayView", "Word Length:  MIN:%1 MAX:%2").arg(o.minWordLength).arg(o.maxWordLength));
+    status_.reuse->setText(QCoreApplication::translate("TPlayView", "Reuse: ") + (o.allowLetterReuse ? QCoreApplication::translate("TPlayView", "YES") : QCoreApplication::translate("TPlayView", "NO")));
 }
 
 void TPlayView::clearStatusPanels()

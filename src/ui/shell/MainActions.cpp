@@ -1,5 +1,6 @@
 #include "ui/shell/MainActions.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,36 +14,36 @@ void MainActions::create(QObject* owner)
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    gameNew = make(QStringLiteral("&New"), "mnuGameNew");
+    gameNew = make(QCoreApplication::translate("MainActions", "&New"), "mnuGameNew");
     gameNew->setShortcut(QKeySequence::New);
-    gameLoad = make(QStringLiteral("&Load"), "mnuGameLoad");
+    gameLoad = make(QCoreApplication::translate("MainActions", "&Load"), "mnuGameLoad");
     gameLoad->setShortcut(QKeySequence::Open);
-    gameSave = make(QStringLiteral("&Save"), "actGameSave");
-    gameSave->setToolTip(QStringLiteral("Save Game"));
+    gameSave = make(QCoreApplication::translate("MainActions", "&Save"), "actGameSave");
+    gameSave->setToolTip(QCoreApplication::translate("MainActions", "Save Game"));
     gameSave->setShortcut(QKeySequence::Save);
-    gameSaveAs = make(QStringLiteral("Save &As.."), "actGameSaveAs");
-    viewPlayerStats = make(QStringLiteral("&View Player Stats"), "mnuViewPlayerStats");
-    gridFactory = make(QStringLiteral("&Grid Factory"), "mnuGridFactory");
-    exit = make(QStringLiteral("&Exit"), "mnuExit");
-    roundStart = make(QStringLiteral("Start Round"), "actRoundStart");
+    gameSaveAs = make(QCoreApplication::translate("MainActions", "Save &As.."), "actGameSaveAs");
+    viewPlayerStats = make(QCoreApplication::translate("MainActions", "&View Player Stats"), "mnuViewPlayerStats");
+    gridFactory = make(QCoreApplication::translate("MainActions", "&Grid Factory"), "mnuGridFactory");
+    exit = make(QCoreApplication::translate("MainActions", "&Exit"), "mnuExit");
+    roundStart = make(QCoreApplication::translate("MainActions", "Start Round"), "actRoundStart");
     roundStart->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    roundPause = make(QStringLiteral("&Pause"), "actRoundPause");
-    roundPause->setToolTip(QStringLiteral("Pause"));
+    roundPause = make(QCoreApplication::translate("MainActions", "&Pause"), "actRoundPause");
+    roundPause->setToolTip(QCoreApplication::translate("MainActions", "Pause"));
     roundPause->setShortcut(QKeySequence(Qt::Key_Pause));
-    abortCounts = make(QStringLiteral("Round Still Counts"), "mnuAbortCounts");
-    abortNoCount = make(QStringLiteral("Round Doesn't Count"), "mnuAbortNoCount");
-    printGrid = make(QStringLiteral("Print Grid"), "mnuPrintGrid");
-    saveGrid = make(QStringLiteral("Save Grid"), "mnuSaveGrid");
-    roundClear = make(QStringLiteral("&Clear Clicks"), "actRoundClear");
-    roundClear->setToolTip(QStringLiteral("Clear Mouse Clicks"));
-    showResults = make(QStringLiteral("Show &Results"), "mnuShowResults");
-    prefsGeneral = make(QStringLiteral("General"), "mnuPreferencesGeneral");
-    prefsSound = make(QStringLiteral("Sound"), "mnuPreferencesSound");
-    gameOptions = make(QStringLiteral("Game Options"), "mnuGameOptions");
-    helpTopics = make(QStringLiteral("Topics"), "mnuHelpTopics");
+    abortCounts = make(QCoreApplication::translate("MainActions", "Round Still Counts"), "mnuAbortCounts");
+    abortNoCount = make(QCoreApplication::translate("MainActions", "Round Doesn't Count"), "mnuAbortNoCount");
+    printGrid = make(QCoreApplication::translate("MainActions", "Print Grid"), "mnuPrintGrid");
+    saveGrid = make(QCoreApplication::translate("MainActions", "Save Grid"), "mnuSaveGrid");
+    roundClear = make(QCoreApplication::translate("MainActions", "&Clear Clicks"), "actRoundClear");
+    roundClear->setToolTip(QCoreApplication::translate("MainActions", "Clear Mouse Clicks"));
+    showResults = make(QCoreApplication::translate("MainActions", "Show &Results"), "mnuShowResults");
+    prefsGeneral = make(QCoreApplication::translate("MainActions", "General"), "mnuPreferencesGeneral");
+    prefsSound = make(QCoreApplication::translate("MainActions", "Sound"), "mnuPreferencesSound");
+    gameOptions = make(QCoreApplication::translate("MainActions", "Game Options"), "mnuGameOptions");
+    helpTopics = make(QCoreApplication::translate("MainActions", "Topics"), "mnuHelpTopics");
     helpTopics->setShortcut(QKeySequence(Qt::Key_F1));
-    tipOfTheDay = make(QStringLiteral("Tip of the Day"), "mnuTipOfTheDay");
-    about = make(QStringLiteral("About"), "mnuAbout");
+    tipOfTheDay = make(QCoreApplication::translate("MainActions", "Tip of the Day"), "mnuTipOfTheDay");
+    about = make(QCoreApplication::translate("MainActions", "About"), "mnuAbout");
 
     for (QAction* a : {roundStart, gameSave, gameSaveAs, roundPause, roundClear, abortCounts,
                        abortNoCount, printGrid, saveGrid, showResults, gameOptions})
@@ -52,7 +53,7 @@ void MainActions::create(QObject* owner)
 void MainActions::fillMenus(QMenuBar& bar)
 {
     bar.setObjectName(QStringLiteral("MainMenu"));
-    mnuGame = bar.addMenu(QStringLiteral("&Game"));
+    mnuGame = bar.addMenu(QCoreApplication::translate("MainActions", "&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     mnuGame->addAction(gameNew);
     mnuGame->addAction(gameLoad);
@@ -65,11 +66,11 @@ void MainActions::fillMenus(QMenuBar& bar)
     mnuGame->addSeparator();
     mnuGame->addAction(exit);
 
-    mnuRound = bar.addMenu(QStringLiteral("&Round"));
+    mnuRound = bar.addMenu(QCoreApplication::translate("MainActions", "&Round"));
     mnuRound->setObjectName(QStringLiteral("mnuRound"));
     mnuRound->addAction(roundStart);
     mnuRound->addAction(roundPause);
-    mnuAbort = mnuRound->addMenu(QStringLiteral("Abort"));
+    mnuAbort = mnuRound->addMenu(QCoreApplication::translate("MainActions", "Abort"));
     mnuAbort->setObjectName(QStringLiteral("mnuAbort"));
     mnuAbort->addAction(abortCounts);
     mnuAbort->addAction(abortNoCount);
@@ -82,14 +83,14 @@ void MainActions::fillMenus(QMenuBar& bar)
     mnuRound->addAction(showResults);
     mnuRound->menuAction()->setEnabled(false);
 
-    mnuPreferences = bar.addMenu(QStringLiteral("&Preferences"));
+    mnuPreferences = bar.addMenu(QCoreApplication::translate("MainActions", "&Preferences"));
     mnuPreferences->setObjectName(QStringLiteral("mnuPreferences"));
     mnuPreferences->addAction(prefsGeneral);
     mnuPreferences->addAction(prefsSound);
     mnuPreferences->addSeparator();
     mnuPreferences->addAction(gameOptions);
 
-    mnuHelp = bar.addMenu(QStringLiteral("&Help"));
+    mnuHelp = bar.addMenu(QCoreApplication::translate("MainActions", "&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->addAction(helpTopics);
     mnuHelp->addAction(tipOfTheDay);

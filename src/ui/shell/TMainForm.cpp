@@ -1,4 +1,6 @@
 #include "ui/shell/TMainForm.h"
+#include "core/platform/Texts.h"
+#include "core/views/PlayerStats.h"
 #include "ui/factory/TFactoryMode.h"
 #include "ui/platform/ScreenPlace.h"
 #include "ui/play/PlayParts.h"
@@ -59,7 +61,7 @@ QString savedGamesFolder()
     return pathToQt(Paths::writableFile("Lettrava.LTG").parent_path());
 }
 
-const char* const kSavedGamesFilter = "Lettrava Saved Games (*.LTG *.ltg)";
+const char* const kSavedGamesFilter = QT_TRANSLATE_NOOP("lettrava::TMainForm", "Lettrava Saved Games (*.LTG *.ltg)");
 
 } // namespace
 
@@ -373,9 +375,9 @@ void TMainForm::mnuGameLoadClick()
 {
     if (!confirmSaveGame())
         return;
-    const QString file = chooseOpenFile(this, QStringLiteral("Load Lettrava Game"),
+    const QString file = chooseOpenFile(this, tr("Load Lettrava Game"),
                                         saveFile_.isEmpty() ? savedGamesFolder() : saveFile_,
-                                        QString::fromLatin1(kSavedGamesFilter));
+                                        tr(kSavedGamesFilter));
     if (file.isEmpty())
         return;
     newGame(true, file);
@@ -528,14 +530,15 @@ bool TMainForm::saveGame(bool askForFile)
         return false;
     QString file = saveFile_;
     if (askForFile || file.isEmpty()) {
-        file = chooseSaveFile(this, QStringLiteral("Save Game"), file.isEmpty() ? savedGamesFolder() : file,
-                              QString::fromLatin1(kSavedGamesFilter), QStringLiteral("LTG"));
+        file = chooseSaveFile(this, tr("Save Game"), file.isEmpty() ? savedGamesFolder() : file,
+                              tr(kSavedGamesFilter), QStringLiteral("LTG"));
         if (file.isEmpty())
             return false;
     }
     saveFile_ = file;
     if (!session_->saveGame(qtToPath(file))) {
-        dialogs().showMessage(SavedGameFile::kSaveFailedText, "Error", MessageButtons::Ok, MessageIcon::Error);
+        dialogs().showMessage(translate("Game", SavedGameFile::kSaveFailedText), translate("Game", "Error"),
+                              MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
     pnlCenter_->update();
@@ -554,7 +557,8 @@ void TMainForm::setCaptionFile(const QString& file)
 void TMainForm::mnuViewPlayerStatsClick()
 {
     if (PlayerFileManager::instance().records().empty()) {
-        dialogs().showMessage("No player stats available.", kTitle, MessageButtons::Ok, MessageIcon::Information);
+        dialogs().showMessage(translate("Statistics", PlayerStats::kNoStatsText), kTitle, MessageButtons::Ok,
+                              MessageIcon::Information);
         return;
     }
     if (playerStatsHandler)
@@ -589,7 +593,8 @@ void TMainForm::abortRoundDoesNotCount()
         return;
     // The clock runs on while the question is up: the round may be over by
     // the time it is answered.
-    if (dialogs().showMessage("Are you sure you want to abort this round?", "Confirm", MessageButtons::YesNo,
+    if (dialogs().showMessage(toBytes(tr("Are you sure you want to abort this round?")), toBytes(tr("Confirm")),
+                              MessageButtons::YesNo,
                               MessageIcon::Question)
             == MessageAnswer::Yes
         && game() && game()->roundRunning)
@@ -627,7 +632,7 @@ void TMainForm::mnuPrintGridClick()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kTitle));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Grid"));
+    dialog.setWindowTitle(tr("Print Grid"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPainter painter(&printer);
@@ -639,12 +644,13 @@ void TMainForm::mnuSaveGridClick()
 {
     if (!game() || !game()->round())
         return;
-    const QString file = chooseSaveFile(this, QStringLiteral("Save Lettrava Grid"), savedGamesFolder(),
-                                        QStringLiteral("Lettrava Grids (*.GRD *.grd)"), QStringLiteral("GRD"));
+    const QString file = chooseSaveFile(this, tr("Save Lettrava Grid"), savedGamesFolder(),
+                                        tr("Lettrava Grids (*.GRD *.grd)"), QStringLiteral("GRD"));
     if (file.isEmpty())
         return;
     if (!saveGridFile(game()->round()->grid(), qtToPath(file)))
-        dialogs().showMessage("Unable to save grid to disk.", "Error", MessageButtons::Ok, MessageIcon::Error);
+        dialogs().showMessage(toBytes(tr("Unable to save grid to disk.")), toBytes(tr("Error")), MessageButtons::Ok,
+                              MessageIcon::Error);
 }
 
 // ------------------------------------------------------------------ preferences and help
@@ -744,8 +750,8 @@ void TMainForm::nextRoundPrepared(const Game& game)
 
 void TMainForm::pausedChanged(bool paused)
 {
-    actions_.roundPause->setText(paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
-    actions_.roundPause->setToolTip(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    actions_.roundPause->setText(paused ? tr("&Resume") : tr("&Pause"));
+    actions_.roundPause->setToolTip(paused ? tr("Resume") : tr("Pause"));
 }
 
 void TMainForm::clearClicksAvailable(bool available) { actions_.roundClear->setEnabled(available); }

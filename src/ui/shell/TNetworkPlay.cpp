@@ -26,7 +26,7 @@
 namespace lettrava {
 
 namespace {
-constexpr const char* kWaitingForTheHost = "You are in the game.  The host will start the round.";
+constexpr const char* kWaitingForTheHost = QT_TRANSLATE_NOOP("lettrava::TNetworkPlay", "You are in the game.  The host will start the round.");
 // The chat's fewest lines when a network game starts.
 constexpr int kChatLines = 6;
 } // namespace
@@ -67,14 +67,14 @@ void TNetworkPlay::buildChat()
     connect(pnlChat_, &TChatPanel::memberMenuRequested, this,
             [this](const QPoint& at) { memberMenuAt(pnlChat_, at); });
 
-    mnuHost_ = new QMenu(QStringLiteral("H&ost"), &w_);
+    mnuHost_ = new QMenu(tr("H&ost"), &w_);
     mnuHost_->setObjectName(QStringLiteral("mnuHost"));
-    actHostLock_ = mnuHost_->addAction(QStringLiteral("Lock"), this, &TNetworkPlay::mnuHostLockClick);
+    actHostLock_ = mnuHost_->addAction(tr("Lock"), this, &TNetworkPlay::mnuHostLockClick);
     actHostLock_->setObjectName(QStringLiteral("mnuHostLock"));
-    actHostLock_->setToolTip(QStringLiteral("Allow no more new connections"));
-    actHostShutdown_ = mnuHost_->addAction(QStringLiteral("Shutdown"), this, &TNetworkPlay::mnuHostShutdownClick);
+    actHostLock_->setToolTip(tr("Allow no more new connections"));
+    actHostShutdown_ = mnuHost_->addAction(tr("Shutdown"), this, &TNetworkPlay::mnuHostShutdownClick);
     actHostShutdown_->setObjectName(QStringLiteral("mnuHostShutdown"));
-    actHostShutdown_->setToolTip(QStringLiteral("End game, disconnect clients and close network connection."));
+    actHostShutdown_->setToolTip(tr("End game, disconnect clients and close network connection."));
     mnuHost_->setToolTipsVisible(true);
     mnuHost_->menuAction()->setVisible(false);
 }
@@ -207,9 +207,9 @@ bool TNetworkPlay::hostNewGame()
         std::string error;
         const int port = game->hostPort;
         if (!form->startHosting(error)) {
-            dialogs().showMessage("Could not listen for network players on port " + std::to_string(port) + ": " +
-                                      error,
-                                  "Error", MessageButtons::Ok, MessageIcon::Error);
+            dialogs().showMessage(
+                toBytes(tr("Could not listen for network players on port %1: %2").arg(port).arg(toQt(error))),
+                toBytes(tr("Error")), MessageButtons::Ok, MessageIcon::Error);
             return false;
         }
         tcpForm_ = std::move(form);
@@ -230,14 +230,16 @@ bool TNetworkPlay::hostNewGame()
 
 void TNetworkPlay::mnuHostLockClick()
 {
-    dialogs().showMessage("This feature is not yet enabled.", "Sorry", MessageButtons::Ok, MessageIcon::Information);
+    dialogs().showMessage(toBytes(tr("This feature is not yet enabled.")), toBytes(tr("Sorry")), MessageButtons::Ok,
+                          MessageIcon::Information);
 }
 
 void TNetworkPlay::mnuHostShutdownClick()
 {
     if (!hostingWindow())
         return;
-    if (dialogs().showMessage("This will end the game and disconnect any remote players, are you sure?", "Warning",
+    if (dialogs().showMessage(toBytes(tr("This will end the game and disconnect any remote players, are you sure?")),
+                              toBytes(tr("Warning")),
                               MessageButtons::YesNo, MessageIcon::Warning)
         != MessageAnswer::Yes)
         return;
@@ -297,7 +299,7 @@ void TNetworkPlay::applyClientSettings()
     w_.view_->showClientPlayers(*game);
     // Seated and waiting: the round comes when the host starts it.
     if (!game->roundRunning)
-        w_.view_->setStatusText(kWaitingForTheHost);
+        w_.view_->setStatusText(toBytes(tr(kWaitingForTheHost)));
     w_.actions_.gameOptions->setEnabled(true);
     w_.layoutCentre();
 }

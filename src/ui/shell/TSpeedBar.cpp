@@ -35,22 +35,22 @@ TSpeedBar::TSpeedBar(QWidget* parent, const Commands& commands) : TAdvancedPanel
         bar->addWidget(b);
         return b;
     };
-    button(commands.save, DrawnIcon::Save, QStringLiteral("Save"), QStringLiteral("Save Game"), "btnSave");
+    button(commands.save, DrawnIcon::Save, tr("Save"), tr("Save Game"), "btnSave");
     bar->addSpacing(10);
-    auto* go = button(commands.start, DrawnIcon::Go, QStringLiteral("GO"), QStringLiteral("Start Round"), "btnGo");
+    auto* go = button(commands.start, DrawnIcon::Go, tr("GO"), tr("Start Round"), "btnGo");
     QFont bold = go->font();
     bold.setBold(true);
     go->setFont(bold);
-    auto* pause = button(commands.pause, DrawnIcon::Pause, QStringLiteral("Pause"), QStringLiteral("Pause"), "btnPause");
+    auto* pause = button(commands.pause, DrawnIcon::Pause, tr("Pause"), tr("Pause"), "btnPause");
     connect(commands.pause, &QAction::changed, pause, [action = commands.pause, pause] {
         pause->setText(QString(action->text()).remove(QLatin1Char('&')));
         pause->setToolTip(action->toolTip());
     });
-    clearClicks_ = button(commands.clearClicks, DrawnIcon::ClearClicks, QStringLiteral("Clear"),
-                             QStringLiteral("Clear Mouse Clicks"), "btnClearClicks");
+    clearClicks_ = button(commands.clearClicks, DrawnIcon::ClearClicks, tr("Clear"),
+                             tr("Clear Mouse Clicks"), "btnClearClicks");
     bar->addSpacing(10);
-    button(commands.abort, DrawnIcon::Abort, QStringLiteral("Abort"),
-                       QStringLiteral("Abort Round (round will count)"), "btnAbort");
+    button(commands.abort, DrawnIcon::Abort, tr("Abort"),
+                       tr("Abort Round (round will count)"), "btnAbort");
     bar->addStretch(1);
 }
 

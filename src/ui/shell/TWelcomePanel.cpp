@@ -16,7 +16,7 @@ TWelcomePanel::TWelcomePanel(QWidget* parent) : TAdvancedPanel(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 20, 28, 18);
     layout->setSpacing(14);
-    auto* title = new QLabel(QStringLiteral("Welcome to Lettrava"), this);
+    auto* title = new QLabel(tr("Welcome to Lettrava"), this);
     title->setObjectName(QStringLiteral("lblWelcome"));
     title->setAlignment(Qt::AlignCenter);
     QFont big(QStringLiteral("Comic Sans MS"), 22);
@@ -29,10 +29,10 @@ TWelcomePanel::TWelcomePanel(QWidget* parent) : TAdvancedPanel(parent)
         const char* caption;
         SharedPictures::Face face;
     };
-    const Entry entries[4] = {{"btnNewGame", "&Start a New Game", SharedPictures::Face::NewGame},
-                              {"btnContinueGame", "&Continue a Saved Game", SharedPictures::Face::ContinueGame},
-                              {"btnHowToPlay", "&How to Play", SharedPictures::Face::HowToPlay},
-                              {"btnJoinGame", "&Join an Internet Game", SharedPictures::Face::JoinGame}};
+    const Entry entries[4] = {{"btnNewGame", QT_TR_NOOP("&Start a New Game"), SharedPictures::Face::NewGame},
+                              {"btnContinueGame", QT_TR_NOOP("&Continue a Saved Game"), SharedPictures::Face::ContinueGame},
+                              {"btnHowToPlay", QT_TR_NOOP("&How to Play"), SharedPictures::Face::HowToPlay},
+                              {"btnJoinGame", QT_TR_NOOP("&Join an Internet Game"), SharedPictures::Face::JoinGame}};
     auto* grid = new QGridLayout();
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(10);
@@ -44,10 +44,10 @@ TWelcomePanel::TWelcomePanel(QWidget* parent) : TAdvancedPanel(parent)
         b->setObjectName(QLatin1String(e.name));
         b->setPictureSize(QSize(52, 52));
         b->setFace(SharedPictures::instance().face(e.face));
-        const QString plain = QString::fromLatin1(e.caption).remove(QLatin1Char('&'));
+        const QString plain = tr(e.caption).remove(QLatin1Char('&'));
         b->setAccessibleName(plain);
         b->setToolTip(plain);
-        auto* caption = new TFlatButton(QString::fromLatin1(e.caption), this);
+        auto* caption = new TFlatButton(tr(e.caption), this);
         caption->setObjectName(QStringLiteral("lbl") + QLatin1String(e.name).mid(3));
         caption->setFont(captionFont);
         caption->setFocusPolicy(Qt::NoFocus);
@@ -63,7 +63,7 @@ TWelcomePanel::TWelcomePanel(QWidget* parent) : TAdvancedPanel(parent)
     connect(buttons_[2], &TPictureButton::clicked, this, &TWelcomePanel::howToPlayClicked);
     connect(buttons_[3], &TPictureButton::clicked, this, &TWelcomePanel::joinGameClicked);
     layout->addLayout(grid);
-    auto* line = new QLabel(QStringLiteral("Click a dot or use the Menu to let the fun begin!"), this);
+    auto* line = new QLabel(tr("Click a dot or use the Menu to let the fun begin!"), this);
     line->setAlignment(Qt::AlignCenter);
     QFont italic = line->font();
     italic.setItalic(true);

@@ -56,15 +56,14 @@ TGridFileList::TGridFileList(QWidget* parent) : QListWidget(parent)
 QString TGridFileList::roundText(int index)
 {
     const int round = index + 1;
-    return QStringLiteral("Round ") + (round < 10 ? QStringLiteral(" ") : QString()) + QString::number(round)
-           + QStringLiteral(": ");
+    return tr("Round %1: ").arg(round, 2);
 }
 
 QString TGridFileList::entryText(const QString& file)
 {
     if (!file.isEmpty() && QFileInfo(file).isFile())
         return file;
-    return QString::fromLatin1(kRandomGridText);
+    return tr(kRandomGridText);
 }
 
 QStringList TGridFileList::entries() const

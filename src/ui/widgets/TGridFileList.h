@@ -15,7 +15,7 @@ namespace lettrava {
 class TGridFileList : public QListWidget {
     Q_OBJECT
 public:
-    static constexpr const char* kRandomGridText = "[randomly generated grid]";
+    static constexpr const char* kRandomGridText = QT_TRANSLATE_NOOP("lettrava::TGridFileList", "[randomly generated grid]");
 
     explicit TGridFileList(QWidget* parent = nullptr);
 

@@ -96,11 +96,11 @@ void TWordListBox::refill()
         // What the bolt, the red and the stroke through a player's word mean.
         if (kind_ == Kind::Player) {
             if (!w.inGrid)
-                item->setToolTip(QStringLiteral("Not in the grid"));
+                item->setToolTip(tr("Not in the grid"));
             else if (!w.inDictionary)
-                item->setToolTip(QStringLiteral("Not in the dictionary"));
+                item->setToolTip(tr("Not in the dictionary"));
             else if (w.unique)
-                item->setToolTip(QStringLiteral("Unique word: no other player found it"));
+                item->setToolTip(tr("Unique word: no other player found it"));
         }
     }
     if (count() > 0)
