@@ -4,10 +4,13 @@
 #include "ui/platform/DesktopSwitches.h"
 #include "ui/shell/GameWindows.h"
 #include "ui/platform/QtTime.h"
+#include "ui/platform/Settings.h"
+#include "ui/platform/WindowLanguage.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/widgets/TMenuStyle.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -50,6 +53,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lettrava"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.lettrava.Lettrava"));
     lettrava::initialiseDesktopApplication(app);
+    // The windows speak the chosen language, else the system's.
+    lettrava::installWindowLanguage(
+        app, lettrava::effectiveWindowLanguage(lettrava::SettingsStore::read(lettrava::settings::Language),
+                                               QLocale::system().uiLanguages()));
     // The owner-drawn look of every menu.
     lettrava::installMenuStyle();
 

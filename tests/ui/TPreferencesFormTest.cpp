@@ -134,6 +134,9 @@ TEST_F(PreferencesTest, EscAndCloseDropChangesWhileSaveWritesThem)
     stretch->click();
     goodWord->setChecked(false);
     dictionary->setCurrentIndex(dictionary->findText("Other"));
+    auto* language = form.findChild<QComboBox*>("cmbLanguage");
+    EXPECT_EQ(language->currentText(), "The system's language");
+    language->setCurrentIndex(language->findText("Deutsch"));
     form.findChild<QWidget*>("btnSave")->setFocus();
     QTest::keyClick(form.findChild<QWidget*>("btnSave"), Qt::Key_Space);
     EXPECT_FALSE(form.isVisible());
@@ -149,7 +152,8 @@ TEST_F(PreferencesTest, EscAndCloseDropChangesWhileSaveWritesThem)
     EXPECT_EQ(values.at("Sounds/edtLetterClick").toString(), "Sounds\\Click.wav");
     EXPECT_EQ(values.count("RRLeft"), 0u) << "the results window's values wait for program end";
     EXPECT_EQ(values.count("ShowHelpWarning"), 0u);
-    EXPECT_EQ(values.size(), 12u + 23u);
+    EXPECT_EQ(values.at("Language").toString(), "de") << "the language's code, for the next start";
+    EXPECT_EQ(values.size(), 13u + 23u);
     // What was saved is what a new start reads, and what the windows read now.
     EXPECT_EQ(SettingsStore::read(settings::SortOrder), 3);
     EXPECT_EQ(prefs.defaultSortOrder(), 3);

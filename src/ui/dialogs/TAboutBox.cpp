@@ -43,8 +43,8 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
     top->addWidget(product, 1);
     layout->addLayout(top);
 
-    auto* text = new QLabel(QStringLiteral("To submit questions, suggestions and bug reports, use the feedback form by "
-                                           "pressing the button below, or email us at:"),
+    auto* text = new QLabel(tr("To submit questions, suggestions and bug reports, use the feedback form by "
+                               "pressing the button below, or email us at:"),
                             panel);
     text->setWordWrap(true);
     text->setMinimumWidth(380);

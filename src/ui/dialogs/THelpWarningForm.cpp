@@ -18,10 +18,10 @@ namespace lettrava {
 
 const char* THelpWarningForm::warningText()
 {
-    return "Lettrava is unable to initialize the Lettrava help system.  This is most likely due to your having an "
+    return QT_TR_NOOP("Lettrava is unable to initialize the Lettrava help system.  This is most likely due to your having an "
            "outdated version of Microsoft Internet Explorer or none at all.  Version 5 or greater is "
            "recommended.\n\nYou may either click on the link below to download Internet Explorer (you must be "
-           "connected to the internet), or continue to use Lettrava without access to help.";
+           "connected to the internet), or continue to use Lettrava without access to help.");
 }
 
 THelpWarningForm::THelpWarningForm(QWidget* parent) : QDialog(parent)
@@ -39,7 +39,7 @@ THelpWarningForm::THelpWarningForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(20, 16, 20, 12);
 
-    auto* text = new QLabel(QLatin1String(warningText()), panel);
+    auto* text = new QLabel(tr(warningText()), panel);
     text->setObjectName(QStringLiteral("lblWarning"));
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);

@@ -1,4 +1,7 @@
 #include "ui/dialogs/TPreferencesForm.h"
+#include "ui/platform/WindowLanguage.h"
+
+#include <algorithm>
 
 #include "core/platform/Paths.h"
 #include "ui/dialogs/THelpForm.h"
@@ -245,6 +248,20 @@ QWidget* TPreferencesForm::buildGeneralPage()
     chkGeneralShowTips_ = new QCheckBox(tr("Show &Tip of the Day At Startup"), misc);
     chkGeneralShowTips_->setObjectName(QStringLiteral("chkGeneralShowTips"));
     miscGrid->addWidget(chkGeneralShowTips_, 4, 0, 1, 2);
+    // The windows' language: each in its own name, the system's first.
+    cmbLanguage_ = new QComboBox(misc);
+    cmbLanguage_->setObjectName(QStringLiteral("cmbLanguage"));
+    cmbLanguage_->addItem(tr("The system's language"), QString());
+    for (const WindowLanguage& l : windowLanguages())
+        cmbLanguage_->addItem(QString::fromUtf8(l.name), QLatin1String(l.code));
+    auto* languageLabel = new QLabel(tr("Lang&uage:"), misc);
+    languageLabel->setBuddy(cmbLanguage_);
+    miscGrid->addWidget(languageLabel, 5, 0);
+    miscGrid->addWidget(cmbLanguage_, 5, 1);
+    auto* languageNote = new QLabel(tr("The windows change language when Lettrava starts next."), misc);
+    languageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    languageNote->setWordWrap(true);
+    miscGrid->addWidget(languageNote, 6, 0, 1, 2);
     grid->addWidget(misc, 1, 0);
 
     // Wallpaper.
@@ -451,6 +468,7 @@ void TPreferencesForm::loadControls()
     edtWallpaper_->setText(c.wallpaper);
     setTiled(c.wallpaperTiled);
     cmbDictionary_->setCurrentIndex(preferences_->dictionaryIndex());
+    cmbLanguage_->setCurrentIndex(std::max(0, cmbLanguage_->findData(c.language)));
 
     for (std::size_t i = 0; i < kSoundEventCount; ++i) {
         edtSound_[i]->setText(c.sounds.files[i]);
@@ -472,6 +490,7 @@ GamePreferences::Choices TPreferencesForm::choicesFromControls() const
     c.wallpaper = edtWallpaper_->text();
     c.wallpaperTiled = chkWallpaperTile_->isChecked();
     c.dictionary = cmbDictionary_->currentText();
+    c.language = cmbLanguage_->currentData().toString();
     c.sounds = soundSettings();
     return c;
 }

@@ -128,6 +128,7 @@ private:
     TAdvancedPanel* pnlWallpaper_ = nullptr;
     QLabel* lblLowColour_ = nullptr;
     QComboBox* cmbDictionary_ = nullptr;
+    QComboBox* cmbLanguage_ = nullptr;
     TAdvancedPanel* pnlGeneral_ = nullptr;
     TAdvancedPanel* pnlSounds_ = nullptr;
     TAdvancedPanel* pnlBottom_ = nullptr;

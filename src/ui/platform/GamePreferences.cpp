@@ -116,6 +116,7 @@ void GamePreferences::load()
     c.showTips = SettingsStore::read(settings::ShowTips);
     c.wallpaper = SettingsStore::read(settings::Wallpaper);
     c.wallpaperTiled = SettingsStore::read(settings::WallpaperTiled);
+    c.language = SettingsStore::read(settings::Language);
     c.sounds = SoundSettings::load();
     chooseDictionary(SettingsStore::read(settings::Dictionary));
     wallpaper_ = loadWallpaper(c.wallpaper);
@@ -145,6 +146,7 @@ void GamePreferences::save(const Choices& c)
     SettingsStore::write(settings::Wallpaper, c.wallpaper);
     SettingsStore::write(settings::WallpaperTiled, c.wallpaperTiled);
     SettingsStore::write(settings::Dictionary, c.dictionary);
+    SettingsStore::write(settings::Language, c.language);
     c.sounds.save();
 
     // The fonts are kept as the dialog had them (a style set with the font

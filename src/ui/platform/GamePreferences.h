@@ -57,6 +57,9 @@ public:
         bool wallpaperTiled = true;
         // One of dictionaryNames(); any other text chooses no dictionary.
         QString dictionary;
+        // The windows' language code, or empty for the system's; it takes
+        // effect at the next start.
+        QString language;
         SoundSettings sounds;
     };
 

@@ -27,6 +27,8 @@ inline constexpr TextSetting Wallpaper{"", "Wallpaper", "[default]"};
 inline constexpr FlagSetting WallpaperTiled{"", "WallpaperTiled", true};
 inline constexpr TextSetting Dictionary{"", "Dictionary", "English"};
 inline constexpr FlagSetting ShowHelpWarning{"", "ShowHelpWarning", true};
+// The windows' language: "" follows the system, else a code ("de").
+inline constexpr TextSetting Language{"", "Language", ""};
 
 // The results window's values, kept by the preferences and written at program end.
 inline constexpr FlagSetting SolutionVisible{"", "SolutionVisible", true};
