@@ -187,6 +187,33 @@ drive_game() { # home, command...
   wait "$pid" || { echo "the game exited with $?:" >&2; cat "$log" >&2; return 1; }
 }
 
+# Runs inside xvfb-run: starts the game with a German system language
+# (LANGUAGE=de) and waits for the main window and the setup dialog under its
+# German title, then closes both.
+drive_in_german() { # home, title, command...
+  local home=$1 title=$2
+  shift 2
+  env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" LANGUAGE=de \
+    "$@" --no-sound >"$home/../game-de.log" 2>&1 &
+  local pid=$! i w main=
+  for i in $(seq 75); do
+    main=$(xwininfo -root -tree | grep -E '^ +0x[0-9a-f]+ "Lettrava": \("lettrava"' | awk '{print $1}' | sed -n 1p)
+    [ -n "$main" ] && break
+    sleep 0.2
+  done
+  [ -n "$main" ] || { echo "no main window" >&2; kill "$pid"; return 1; }
+  sleep 0.5
+  xdotool windowfocus --sync "$main" key s
+  for i in $(seq 75); do
+    w=$(xwininfo -root -tree | grep -F "\"$title\": (\"lettrava\"" | awk '{print $1}' | sed -n 1p)
+    [ -n "$w" ] && break
+    sleep 0.2
+  done
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  [ -n "$w" ] || { echo "no window \"$title\"; the windows are:" >&2; xwininfo -root -tree | grep '("lettrava"' >&2; return 1; }
+}
+
 check() {
   install_missing "${packages[@]}"
   validate_sources
@@ -218,6 +245,9 @@ check() {
     /usr/share/lettrava/dict/Francais.dic /usr/share/lettrava/dict/Espanol.dic \
     /usr/share/lettrava/dict/Italiano.dic /usr/share/lettrava/dict/Nederlands.dic \
     /usr/share/lettrava/Sounds/Click.wav /usr/share/lettrava/help/index.htm \
+    /usr/share/lettrava/translations/lettrava_de.qm /usr/share/lettrava/translations/lettrava_fr.qm \
+    /usr/share/lettrava/translations/lettrava_es.qm /usr/share/lettrava/translations/lettrava_it.qm \
+    /usr/share/lettrava/translations/lettrava_nl.qm \
     /usr/share/applications/org.lettrava.Lettrava.desktop \
     /usr/share/metainfo/org.lettrava.Lettrava.metainfo.xml \
     /usr/share/icons/hicolor/48x48/apps/org.lettrava.Lettrava.png \
@@ -289,6 +319,14 @@ check() {
   [ -s "$players" ] || fail "the game wrote no player file in $players"
   tool players "$players" | grep '^Ann|' >/dev/null || fail "the player file lacks Ann"
   echo "settings in ~/.config/Lettrava.conf, player file in ~/.local/share/lettrava"
+  local german
+  german=$(grep -A1 '<source>Enter Player Information</source>' translations/lettrava_de.ts |
+    sed -n 's/.*<translation>\(.*\)<\/translation>.*/\1/p')
+  [ -n "$german" ] || fail "translations/lettrava_de.ts has no title for the setup dialog"
+  # shellcheck disable=SC2086 # the desktop entry's command is words
+  xvfb-run -a -s "-screen 0 1280x900x24" "$0" _drive_de "$player_home" "$german" $command ||
+    fail "the game in German under xvfb-run"
+  echo "in German: the setup dialog \"$german\""
 
   local written
   written=$(find /usr /etc -xdev -newer "$tmp/installed-stamp" -not -type d 2>/dev/null || true)
@@ -322,6 +360,10 @@ case "$mode" in
   _drive) # inside xvfb-run, from check
     shift
     drive_game "$@"
+    ;;
+  _drive_de) # inside xvfb-run, from check
+    shift
+    drive_in_german "$@"
     ;;
   *)
     sed -n '2,14p' "$0"

@@ -19,7 +19,7 @@ shift || true
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libasio-dev
   clang libclang-rt-dev
   wamerican wamerican-large wbritish wngerman wfrench wspanish witalian wdutch

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace lettrava {
@@ -22,6 +23,12 @@ public:
         return toBytes(QCoreApplication::translate(context, source));
     }
 };
+
+std::vector<QPointer<QTranslator>>& installed()
+{
+    static std::vector<QPointer<QTranslator>> translators;
+    return translators;
+}
 
 } // namespace
 
@@ -53,27 +60,40 @@ QString effectiveWindowLanguage(const QString& choice, const QStringList& system
     return QStringLiteral("en");
 }
 
-QString translationFile(const QString& code)
+QString translationsFolder() { return pathToQt(Paths::dataPath("translations")); }
+
+void removeWindowLanguage()
 {
-    return pathToQt(Paths::dataPath("translations/lettrava_" + code.toStdString() + ".qm"));
+    installTextTranslator(nullptr);
+    for (QPointer<QTranslator>& t : installed()) {
+        if (t) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    }
+    installed().clear();
 }
 
-bool installWindowLanguage(QCoreApplication& app, const QString& code)
+bool installWindowLanguage(QCoreApplication& app, const QString& code, const QString& folder)
 {
+    removeWindowLanguage();
     if (code == QLatin1String("en"))
         return true;
     auto* own = new QTranslator(&app);
-    if (!own->load(translationFile(code))) {
+    if (!own->load(QStringLiteral("lettrava_") + code, folder.isEmpty() ? translationsFolder() : folder)) {
         delete own;
         return false;
     }
     QCoreApplication::installTranslator(own);
+    installed().push_back(own);
     // Qt's standard buttons and dialogs; without Debian's package they stay English.
     auto* qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
-    else
+        installed().push_back(qt);
+    } else {
         delete qt;
+    }
     static const QtTextTranslator engineTexts;
     installTextTranslator(&engineTexts);
     return true;

@@ -25,11 +25,14 @@ const std::vector<WindowLanguage>& windowLanguages();
 QString effectiveWindowLanguage(const QString& choice, const QStringList& systemLanguages);
 
 // Installs the translations of `code` into the application, the engine's
-// texts included; English installs none. False when the translation file
-// cannot be read (the windows then stay English).
-bool installWindowLanguage(QCoreApplication& app, const QString& code);
+// texts included, in place of any installed before; English installs none.
+// False when the translation file cannot be read (the windows then stay
+// English). `folder` holds the .qm files; by default the program's own.
+bool installWindowLanguage(QCoreApplication& app, const QString& code, const QString& folder = {});
+// Back to English.
+void removeWindowLanguage();
 
-// The translation file of `code`, where the program finds it.
-QString translationFile(const QString& code);
+// The folder of the program's translation files.
+QString translationsFolder();
 
 } // namespace lettrava
