@@ -88,7 +88,7 @@ TPreferencesForm::TPreferencesForm(GamePreferences& preferences, QWidget* parent
     pgcPreferences_ = new QTabWidget(this);
     pgcPreferences_->setObjectName(QStringLiteral("pgcPreferences"));
     pgcPreferences_->addTab(buildGeneralPage(), tr("General"));
-    pgcPreferences_->addTab(buildSoundsPage(), QStringLiteral("Sounds"));
+    pgcPreferences_->addTab(buildSoundsPage(), tr("Sounds"));
     layout->addWidget(pgcPreferences_, 1);
     layout->addWidget(buildBottomBar());
 
@@ -146,8 +146,8 @@ void TPreferencesForm::buildMenus()
     wallpaper->addAction(tr("Revert"), this, &TPreferencesForm::revertWallpaper);
     QMenu* style = wallpaper->addMenu(tr("Style"));
     auto* styleGroup = new QActionGroup(this);
-    actStyleTile_ = style->addAction(QStringLiteral("Tile"));
-    actStyleStretch_ = style->addAction(QStringLiteral("Stretch"));
+    actStyleTile_ = style->addAction(tr("Tile"));
+    actStyleStretch_ = style->addAction(tr("Stretch"));
     for (QAction* a : {actStyleTile_, actStyleStretch_}) {
         a->setCheckable(true);
         styleGroup->addAction(a);
@@ -170,7 +170,7 @@ void TPreferencesForm::buildMenus()
         if (btnStopTest_->isVisible())
             stopTest();
     });
-    QAction* enable = sound->addAction(QStringLiteral("Enable"), this, [this] {
+    QAction* enable = sound->addAction(tr("Enable"), this, [this] {
         if (int row = focusedSoundRow(); row >= 0)
             chkSound_[static_cast<std::size_t>(row)]->toggle();
     });
@@ -180,7 +180,7 @@ void TPreferencesForm::buildMenus()
     sound->addAction(tr("&Uncheck All"), this, [this] { setAllSoundsEnabled(false); });
 
     for (QMenuBar* bar : {mnuGeneral_, mnuSounds_})
-        bar->addAction(QStringLiteral("&Help"), this, [] { showHelpTopic(QStringLiteral("Preferences.htm")); });
+        bar->addAction(tr("&Help"), this, [] { showHelpTopic(QStringLiteral("Preferences.htm")); });
 }
 
 QWidget* TPreferencesForm::buildGeneralPage()

@@ -59,7 +59,7 @@ TResultsMenus::TResultsMenus(TRRForm& form) : QObject(&form), form_(form)
                                     [this, order] { form_.setSolutionSortOrder(order); });
 
     mnuMain_->addAction(tr("&Return to Game"), this, [this] { form_.accept(); });
-    mnuMain_->addAction(QStringLiteral("&Help"), this, [] { showHelpTopic(QStringLiteral("RoundResults.htm")); });
+    mnuMain_->addAction(tr("&Help"), this, [] { showHelpTopic(QStringLiteral("RoundResults.htm")); });
 }
 
 void TResultsMenus::buildPopup()

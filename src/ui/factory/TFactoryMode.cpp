@@ -174,17 +174,17 @@ void TFactoryMode::buildSpeedBar()
         std::function<void()> run;
     };
     const Button buttons[] = {
-        {"sbtGridFactoryNew", "New", "Start again with an empty grid", [this] { newGrid(); }},
-        {"sbtGridFactoryLoad", "Load", "Load a grid from disk", [this] { loadGrid(); }},
-        {"sbtGridFactoryNewRandomGrid", "Random", "Generate new grid with random letters", [this] { randomGrid(); }},
-        {"sbtGridFactorySave", "Save", "Save grid to disk", [this] { saveGrid(); }},
-        {"sbtGridFactorySolveGrid", "Solve", "Solve grid", [this] { solve(); }},
+        {"sbtGridFactoryNew", QT_TR_NOOP("New"), QT_TR_NOOP("Start again with an empty grid"), [this] { newGrid(); }},
+        {"sbtGridFactoryLoad", QT_TR_NOOP("Load"), QT_TR_NOOP("Load a grid from disk"), [this] { loadGrid(); }},
+        {"sbtGridFactoryNewRandomGrid", QT_TR_NOOP("Random"), QT_TR_NOOP("Generate new grid with random letters"), [this] { randomGrid(); }},
+        {"sbtGridFactorySave", QT_TR_NOOP("Save"), QT_TR_NOOP("Save grid to disk"), [this] { saveGrid(); }},
+        {"sbtGridFactorySolveGrid", QT_TR_NOOP("Solve"), QT_TR_NOOP("Solve grid"), [this] { solve(); }},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(pnlSpeedBar_);
         button->setObjectName(QLatin1String(b.name));
-        button->setText(QLatin1String(b.text));
-        button->setToolTip(QLatin1String(b.hint));
+        button->setText(tr(b.text));
+        button->setToolTip(tr(b.hint));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, b.run);

@@ -93,16 +93,16 @@ TFactoryWordListForm::TFactoryWordListForm(GeneratedGrid& grid, QWidget* mainWin
     info->setObjectName(QStringLiteral("pnlInformation"));
     auto* grid_layout = new QGridLayout(info);
     const auto row = [&](int r, const char* caption, const char* name) {
-        grid_layout->addWidget(new QLabel(QLatin1String(caption), info), r, 0);
+        grid_layout->addWidget(new QLabel(tr(caption), info), r, 0);
         auto* value = new QLabel(info);
         value->setObjectName(QLatin1String(name));
         grid_layout->addWidget(value, r, 1);
         return value;
     };
-    lblWordListLength_ = row(0, "Word list length:", "lblWordListLength");
-    lblWordsPlaced_ = row(1, "Words Placed:", "lblWordsPlaced");
-    lblElapsedSearchTime_ = row(2, "Search time:", "lblElapsedSearchTime");
-    lblGenerations_ = row(3, "Generations:", "lblGenerations");
+    lblWordListLength_ = row(0, QT_TR_NOOP("Word list length:"), "lblWordListLength");
+    lblWordsPlaced_ = row(1, QT_TR_NOOP("Words Placed:"), "lblWordsPlaced");
+    lblElapsedSearchTime_ = row(2, QT_TR_NOOP("Search time:"), "lblElapsedSearchTime");
+    lblGenerations_ = row(3, QT_TR_NOOP("Generations:"), "lblGenerations");
     grid_layout->setColumnStretch(1, 1);
     outer->addWidget(info);
 
@@ -117,16 +117,16 @@ TFactoryWordListForm::TFactoryWordListForm(GeneratedGrid& grid, QWidget* mainWin
     buttons->setObjectName(QStringLiteral("pnlButtons"));
     auto* row2 = new QHBoxLayout(buttons);
     const auto button = [&](const char* caption, const char* name, void (TFactoryWordListForm::*slot)()) {
-        auto* b = new QPushButton(QLatin1String(caption), buttons);
+        auto* b = new QPushButton(tr(caption), buttons);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
         row2->addWidget(b);
         return b;
     };
-    btnGenerateGrid_ = button("Generate Grid", "btnGenerateGrid", &TFactoryWordListForm::generateGrid);
-    btnPause_ = button("Pause", "btnPause", &TFactoryWordListForm::togglePause);
-    btnStop_ = button("Stop", "btnStop", &TFactoryWordListForm::stopRun);
+    btnGenerateGrid_ = button(QT_TR_NOOP("Generate Grid"), "btnGenerateGrid", &TFactoryWordListForm::generateGrid);
+    btnPause_ = button(QT_TR_NOOP("Pause"), "btnPause", &TFactoryWordListForm::togglePause);
+    btnStop_ = button(QT_TR_NOOP("Stop"), "btnStop", &TFactoryWordListForm::stopRun);
     btnClose_ = new QPushButton(tr("Close"), buttons);
     btnClose_->setObjectName(QStringLiteral("btnClose"));
     btnClose_->setAutoDefault(false);
@@ -271,11 +271,11 @@ void TFactoryWordListForm::loadList()
     folder_ = QFileInfo(file).absolutePath();
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly)) {
-        dialogs().reportError("Cannot open file \"" + toBytes(file) + "\". " + toBytes(in.errorString()));
+        dialogs().reportError(toBytes(tr("Cannot open file \"%1\". %2").arg(file, in.errorString())));
         return;
     }
     if (in.size() > kMaxListFile) {
-        dialogs().reportError("The file \"" + toBytes(file) + "\" is too large to be a word list.");
+        dialogs().reportError(toBytes(tr("The file \"%1\" is too large to be a word list.").arg(file)));
         return;
     }
     const QByteArray bytes = in.read(kMaxListFile);

@@ -174,9 +174,9 @@ void TTCPForm::buildClientWindow()
         QObject::connect(label, &TFlatButton::clicked, button, &TPictureButton::click);
         return button;
     };
-    imgConnect_ = pictureButton(QStringLiteral("Connect"), QStringLiteral("&Connect to Host"), lblConnect_);
+    imgConnect_ = pictureButton(QStringLiteral("Connect"), tr("&Connect to Host"), lblConnect_);
     // Alt+C is "Connect to Host"'s: Cancel takes the A (and Esc).
-    imgCancel_ = pictureButton(QStringLiteral("Cancel"), QStringLiteral("C&ancel"), lblCancel_);
+    imgCancel_ = pictureButton(QStringLiteral("Cancel"), tr("C&ancel"), lblCancel_);
     connect(imgConnect_, &TPictureButton::clicked, this, &TTCPForm::connectClick);
     connect(imgCancel_, &TPictureButton::clicked, this, &TTCPForm::cancelClick);
 
@@ -571,12 +571,13 @@ void TTCPForm::profileClick()
     const std::string stars(68, '*');
     showLocalLine(stars);
     if (member.status == MemberStatus::Host)
-        showLocalLine("Profile of " + member.name + " (Game Host) - Email: " + member.email);
+        showLocalLine(toBytes(tr("Profile of %1 (Game Host) - Email: %2").arg(toQt(member.name), toQt(member.email))));
     else
-        showLocalLine("Profile of " + member.name + " (Logged in from << " + member.hostName + " - " + member.address +
-                      " >> - Email: " + member.email);
-    showLocalLine("Has: Game version: " + member.versionText + " - " + "Dictionary version: " + member.dictionaryVersion);
-    showLocalLine("Message: \"" + member.message + "\"");
+        showLocalLine(toBytes(tr("Profile of %1 (Logged in from << %2 - %3 >> - Email: %4")
+                                  .arg(toQt(member.name), toQt(member.hostName), toQt(member.address), toQt(member.email))));
+    showLocalLine(toBytes(tr("Has: Game version: %1 - Dictionary version: %2")
+                              .arg(toQt(member.versionText), toQt(member.dictionaryVersion))));
+    showLocalLine(toBytes(tr("Message: \"%1\"").arg(toQt(member.message))));
     showLocalLine(stars);
 }
 

@@ -82,7 +82,7 @@ void TPlayView::showGame(Game& game)
     for (QLabel* l : play_.lblBonusLetter)
         l->hide();
     if (game.roundsPerGame - game.currentRound <= 0)
-        setRoundLabel("Round " + std::to_string(game.roundsPerGame));
+        setRoundLabel(roundLabel(game.roundsPerGame));
     else
         game.prepareNextRound();
     game.refreshScores();
@@ -222,7 +222,7 @@ void TPlayView::enterRoundMode(const Game& game)
     play_.lblTimeLeft->show();
     play_.lblRound->show();
     if (!client)
-        setRoundLabel("Round " + std::to_string(game.currentRound));
+        setRoundLabel(roundLabel(game.currentRound));
     play_.updDimCol->setEnabled(false);
     play_.updDimRow->setEnabled(false);
     for (QLabel* l : play_.lblBonusLetter)

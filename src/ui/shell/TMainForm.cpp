@@ -233,7 +233,7 @@ void TMainForm::buildStatusBar()
     stbPanel2_ = new QLabel(this);
     stbPanel2_->setObjectName(QStringLiteral("stbPanel2"));
     stbPanel2_->setAlignment(Qt::AlignCenter);
-    stbPanel2_->setMinimumWidth(std::max(50, QFontMetrics(stbPanel2_->font()).horizontalAdvance(QStringLiteral("Reuse: YES")) + 12));
+    stbPanel2_->setMinimumWidth(std::max(50, QFontMetrics(stbPanel2_->font()).horizontalAdvance(QCoreApplication::translate("TPlayView", "Reuse: ") + QCoreApplication::translate("TPlayView", "YES")) + 12));
     statusBar()->addWidget(stbPanel0_, 1);
     statusBar()->addPermanentWidget(stbPanel1_);
     statusBar()->addPermanentWidget(stbPanel2_);

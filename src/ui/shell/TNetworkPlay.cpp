@@ -308,8 +308,8 @@ void TNetworkPlay::showClientRoundLabel(const std::string& text) { w_.view_->set
 
 void TNetworkPlay::showWaiting(bool roundCounts)
 {
-    w_.view_->setStatusText(std::string("Waiting for ") + (roundCounts ? "round results" : "restart") +
-                            ".  Please stand by...");
+    w_.view_->setStatusText(toBytes(roundCounts ? tr("Waiting for round results.  Please stand by...")
+                                                : tr("Waiting for restart.  Please stand by...")));
 }
 
 void TNetworkPlay::closeClientResults()

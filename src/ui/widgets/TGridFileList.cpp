@@ -27,7 +27,7 @@ public:
 
         QFont bold = option.font;
         bold.setBold(true);
-        const int fileLeft = QFontMetrics(bold).horizontalAdvance(QStringLiteral("Round 10: "));
+        const int fileLeft = QFontMetrics(bold).horizontalAdvance(TGridFileList::roundText(9));
         const QRect r = option.rect.adjusted(2, 0, -2, 0);
         const QColor pen = (option.state & QStyle::State_Selected) ? option.palette.highlightedText().color()
                                                                     : option.palette.text().color();
