@@ -398,14 +398,14 @@ QWidget* TPreferencesForm::buildBottomBar()
         const char* label;
         void (TPreferencesForm::*slot)();
     };
-    const Item items[] = {{"btnSave", "&Save", &TPreferencesForm::save},
-                          {"btnClose", "&Close", &TPreferencesForm::closeWithoutSaving},
-                          {"btnHelp", "Hel&p", nullptr}}; // Alt+H belongs to the "&Help" menu
+    const Item items[] = {{"btnSave", QT_TR_NOOP("&Save"), &TPreferencesForm::save},
+                          {"btnClose", QT_TR_NOOP("&Close"), &TPreferencesForm::closeWithoutSaving},
+                          {"btnHelp", QT_TR_NOOP("Hel&p"), nullptr}}; // Alt+H belongs to the "&Help" menu
     for (const Item& item : items) {
         auto* button = new TPictureButton(pnlBottom_);
         button->setObjectName(QLatin1String(item.name));
         button->setPictureSize(QSize(30, 30));
-        const QString text = QString::fromLatin1(item.label);
+        const QString text = tr(item.label);
         button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
         button->setToolTip(QString(text).remove(QLatin1Char('&')));
         auto* label = new QLabel(text, pnlBottom_);
