@@ -2,7 +2,7 @@
 // of it, for the README. Run it on a display (for example under xvfb-run):
 //
 //   lettrava-screenshot [--home DIR] [--welcome|--setup|--factory|--results] [--grid N]
-//                       OUTPUT.png [WIDTHxHEIGHT]
+//                       [--language CODE] OUTPUT.png [WIDTHxHEIGHT]
 //
 // It sets up a game of one person against a computer opponent through the
 // setup dialog, starts a round, types two words, clicks the letters of a
@@ -17,6 +17,7 @@
 #include "core/platform/Paths.h"
 #include "core/platform/Random.h"
 #include "ui/platform/DesktopSetup.h"
+#include "ui/platform/WindowLanguage.h"
 #include "ui/platform/DesktopSwitches.h"
 #include "ui/platform/QtTime.h"
 #include "ui/board/TLetterLabel.h"
@@ -85,9 +86,18 @@ int main(int argc, char** argv)
         gridSize = std::clamp(std::atoi(args[1].c_str()), 3, 12);
         args.erase(args.begin(), args.begin() + 2);
     }
+    QString language = QStringLiteral("en");
+    if (args.size() >= 2 && args[0] == "--language") {
+        language = QString::fromStdString(args[1]);
+        args.erase(args.begin(), args.begin() + 2);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lettrava"));
     lettrava::initialiseDesktopApplication(app);
+    if (!lettrava::installWindowLanguage(app, language)) {
+        std::cerr << "no translation for " << language.toStdString() << '\n';
+        return 2;
+    }
     if (args.empty()) {
         std::cerr << "usage: lettrava-screenshot [--home DIR] [--welcome|--setup|--factory|--results] [--grid N] "
                      "OUTPUT.png [WIDTHxHEIGHT]\n";
