@@ -742,7 +742,7 @@ Bitte geben Sie jedem Spieler einen eigenen Namen.</translation>
     </message>
     <message>
         <source>Send word to lettrava suggestion box for inclusion in later version.</source>
-        <translation>Wort an den Lettrava-Vorschlagskasten schicken, damit es in eine spätere Version aufgenommen wird.</translation>
+        <translation>Wort an den Lettrava-Vorschlagskasten für spätere Versionen senden.</translation>
     </message>
     <message>
         <source>Lettrava Server</source>

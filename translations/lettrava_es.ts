@@ -742,7 +742,7 @@ Cada jugador debe tener un nombre distinto.</translation>
     </message>
     <message>
         <source>Send word to lettrava suggestion box for inclusion in later version.</source>
-        <translation>Enviar la palabra al buzón de sugerencias de Lettrava para incluirla en una versión futura.</translation>
+        <translation>Enviar la palabra al buzón de Lettrava para una versión futura.</translation>
     </message>
     <message>
         <source>Lettrava Server</source>

@@ -742,7 +742,7 @@ Geef elke speler een unieke naam.</translation>
     </message>
     <message>
         <source>Send word to lettrava suggestion box for inclusion in later version.</source>
-        <translation>Stuur het woord naar de ideeënbus van Lettrava, zodat het in een latere versie kan komen.</translation>
+        <translation>Woord naar de ideeënbus van Lettrava sturen voor een latere versie.</translation>
     </message>
     <message>
         <source>Lettrava Server</source>

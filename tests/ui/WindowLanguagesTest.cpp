@@ -6,6 +6,17 @@
 #include "MainWindowTest.h"
 
 #include "core/game/Verdict.h"
+#include "core/game/Player.h"
+#include "core/views/TipOfTheDay.h"
+#include "ui/dialogs/TALSTipDlg.h"
+#include "ui/dialogs/TAboutBox.h"
+#include "ui/dialogs/TAddWordForm.h"
+#include "ui/dialogs/TCongratulationsForm.h"
+#include "ui/dialogs/THelpWarningForm.h"
+#include "ui/dialogs/TPlayerStatsForm.h"
+#include "ui/dialogs/TRRForm.h"
+#include "ui/factory/TFactoryMode.h"
+#include "ui/factory/TFactoryWordListForm.h"
 #include "ui/net/TTCPForm.h"
 #include "ui/platform/GameText.h"
 #include "ui/platform/WindowLanguage.h"
@@ -133,6 +144,14 @@ TEST_F(WindowLanguagesTest, EveryLanguageKeepsItsWindowsAltKeysApartAndItsTextsU
                 EXPECT_EQ(items.size(), 1) << menu->title().toStdString() << ": " << items.join(", ").toStdString();
         }
 
+        window->mnuGridFactoryClick();
+        expectTidy(*window, "Grid Factory");
+        window->findChild<QAction*>("mnuFactoryWordList")->trigger();
+        ASSERT_NE(window->factory()->wordList(), nullptr);
+        expectTidy(*window->factory()->wordList(), "generator");
+        window->factory()->wordList()->close();
+        window->findChild<QAction*>("mnuFactoryExit")->trigger();
+
         whenSetupDialogShows([&](TPlayerInfoDlg& d) { expectTidy(d, "setup"); }, false);
         action("mnuGameNew")->trigger();
 
@@ -158,6 +177,31 @@ TEST_F(WindowLanguagesTest, EveryLanguageKeepsItsWindowsAltKeysApartAndItsTextsU
         startRound();
         EXPECT_EQ(cutOff(*window).join(", ").toStdString(), "") << "the panels of play";
         runToRoundEnd();
+        {
+            TRRForm results(false, game(), *game().round(), window.get());
+            results.show();
+            expectTidy(results, "results");
+        }
+
+        // The smaller windows, each as it first opens.
+        Player ann;
+        ann.name = "Ann";
+        TAboutBox about;
+        TALSTipDlg tips(TipOfTheDay::builtInTips(), true);
+        TCongratulationsForm congratulations(QStringLiteral("Ann"), true);
+        THelpWarningForm warning;
+        TAddWordForm addWord("LETTRAVA");
+        TPlayerStatsForm stats(ann);
+        const std::pair<QWidget*, const char*> small[] = {{&about, "about"},       {&tips, "tips"},
+                                                          {&congratulations, "congratulations"},
+                                                          {&warning, "help warning"}, {&addWord, "add word"},
+                                                          {&stats, "player stats"}};
+        for (const auto& [w, name] : small) {
+            w->show();
+            QCoreApplication::processEvents();
+            expectTidy(*w, name);
+            w->hide();
+        }
     }
 }
 
