@@ -197,7 +197,7 @@ drive_in_german() { # home, title, command...
     "$@" --no-sound >"$home/../game-de.log" 2>&1 &
   local pid=$! i w main=
   for i in $(seq 75); do
-    main=$(xwininfo -root -tree | grep -E '^ +0x[0-9a-f]+ "Lettrava": \("lettrava"' | awk '{print $1}' | sed -n 1p)
+    main=$(xwininfo -root -tree | grep -E '^ +0x[0-9a-f]+ "Lettrava": \("lettrava"' | awk '{print $1}' | sed -n 1p || true)
     [ -n "$main" ] && break
     sleep 0.2
   done
@@ -205,7 +205,7 @@ drive_in_german() { # home, title, command...
   sleep 0.5
   xdotool windowfocus --sync "$main" key s
   for i in $(seq 75); do
-    w=$(xwininfo -root -tree | grep -F "\"$title\": (\"lettrava\"" | awk '{print $1}' | sed -n 1p)
+    w=$(xwininfo -root -tree | grep -F "\"$title\": (\"lettrava\"" | awk '{print $1}' | sed -n 1p || true)
     [ -n "$w" ] && break
     sleep 0.2
   done
