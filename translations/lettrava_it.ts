@@ -5,1139 +5,1205 @@
     <name>Client</name>
     <message>
         <source>Please type or select a player name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita o scegli un nome di giocatore.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Please enter an IP address or host name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un indirizzo IP o un nome host.</translation>
     </message>
     <message>
         <source>Connecting to %1 on port %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione a %1 sulla porta %2...</translation>
     </message>
     <message>
         <source>Maximum attempts reached.  Quitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero massimo di tentativi raggiunto. Rinuncio...</translation>
     </message>
     <message>
         <source>Connection failed with message: %1
 Will retry (maybe host wasn&apos;t quite ready).  Press cancel to abort.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione non riuscita, messaggio: %1
+Nuovo tentativo (forse l&apos;host non era pronto). Premi Annulla per interrompere.
+</translation>
     </message>
     <message>
         <source>That name is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo nome è già in uso.</translation>
     </message>
     <message>
         <source>Names can be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>I nomi possono avere al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>Recipient missing.  Whisper format: &quot;/w [name] [message]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatario mancante. Formato del sussurro: &quot;/w [nome] [messaggio]&quot;</translation>
     </message>
     <message>
         <source>There is no one here by the name of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui non c&apos;è nessuno di nome &quot;%1&quot;</translation>
     </message>
     <message>
         <source>You whispered to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai sussurrato a %1: %2</translation>
     </message>
     <message>
         <source>Sorry, I don&apos;t understand that command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacente, non capisco questo comando.</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnesso</translation>
     </message>
     <message>
         <source>*** The Host ended round %1 abrubtly.  The round will count.</source>
-        <translation type="unfinished"></translation>
+        <translation>*** L&apos;host ha interrotto il turno %1. Il turno sarà conteggiato.</translation>
     </message>
     <message>
         <source>*** The Host ended round %1 abrubtly.  The round will not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>*** L&apos;host ha interrotto il turno %1. Il turno non sarà conteggiato.</translation>
     </message>
     <message>
         <source>*** The Host started a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>*** L&apos;host ha avviato una nuova partita.</translation>
     </message>
     <message>
         <source>The host has shut down abruptly (but deliberately)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;host ha chiuso all&apos;improvviso (ma di proposito)</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
 </context>
 <context>
     <name>Dictionary</name>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>avviso</translation>
     </message>
     <message>
         <source>There is no dictionary selected or the dictionary is missing.  Please go to Preferences/General and select a dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dizionario è selezionato oppure il dizionario manca. Vai in Preferenze/Generale e scegli un dizionario.</translation>
     </message>
     <message>
         <source>There are missing characters (&apos;=&apos;) from the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel dizionario mancano dei caratteri (&apos;=&apos;)</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1</translation>
     </message>
     <message>
         <source>Please stand by . . .</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendi . . .</translation>
     </message>
     <message>
         <source>You may submit words now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora puoi inserire le parole</translation>
     </message>
     <message>
         <source>Waiting for all players to finish.  Please stand by...</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa che tutti i giocatori finiscano. Attendi...</translation>
     </message>
     <message>
         <source>OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>FINE</translation>
     </message>
     <message>
         <source>ABORTED</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULL.</translation>
     </message>
     <message>
         <source>All players finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i giocatori hanno finito.</translation>
     </message>
     <message>
         <source>Wait time limit exceeded. Forcing round completion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di attesa superato. Il turno viene concluso.</translation>
     </message>
     <message>
         <source>Click GO or press Enter to start the LAST round</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca VIA o premi Invio per iniziare l&apos;ULTIMO turno</translation>
     </message>
     <message>
         <source>Click GO or press Enter to start round %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca VIA o premi Invio per iniziare il turno %1</translation>
     </message>
     <message>
         <source>Round time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata del turno: %1</translation>
     </message>
     <message>
         <source>Round time: %1 - Left (right) click to increase (decrease)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata del turno: %1 - clic sinistro (destro) per aumentare (ridurre)</translation>
     </message>
     <message>
         <source>%1 pts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pt</translation>
     </message>
     <message>
         <source>It was a tie!</source>
-        <translation type="unfinished"></translation>
+        <translation>È un pareggio!</translation>
     </message>
     <message>
         <source>There are no results to view at this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al momento non ci sono risultati da mostrare.</translation>
     </message>
     <message>
         <source>Sorry, that does not appear to be a Lettrava game file.
 
 If it is a Lettrava file, it is from an outdated version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacente, questo non sembra un file di partita di Lettrava.
+
+Se è un file di Lettrava, viene da una versione superata.</translation>
     </message>
     <message>
         <source>Unable to load game file.  Perhaps it is corrupted or is not a valid Lettrava game file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare la partita. Il file forse è danneggiato o non è una partita di Lettrava valida.</translation>
     </message>
     <message>
         <source>Unable to save game to disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la partita su disco.</translation>
     </message>
 </context>
 <context>
     <name>MainActions</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la partita</translation>
     </message>
     <message>
         <source>Save &amp;As..</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva co&amp;me..</translation>
     </message>
     <message>
         <source>&amp;View Player Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistiche dei giocatori</translation>
     </message>
     <message>
         <source>&amp;Grid Factory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Officina delle griglie</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Start Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia il turno</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Round Still Counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Il turno vale</translation>
     </message>
     <message>
         <source>Round Doesn&apos;t Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Il turno non vale</translation>
     </message>
     <message>
         <source>Print Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la griglia</translation>
     </message>
     <message>
         <source>Save Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la griglia</translation>
     </message>
     <message>
         <source>&amp;Clear Clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancella i clic</translation>
     </message>
     <message>
         <source>Clear Mouse Clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella i clic del mouse</translation>
     </message>
     <message>
         <source>Show &amp;Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i &amp;risultati</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di gioco</translation>
     </message>
     <message>
         <source>Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomenti</translation>
     </message>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento del giorno</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioco</translation>
     </message>
     <message>
         <source>&amp;Round</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Turno</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferenze</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>Final Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultati finali</translation>
     </message>
     <message>
         <source>Round %1 Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultati del turno %1</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Dictionary loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizionario caricato: %1</translation>
     </message>
     <message>
         <source>The chosen dictionary will be loaded when this round ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dizionario scelto sarà caricato alla fine di questo turno.</translation>
     </message>
     <message>
         <source>Do you want to save the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi salvare la partita?</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>This will abort (and not count) the current round.  Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il turno in corso sarà interrotto (e non conteggiato). Sei sicuro?</translation>
     </message>
 </context>
 <context>
     <name>Setup</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; is reserved for a computer player. Please enter a different name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome &quot;%1&quot; è riservato a un giocatore del computer. Inserisci un altro nome.</translation>
     </message>
     <message>
         <source>Player %1 is using the Mouse, which has been designated for use by another player also.
 
 Please correct the input methods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore %1 usa il mouse, già assegnato anche a un altro giocatore.
+
+Correggi i metodi di immissione.</translation>
     </message>
     <message>
         <source>Player %1 is using the Keyboard, which has been designated for use by another player also.
 
 Please correct the input methods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore %1 usa la tastiera, già assegnata anche a un altro giocatore.
+
+Correggi i metodi di immissione.</translation>
     </message>
     <message>
         <source>Please enter or select a name for Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci o scegli un nome per il giocatore %1</translation>
     </message>
     <message>
         <source>Player Name Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del giocatore richiesto</translation>
     </message>
     <message>
         <source>Player &apos;%1&apos; is listed more than once.
 
 Please make all player names unique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore &apos;%1&apos; compare più di una volta.
+
+Ogni giocatore deve avere un nome diverso.</translation>
     </message>
     <message>
         <source>Duplicate Player Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomi di giocatori ripetuti</translation>
     </message>
     <message>
         <source>Only one (local) human player is allowed in a network game.  Please uncheck &quot; Listen for network players&quot; box or remove %1 human player(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>In una partita in rete è ammesso un solo giocatore umano (locale). Togli la spunta da &quot; Attendi giocatori in rete&quot; o rimuovi %1 giocatore/i umano/i</translation>
     </message>
     <message>
         <source>Sorry</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacente</translation>
     </message>
     <message>
         <source>That person is already in the game.  Please enter another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa persona è già nella partita. Inseriscine un&apos;altra.</translation>
     </message>
     <message>
         <source>Input method cannot be changed when &quot;Wait for network players&quot; is checked.  Keyboard and mouse method reserved for host.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il metodo di immissione non si può cambiare quando &quot;Attendi giocatori in rete&quot; è spuntato. Tastiera e mouse sono riservati all&apos;host.</translation>
     </message>
 </context>
 <context>
     <name>Sounds</name>
     <message>
         <source>Good Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola valida</translation>
     </message>
     <message>
         <source>a valid word is entered</source>
-        <translation type="unfinished"></translation>
+        <translation>viene inserita una parola valida</translation>
     </message>
     <message>
         <source>Word Not in Dict.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola non nel diz.</translation>
     </message>
     <message>
         <source>a word is submitted that is in the grid but not in the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>viene inserita una parola presente nella griglia ma non nel dizionario</translation>
     </message>
     <message>
         <source>Word Not In Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola non in griglia</translation>
     </message>
     <message>
         <source>a word is submitted that is not in the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>viene inserita una parola che non è nella griglia</translation>
     </message>
     <message>
         <source>Invalid Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia di penalità</translation>
     </message>
     <message>
         <source>the last word not in the grid that goes without a penalty is submitted</source>
-        <translation type="unfinished"></translation>
+        <translation>viene inserita l&apos;ultima parola fuori griglia senza penalità</translation>
     </message>
     <message>
         <source>Lost All Valid Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus tutte valide perso</translation>
     </message>
     <message>
         <source>the first word of a round that is not in the dictionary loses the all-valid bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>la prima parola del turno non presente nel dizionario fa perdere il bonus tutte valide</translation>
     </message>
     <message>
         <source>Ten Seconds Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieci secondi rimasti</translation>
     </message>
     <message>
         <source>fewer than ten seconds of the round remain</source>
-        <translation type="unfinished"></translation>
+        <translation>mancano meno di dieci secondi alla fine del turno</translation>
     </message>
     <message>
         <source>Round Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine del turno</translation>
     </message>
     <message>
         <source>a round is over</source>
-        <translation type="unfinished"></translation>
+        <translation>un turno è finito</translation>
     </message>
     <message>
         <source>Won Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita vinta</translation>
     </message>
     <message>
         <source>a person wins the game</source>
-        <translation type="unfinished"></translation>
+        <translation>una persona vince la partita</translation>
     </message>
     <message>
         <source>Game End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine della partita</translation>
     </message>
     <message>
         <source>the last round of a game is over</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ultimo turno di una partita è finito</translation>
     </message>
     <message>
         <source>Building Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione della griglia</translation>
     </message>
     <message>
         <source>the grid of a new round is built</source>
-        <translation type="unfinished"></translation>
+        <translation>viene creata la griglia di un nuovo turno</translation>
     </message>
     <message>
         <source>Letter Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic su una lettera</translation>
     </message>
     <message>
         <source>a letter of the grid is clicked</source>
-        <translation type="unfinished"></translation>
+        <translation>si clicca su una lettera della griglia</translation>
     </message>
     <message>
         <source>Click here to browse for a file to play when %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca qui per scegliere il file da riprodurre quando %1</translation>
     </message>
     <message>
         <source>This file will play when %1 (if the box at the left is checked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo file viene riprodotto quando %1 (se la casella a sinistra è spuntata)</translation>
     </message>
 </context>
 <context>
     <name>Statistics</name>
     <message>
         <source>%1&apos;s Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche di %1</translation>
     </message>
     <message>
         <source>%1&apos; Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche di %1</translation>
     </message>
     <message>
         <source>No player stats available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna statistica dei giocatori disponibile.</translation>
     </message>
 </context>
 <context>
     <name>TPlayView</name>
     <message>
         <source>Word Length:  MIN:%1 MAX:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza parole:  MIN:%1 MAX:%2</translation>
     </message>
     <message>
         <source>Reuse: </source>
-        <translation type="unfinished"></translation>
+        <translation>Riutilizzo: </translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>SÌ</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
 </context>
 <context>
     <name>Tips</name>
     <message>
         <source>Need some quiet?  Tick &quot;Disable All Sound&quot; on the Sounds page of the Preferences and Lettrava will not make a peep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serve silenzio? Spunta &quot;Disattiva tutti i suoni&quot; nella pagina Suoni delle Preferenze e Lettrava non fiaterà.</translation>
     </message>
     <message>
         <source>You can play against up to three computer opponents at once.  Pick them in the game setup: from Patsy, who is easy to beat, up to Deep Words, who is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puoi giocare contro un massimo di tre avversari del computer insieme. Sceglili nella preparazione della partita: da Patsy, facile da battere, fino a Deep Words, che non lo è affatto.</translation>
     </message>
     <message>
         <source>Wondering what a word means?  After a round, pick it in the results window and choose Lookup from the Word List menu or the right-click menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ti chiedi cosa significa una parola? Dopo un turno, sceglila nella finestra dei risultati e scegli Cerca dal menu Elenco di parole o con il clic destro.</translation>
     </message>
     <message>
         <source>Words that are too short or too long for your taste?  Change the shortest and longest word allowed in Game Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole troppo corte o troppo lunghe per i tuoi gusti? Cambia la lunghezza minima e massima nelle Opzioni di gioco.</translation>
     </message>
     <message>
         <source>+Was one of your words shown in red?  It is in the grid but not in the dictionary.%CRLF%%CRLF%If you are sure it is a real word, choose Add Word in the results window: it goes into your own custom dictionary and counts from the next round on.</source>
-        <translation type="unfinished"></translation>
+        <translation>+Una delle tue parole è apparsa in rosso? È nella griglia ma non nel dizionario.%CRLF%%CRLF%Se sei sicuro che sia una parola vera, scegli Aggiungi parola nella finestra dei risultati: entra nel tuo dizionario personale e vale dal turno successivo.</translation>
     </message>
     <message>
         <source>When you add a word to your custom dictionary you can also send it to the Lettrava suggestion box, so that it may be part of a later version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando aggiungi una parola al tuo dizionario personale, puoi anche inviarla alla cassetta dei suggerimenti di Lettrava, perché entri in una versione futura.</translation>
     </message>
     <message>
         <source>With letter reuse allowed, a word may pass over the same tile more than once, so just two tiles that touch can make a word: a T beside an O gives TOT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con il riutilizzo delle lettere, una parola può passare più volte sulla stessa casella: bastano due caselle vicine per formare una parola, una O accanto a una R dà ORO.</translation>
     </message>
     <message>
         <source>Every event has its own sound.  Choose your own sound files for them on the Sounds page of the Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni evento ha il suo suono. Scegli i tuoi file nella pagina Suoni delle Preferenze.</translation>
     </message>
     <message>
         <source>You don&apos;t have to choose between the keyboard and the mouse: with &quot;Keyboard and Mouse&quot; you can type one word and click the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non devi scegliere tra tastiera e mouse: con &quot;Tastiera e mouse&quot; puoi digitare una parola e cliccare la successiva.</translation>
     </message>
     <message>
         <source>Is there something you would like Lettrava to do?  Tell us about new features you would like with the feedback button in Help, About.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è qualcosa che vorresti da Lettrava? Suggeriscici nuove funzioni con il pulsante Commenti in Aiuto, Informazioni.</translation>
     </message>
     <message>
         <source>Changes in the Preferences only last when you press Save before you leave the window.  Close throws them away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche alle Preferenze restano solo se premi Salva prima di uscire dalla finestra. Chiudi le annulla.</translation>
     </message>
     <message>
         <source>Typing words?  Press Space or Enter to submit a word, whichever comes easier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digiti le parole? Premi Spazio o Invio per inviarle, come ti viene meglio.</translation>
     </message>
     <message>
         <source>+After a round, click any word in a list of the results window.%CRLF%%CRLF%Its letters light up in blue on the grid, so you can see where it was hiding.</source>
-        <translation type="unfinished"></translation>
+        <translation>+Dopo un turno, clicca una parola in un elenco della finestra dei risultati.%CRLF%%CRLF%Le sue lettere si illuminano di blu nella griglia, così vedi dove si nascondeva.</translation>
     </message>
     <message>
         <source>Found a mistake or have an idea?  Send us your suggestions with the feedback button in Help, About.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai trovato un errore o hai un&apos;idea? Inviaci i tuoi suggerimenti con il pulsante Commenti in Aiuto, Informazioni.</translation>
     </message>
     <message>
         <source>Letter reuse can be switched on or off in Game Options.  Without it, each tile may be used only once in a word, which makes long words much harder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il riutilizzo delle lettere si attiva o disattiva nelle Opzioni di gioco. Senza, ogni casella si usa una sola volta per parola e le parole lunghe diventano molto più difficili.</translation>
     </message>
     <message>
         <source>Grid porosity punches holes into the grid.  The more holes, the fewer paths there are between the letters.  Set it in Game Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porosità apre dei buchi nella griglia. Più buchi ci sono, meno percorsi ci sono tra le lettere. Impostala nelle Opzioni di gioco.</translation>
     </message>
     <message>
         <source>Make your own grids in the Grid Factory: type the letters, let the solver count the words and save the grid to play it in a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea le tue griglie nell&apos;Officina delle griglie: digita le lettere, lascia che il risolutore conti le parole e salva la griglia per giocarci.</translation>
     </message>
     <message>
         <source>+The Grid Factory can also build a grid for you from a list of words.%CRLF%Give it the words you want in the grid and it searches for a grid that holds as many of them as it can.</source>
-        <translation type="unfinished"></translation>
+        <translation>+L&apos;Officina delle griglie può anche creare una griglia da un elenco di parole.%CRLF%Dagli le parole che vuoi e cerca una griglia che ne contenga il più possibile.</translation>
     </message>
     <message>
         <source>Lettrava can play in other languages too: put another dictionary into the dict folder and choose it on the General page of the Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettrava gioca anche in altre lingue: metti un altro dizionario nella cartella dict e sceglilo nella pagina Generale delle Preferenze.</translation>
     </message>
     <message>
         <source>Between rounds, click the round-time picture to make the next round 15 seconds longer, or right-click it to make it shorter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra un turno e l&apos;altro, clicca l&apos;immagine della durata per allungare il turno successivo di 15 secondi, o fai clic destro per accorciarlo.</translation>
     </message>
 </context>
 <context>
     <name>Verdict</name>
     <message>
         <source>You already submitted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai già inserito %1</translation>
     </message>
     <message>
         <source>Shame on you!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergogna!</translation>
     </message>
     <message>
         <source>* %1 * is good for 1 point!</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 * vale 1 punto!</translation>
     </message>
     <message>
         <source>* %1 * is good for %2 points!</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 * vale %2 punti!</translation>
     </message>
     <message>
         <source>* %1 * is invalid.  Only %2 letter words are valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 * non è valida. Valgono solo parole di %2 lettere.</translation>
     </message>
     <message>
         <source>* %1 * is invalid.  Words must be at least %2 letters long</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 * non è valida. Le parole devono avere almeno %2 lettere</translation>
     </message>
     <message>
         <source>* %1 * is invalid.  Words can be no more than %2 letters long</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 * non è valida. Le parole hanno al massimo %2 lettere</translation>
     </message>
     <message>
         <source>* %1 * is not in the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 * non è nel dizionario</translation>
     </message>
     <message>
         <source>* %1 * is not in the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 * non è nella griglia</translation>
     </message>
     <message>
         <source>* %1 * is invalid because letter reuse not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 * non è valida: il riutilizzo delle lettere non è ammesso</translation>
     </message>
 </context>
 <context>
     <name>Word order</name>
     <message>
         <source>Input Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordine di inserimento</translation>
     </message>
     <message>
         <source>Alphabetically</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfabetico</translation>
     </message>
     <message>
         <source>Length Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza crescente</translation>
     </message>
     <message>
         <source>Length Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza decrescente</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TALSTipDlg</name>
     <message>
         <source>Lettrava Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettrava - Suggerimento del giorno</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sapevi...</translation>
     </message>
     <message>
         <source> &amp;Show tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Mostra i suggerimenti all&apos;avvio</translation>
     </message>
     <message>
         <source>&amp;Previous Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento &amp;precedente</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento &amp;successivo</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TAboutBox</name>
     <message>
         <source>About Lettrava</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Lettrava</translation>
     </message>
     <message>
         <source>To submit questions, suggestions and bug reports, use the feedback form by pressing the button below, or email us at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per inviare domande, suggerimenti e segnalazioni di errori, usa il modulo dei commenti con il pulsante qui sotto, o scrivici a:</translation>
     </message>
     <message>
         <source>Submit Feedback*</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia commenti*</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Commenti</translation>
     </message>
     <message>
         <source>Return to Lettrava</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a Lettrava</translation>
     </message>
     <message>
         <source>*Requires Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>*Richiede la connessione a Internet</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TAddWordForm</name>
     <message>
         <source>Do you really want to add the word %1 to the custom dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero aggiungere la parola %1 al dizionario personale?</translation>
     </message>
     <message>
         <source>The word %1 was added.  Next time it is used it will be valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parola %1 è stata aggiunta. La prossima volta sarà valida.</translation>
     </message>
     <message>
         <source>Add Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi parola</translation>
     </message>
     <message>
         <source>Send word to lettrava suggestion box for inclusion in later version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia la parola ai suggerimenti di Lettrava.</translation>
     </message>
     <message>
         <source>Lettrava Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server Lettrava</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato:</translation>
     </message>
     <message>
         <source>Response:</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Trying to send word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio della parola in corso.</translation>
     </message>
     <message>
         <source>The word server&apos;s address is not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo del server delle parole non è valido: %1</translation>
     </message>
     <message>
         <source>No response from server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna risposta dal server.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto.</translation>
     </message>
     <message>
         <source>The word could not be added.  Please make sure the file                   Lettrava.Cus is not already open or marked read only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere la parola. Controlla che il file Lettrava.Cus non sia già aperto o di sola lettura.</translation>
     </message>
     <message>
         <source>No word server is set up, so nothing can be sent: its host goes into the setting &quot;WordServer&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun server delle parole è configurato, quindi non si può inviare nulla: il suo host va nell&apos;impostazione &quot;WordServer&quot;.</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TChatPanel</name>
     <message>
         <source>Send text</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia il testo</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <source>Add selected individual to game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi alla partita la persona scelta</translation>
     </message>
     <message>
         <source>DEBUG ONLY: this will simulate your disconnection if you are not the host</source>
-        <translation type="unfinished"></translation>
+        <translation>SOLO DEBUG: simula la tua disconnessione se non sei l&apos;host</translation>
     </message>
     <message>
         <source>Hide member list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi l&apos;elenco dei partecipanti</translation>
     </message>
     <message>
         <source>Show member list</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;elenco dei partecipanti</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TCongratulationsForm</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita</translation>
     </message>
     <message>
         <source>- Game Over -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Partita finita -</translation>
     </message>
     <message>
         <source>And the WINNER is..........</source>
-        <translation type="unfinished"></translation>
+        <translation>E il VINCITORE è..........</translation>
     </message>
     <message>
         <source>CONGRATULATIONS!</source>
-        <translation type="unfinished"></translation>
+        <translation>CONGRATULAZIONI!</translation>
     </message>
     <message>
         <source>&amp;View Final Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vedi i risultati finali</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TFactoryMode</name>
     <message>
         <source>Lettrava Grids (*.GRD *.grd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglie Lettrava (*.GRD *.grd)</translation>
     </message>
     <message>
         <source>&amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Griglia</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Casuale</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Exit Factory</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dall&apos;officina</translation>
     </message>
     <message>
         <source>Exit Lettrava</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Lettrava</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco di parole</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>Allow Reuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Consenti riutilizzo</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne</translation>
     </message>
     <message>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
     <message>
         <source>Min Word Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza min. parole</translation>
     </message>
     <message>
         <source>Max Word Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza max. parole</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferenze</translation>
     </message>
     <message>
         <source>Word Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza parole</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Allow reuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Consenti riutilizzo</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluzione</translation>
     </message>
     <message>
         <source>Count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero:</translation>
     </message>
     <message>
         <source>Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Locale</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Sort Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinamento</translation>
     </message>
     <message>
         <source>Do you want to save the grid?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi salvare la griglia?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Load Lettrava Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica una griglia Lettrava</translation>
     </message>
     <message>
         <source>;;Any file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Unable to load grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare la griglia.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Save Lettrava Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la griglia Lettrava</translation>
     </message>
     <message>
         <source>Unable to save grid to disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la griglia su disco.</translation>
+    </message>
+    <message>
+        <source>Start again with an empty grid</source>
+        <translation>Ricomincia con una griglia vuota</translation>
+    </message>
+    <message>
+        <source>Load a grid from disk</source>
+        <translation>Carica una griglia dal disco</translation>
+    </message>
+    <message>
+        <source>Generate new grid with random letters</source>
+        <translation>Crea una nuova griglia con lettere casuali</translation>
+    </message>
+    <message>
+        <source>Save grid to disk</source>
+        <translation>Salva la griglia su disco</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Solve grid</source>
+        <translation>Risolvi la griglia</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TFactoryWordListForm</name>
     <message>
         <source>Grid Factory Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Officina delle griglie - Elenco di parole</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica</translation>
     </message>
     <message>
         <source>Enter a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci una parola</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Open word list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un elenco di parole</translation>
     </message>
     <message>
         <source>Text files (*.txt);;Any file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.txt);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Do you want to stop the grid generation process?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi fermare la creazione della griglia?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Word list length:</source>
+        <translation>Lunghezza elenco:</translation>
+    </message>
+    <message>
+        <source>Words Placed:</source>
+        <translation>Parole inserite:</translation>
+    </message>
+    <message>
+        <source>Search time:</source>
+        <translation>Tempo di ricerca:</translation>
+    </message>
+    <message>
+        <source>Generations:</source>
+        <translation>Generazioni:</translation>
+    </message>
+    <message>
+        <source>Generate Grid</source>
+        <translation>Crea griglia</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is too large to be a word list.</source>
+        <translation>Il file &quot;%1&quot; è troppo grande per essere un elenco di parole.</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TGameOptionsGroup</name>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di gioco</translation>
     </message>
     <message>
         <source>Shortest word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola più corta</translation>
     </message>
     <message>
         <source>Longest word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola più lunga</translation>
     </message>
     <message>
         <source>Allowable Word Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza parole ammessa:</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Grid Porosity (% blank):</source>
-        <translation type="unfinished"></translation>
+        <translation>Porosità della griglia (% vuoto):</translation>
     </message>
     <message>
         <source>&amp;Bonus Word Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola &amp;bonus attiva</translation>
     </message>
     <message>
         <source>Allow Letter &amp;Reuse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riutilizzo delle lettere</translation>
     </message>
     <message>
         <source>Grid Size Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordine delle dimensioni:</translation>
     </message>
     <message>
         <source>Rounds Per Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Turni per partita:</translation>
     </message>
     <message>
         <source>Round Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata del turno:</translation>
     </message>
     <message>
         <source>Round Duration (M:SS):</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata (M:SS):</translation>
     </message>
     <message>
         <source>Round minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti del turno</translation>
     </message>
     <message>
         <source>Round seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi del turno</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TGridFileList</name>
     <message>
         <source>Round %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1: </translation>
     </message>
     <message>
         <source>[randomly generated grid]</source>
-        <translation type="unfinished"></translation>
+        <translation>[griglia casuale]</translation>
     </message>
 </context>
 <context>
     <name>lettrava::THelpForm</name>
     <message>
         <source>Lettrava Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto di Lettrava</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dietro</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanti</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hiudi</translation>
     </message>
 </context>
 <context>
@@ -1146,902 +1212,963 @@ Please make all player names unique.</source>
         <source>Lettrava is unable to initialize the Lettrava help system.  This is most likely due to your having an outdated version of Microsoft Internet Explorer or none at all.  Version 5 or greater is recommended.
 
 You may either click on the link below to download Internet Explorer (you must be connected to the internet), or continue to use Lettrava without access to help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettrava non riesce ad avviare il suo sistema di aiuto. Probabilmente Microsoft Internet Explorer è di una versione superata o manca del tutto. Si consiglia la versione 5 o successiva.
+
+Puoi cliccare il collegamento qui sotto per scaricare Internet Explorer (serve la connessione a Internet) oppure continuare a usare Lettrava senza l&apos;aiuto.</translation>
     </message>
     <message>
         <source>Welcome to Lettrava</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto in Lettrava</translation>
     </message>
     <message>
         <source>Download Internet Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica Internet Explorer</translation>
     </message>
     <message>
         <source>Do Not Show this Message Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questo messaggio</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TLookupWindow</name>
     <message>
         <source>Lettrava Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettrava - Ricerca</translation>
     </message>
     <message>
         <source>No definition of %1 was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna definizione di %1 trovata.</translation>
     </message>
     <message>
         <source>From %1:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Da %1:
+
+</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TMainForm</name>
     <message>
         <source>Lettrava Saved Games (*.LTG *.ltg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite Lettrava (*.LTG *.ltg)</translation>
     </message>
     <message>
         <source>Load Lettrava Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica una partita Lettrava</translation>
     </message>
     <message>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la partita</translation>
     </message>
     <message>
         <source>Are you sure you want to abort this round?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero interrompere questo turno?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Print Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la griglia</translation>
     </message>
     <message>
         <source>Save Lettrava Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la griglia Lettrava</translation>
     </message>
     <message>
         <source>Lettrava Grids (*.GRD *.grd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglie Lettrava (*.GRD *.grd)</translation>
     </message>
     <message>
         <source>Unable to save grid to disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la griglia su disco.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riprendi</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TNetworkPlay</name>
     <message>
         <source>You are in the game.  The host will start the round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei nella partita. L&apos;host avvierà il turno.</translation>
     </message>
     <message>
         <source>H&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocca</translation>
     </message>
     <message>
         <source>Allow no more new connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Non accettare altre connessioni</translation>
     </message>
     <message>
         <source>Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>End game, disconnect clients and close network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina la partita, disconnetti i partecipanti e chiudi la connessione di rete.</translation>
     </message>
     <message>
         <source>Could not listen for network players on port %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile attendere giocatori in rete sulla porta %1: %2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>This feature is not yet enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa funzione non è ancora disponibile.</translation>
     </message>
     <message>
         <source>Sorry</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacente</translation>
     </message>
     <message>
         <source>This will end the game and disconnect any remote players, are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita finirà e i giocatori in rete saranno disconnessi. Sei sicuro?</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Waiting for round results.  Please stand by...</source>
+        <translation>In attesa dei risultati del turno. Attendi...</translation>
+    </message>
+    <message>
+        <source>Waiting for restart.  Please stand by...</source>
+        <translation>In attesa del riavvio. Attendi...</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TPlayPanels</name>
     <message>
         <source>Round 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno 1</translation>
     </message>
     <message>
         <source>Click to take a minute off the round</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca per togliere un minuto al turno</translation>
     </message>
     <message>
         <source>Set Round Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata del turno</translation>
     </message>
     <message>
         <source>Grid Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione griglia</translation>
     </message>
     <message>
         <source>Grid columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne della griglia</translation>
     </message>
     <message>
         <source>Grid rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe della griglia</translation>
     </message>
     <message>
         <source>Cols</source>
-        <translation type="unfinished"></translation>
+        <translation>Col.</translation>
     </message>
     <message>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>100 pts</source>
-        <translation type="unfinished"></translation>
+        <translation>100 pt</translation>
     </message>
     <message>
         <source>Enter Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola</translation>
     </message>
     <message>
         <source>The game is paused.  Please press Pause again to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita è in pausa. Premi di nuovo Pausa per continuare.</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TPlayerInfoDlg</name>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rete</translation>
     </message>
     <message>
         <source>Listen for network players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendi giocatori in rete:</translation>
     </message>
     <message>
         <source>Listen for network players</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendi giocatori in rete</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>Email (optional):</source>
-        <translation type="unfinished"></translation>
+        <translation>Email (facoltativa):</translation>
     </message>
     <message>
         <source>Message (optional):</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio (facoltativo):</translation>
     </message>
     <message>
         <source>Network games cannot be hosted from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da qui non si possono ospitare partite in rete.</translation>
     </message>
     <message>
         <source>Host&apos;s Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione dell&apos;host</translation>
     </message>
     <message>
         <source>Program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma:</translation>
     </message>
     <message>
         <source>Dictionary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizionario:</translation>
     </message>
     <message>
         <source>Grid files by round</source>
-        <translation type="unfinished"></translation>
+        <translation>File di griglia per turno</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inizia la partita</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>The new game is hosted on the connections already open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nuova partita usa le connessioni già aperte.</translation>
     </message>
     <message>
         <source>Select Grid File</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un file di griglia</translation>
     </message>
     <message>
         <source>Lettrava Grids (*.GRD *.grd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglie Lettrava (*.GRD *.grd)</translation>
     </message>
     <message>
         <source>The file %1 results in an empty grid (perhaps it is not really a grid file?).  Are you sure you want to schedule it for use in the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 dà una griglia vuota (forse non è davvero un file di griglia?). Vuoi davvero usarlo nella partita?</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Enter Player Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati dei giocatori</translation>
     </message>
     <message>
         <source>Keyboard and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera e mouse</translation>
     </message>
     <message>
         <source>Keyboard Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo tastiera</translation>
     </message>
     <message>
         <source>Mouse Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo mouse</translation>
     </message>
     <message>
         <source>Computer Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore computer</translation>
     </message>
     <message>
         <source>Smallest to Largest</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalla più piccola alla più grande</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Casuale</translation>
     </message>
     <message>
         <source>Set Manually Each Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Da impostare a ogni turno</translation>
     </message>
     <message>
         <source>Load from Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica da file</translation>
     </message>
     <message>
         <source>Automatic Based on Grid Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatica in base alla griglia</translation>
     </message>
     <message>
         <source>Set Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione manuale</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TPlayerStatsForm</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Games Completed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite completate:</translation>
     </message>
     <message>
         <source>Games Won:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite vinte:</translation>
     </message>
     <message>
         <source>Longest Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola più lunga:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TPlayersGroup</name>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>In rete</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Total # of Players*:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di giocatori*:</translation>
     </message>
     <message>
         <source>*Includes computer players but NOT network players</source>
-        <translation type="unfinished"></translation>
+        <translation>*Compresi i giocatori del computer, ma NON quelli in rete</translation>
     </message>
     <message>
         <source>Player %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1:</translation>
     </message>
     <message>
         <source>Player %1 input method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo di immissione del giocatore %1</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del giocatore %1</translation>
     </message>
     <message>
         <source>Another player uses this input device too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anche un altro giocatore usa questo dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TPreferencesForm</name>
     <message>
         <source>Lettrava Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze di Lettrava</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hiudi</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gio&amp;co</translation>
     </message>
     <message>
         <source>Board Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere della griglia</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elenchi</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carattere</translation>
     </message>
     <message>
         <source>&amp;Sort order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordinamento</translation>
     </message>
     <message>
         <source>&amp;Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfo&amp;ndo</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
         <source>Sou&amp;nd</source>
-        <translation type="unfinished"></translation>
+        <translation>Suo&amp;no</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova</translation>
     </message>
     <message>
         <source>Stop Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la prova</translation>
     </message>
     <message>
         <source>Check &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta &amp;tutto</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli tutte &amp;le spunte</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>WORDS  LETTERS</source>
-        <translation type="unfinished"></translation>
+        <translation>PAROLE  LETTERE</translation>
     </message>
     <message>
         <source>Modif&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Cam&amp;bia</translation>
     </message>
     <message>
         <source>Game board font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere della griglia:</translation>
     </message>
     <message>
         <source>Word Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi di parole</translation>
     </message>
     <message>
         <source>Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere:</translation>
     </message>
     <message>
         <source>De&amp;fault sort order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinamento &amp;predefinito:</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole</translation>
     </message>
     <message>
         <source>Definition loo&amp;kup address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo per cercare &amp;le definizioni:</translation>
     </message>
     <message>
         <source>Use &amp;dictionaries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Di&amp;zionario:</translation>
     </message>
     <message>
         <source>&amp;Reload Dictionaries</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricarica i dizionari</translation>
     </message>
     <message>
         <source>Show &amp;Tip of the Day At Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il suggerimento del giorno all&apos;a&amp;vvio</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua del sistema</translation>
     </message>
     <message>
         <source>Lang&amp;uage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lin&amp;gua:</translation>
     </message>
     <message>
         <source>The windows change language when Lettrava starts next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le finestre cambiano lingua al prossimo avvio di Lettrava.</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;foglia...</translation>
     </message>
     <message>
         <source>T&amp;ile</source>
-        <translation type="unfinished"></translation>
+        <translation>Aff&amp;ianca</translation>
     </message>
     <message>
         <source>Str&amp;etch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ada&amp;tta</translation>
     </message>
     <message>
         <source>Re&amp;vert To Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina pre&amp;definito</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>&amp;Disable All Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disattiva tutti i suoni</translation>
     </message>
     <message>
         <source>Note:  If changing preferences during a round, some changes may not take effect until the next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: se cambi le preferenze durante un turno, alcune modifiche avranno effetto solo dal turno successivo.</translation>
     </message>
     <message>
         <source>Game Board Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere della griglia</translation>
     </message>
     <message>
         <source>Word List Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere degli elenchi</translation>
     </message>
     <message>
         <source>Select Lettrava Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli lo sfondo di Lettrava</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp);;Pictures (*.bmp *.png *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap (*.bmp);;Immagini (*.bmp *.png *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>Play Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci il suono</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste</translation>
     </message>
     <message>
         <source>Select sound for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il suono per %1</translation>
     </message>
     <message>
         <source>Wave sounds (*.wav);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoni Wave (*.wav);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Your screen resolution is currently set to 256 colors or less.  Wallpaper is not supported at this color depth.  Press the Help button for instructions on increasing your color depth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schermo è impostato su 256 colori o meno. Con così pochi colori lo sfondo non è supportato. Premi Aiuto per sapere come aumentare i colori.</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Suoni</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Affianca</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <translation>Ai&amp;uto</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TRRForm</name>
     <message>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus:</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluzione</translation>
     </message>
     <message>
         <source>Count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero:</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TResultsMenus</name>
     <message>
         <source>&amp;Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elenco di parole</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1</translation>
     </message>
     <message>
         <source>Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Locale</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Add Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi parola</translation>
     </message>
     <message>
         <source>View Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedi le statistiche</translation>
     </message>
     <message>
         <source>Sort Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinamento</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluzione</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi</translation>
     </message>
     <message>
         <source>&amp;Return to Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Torna al gioco</translation>
     </message>
     <message>
         <source>Local Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizionario locale</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TRoundScoreTable</name>
     <message>
         <source>     Round     </source>
-        <translation type="unfinished"></translation>
+        <translation>     Turno     </translation>
     </message>
     <message>
         <source>     Game     </source>
-        <translation type="unfinished"></translation>
+        <translation>     Partita     </translation>
     </message>
     <message>
         <source>Words    Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole    Punti</translation>
     </message>
     <message>
         <source>Longest Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola più lunga</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Player found bonus word this round</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore ha trovato la parola bonus del turno</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Player got all valid bonus this round</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore ha avuto il bonus tutte valide nel turno</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TSpeedBar</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la partita</translation>
     </message>
     <message>
         <source>GO</source>
-        <translation type="unfinished"></translation>
+        <translation>VIA</translation>
     </message>
     <message>
         <source>Start Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia il turno</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Clear Mouse Clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella i clic del mouse</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Abort Round (round will count)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi il turno (sarà conteggiato)</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TStatSummaryForm</name>
     <message>
         <source>Lettrava Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche Lettrava</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TTCPForm</name>
     <message>
         <source>Please specify the name you would like to use, the game host&apos;s IP Address (or hostname) and Port.  These values should have been given to you by the person arranging the game.  If the port was not given to you, use the default value supplied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica il nome che vuoi usare, l&apos;indirizzo IP (o il nome) dell&apos;host della partita e la porta. Te li deve aver dati chi organizza la partita. Se non hai ricevuto una porta, usa il valore proposto.</translation>
     </message>
     <message>
         <source>You have been disconnected from the host.  This could be due to network failure.
 To attempt to reconnect, please click the button below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei stato disconnesso dall&apos;host, forse per un guasto della rete.
+Per riconnetterti, clicca il pulsante qui sotto.</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo</translation>
     </message>
     <message>
         <source>Whisper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sussurra</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Email</translation>
     </message>
     <message>
         <source>Player name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del giocatore:</translation>
     </message>
     <message>
         <source>Host Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo dell&apos;host:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>Your Email (optional):</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua email (facoltativa):</translation>
     </message>
     <message>
         <source>Message (optional):</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio (facoltativo):</translation>
     </message>
     <message>
         <source>&amp;Connect to Host</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connetti all&apos;host</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ops!</translation>
     </message>
     <message>
         <source>Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconnetti</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un numero intero valido</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento...</translation>
     </message>
     <message>
         <source>Retry attempts: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovi tentativi: %1</translation>
     </message>
     <message>
         <source>Lettrava Whisper</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettrava - Sussurro</translation>
     </message>
     <message>
         <source>Private message to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio privato per %1:</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>Profile of %1 (Game Host) - Email: %2</source>
+        <translation>Profilo di %1 (host) - Email: %2</translation>
+    </message>
+    <message>
+        <source>Profile of %1 (Logged in from &lt;&lt; %2 - %3 &gt;&gt; - Email: %4</source>
+        <translation>Profilo di %1 (connesso da &lt;&lt; %2 - %3 &gt;&gt; - Email: %4</translation>
+    </message>
+    <message>
+        <source>Has: Game version: %1 - Dictionary version: %2</source>
+        <translation>Ha: versione del gioco: %1 - versione del dizionario: %2</translation>
+    </message>
+    <message>
+        <source>Message: &quot;%1&quot;</source>
+        <translation>Messaggio: &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TWelcomePanel</name>
     <message>
         <source>Welcome to Lettrava</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto in Lettrava</translation>
     </message>
     <message>
         <source>&amp;Start a New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <source>&amp;Continue a Saved Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continua una partita</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;giocare</translation>
     </message>
     <message>
         <source>&amp;Join an Internet Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partecipa via &amp;Internet</translation>
     </message>
     <message>
         <source>Click a dot or use the Menu to let the fun begin!</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca un pulsante o usa il menu e che il divertimento cominci!</translation>
     </message>
 </context>
 <context>
     <name>lettrava::TWordListBox</name>
     <message>
         <source>Not in the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Non nella griglia</translation>
     </message>
     <message>
         <source>Not in the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Non nel dizionario</translation>
     </message>
     <message>
         <source>Unique word: no other player found it</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola unica: nessun altro giocatore l&apos;ha trovata</translation>
     </message>
 </context>
 <context>
@@ -2050,23 +2177,25 @@ To attempt to reconnect, please click the button below.</source>
         <source>It appears you do not have the dictionary installed. If you downloaded the non-dictionary version and would now like to be able to look up definitions locally, please visit %1 and download and install the dictionary version.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sembra che il dizionario non sia installato. Se hai scaricato la versione senza dizionario e ora vuoi cercare le definizioni su questo computer, visita %1 e scarica e installa la versione con il dizionario.
+
+</translation>
     </message>
     <message>
         <source>Sorry</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacente</translation>
     </message>
     <message>
         <source>URL Needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo necessario</translation>
     </message>
     <message>
         <source>Please enter a location (accept the default if unsure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un indirizzo (nel dubbio accetta quello proposto)</translation>
     </message>
     <message>
         <source>The Dictionary is not available.  Please use the internet lookup or reinstall the dictionary version of Lettrava</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dizionario non è disponibile. Usa la ricerca su Internet o reinstalla la versione di Lettrava con il dizionario</translation>
     </message>
 </context>
 </TS>
